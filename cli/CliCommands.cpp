@@ -1,0 +1,44 @@
+#include "CliCommands.h"
+
+#include "CommandLine.h"
+#include "db/FileCommands.h"
+
+#include <functional>
+#include <map>
+
+namespace {
+
+struct CliCommand {
+    QStringList flags;
+    std::function<int(const CommandLine&, const CliOutput&)> run;
+};
+
+const std::map<QString, CliCommand>& commands() {
+    static const std::map<QString, CliCommand> table = {
+        {QStringLiteral("new"), {{QStringLiteral("force")}, RunNewCommand}},
+        {QStringLiteral("info"), {{}, RunInfoCommand}},
+    };
+    return table;
+}
+
+int usage(const CliOutput& io) {
+    QStringList names;
+    for (const auto& [name, command] : commands()) {
+        names << name;
+    }
+    return io.fail(QStringLiteral("usage: orle-cli COMMAND ...; commands: %1").arg(names.join(QStringLiteral(", "))));
+}
+
+}  // namespace
+
+int RunCliCommand(const QStringList& words, const CliOutput& io) {
+    if (words.isEmpty()) {
+        return usage(io);
+    }
+    const auto it = commands().find(words.first());
+    if (it == commands().end()) {
+        io.fail(QStringLiteral("unknown command %1").arg(words.first()));
+        return usage(io);
+    }
+    return it->second.run(CommandLine(words.mid(1), it->second.flags), io);
+}

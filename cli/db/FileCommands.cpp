@@ -1,0 +1,64 @@
+#include "db/FileCommands.h"
+
+#include "db/ChampionshipFile.h"
+#include "db/ChampionshipYear.h"
+#include "db/SchemaDefinition.h"
+
+#include <QDate>
+#include <QFileInfo>
+
+namespace {
+
+int checkArguments(const CommandLine& args, const CliOutput& io, const QStringList& known,
+                   const char* usage) {
+    if (!args.error().isEmpty()) {
+        return io.fail(args.error());
+    }
+    if (const QStringList unknown = args.unknownOptions(known); !unknown.isEmpty()) {
+        return io.fail(QStringLiteral("unknown option %1").arg(unknown.join(QLatin1Char(' '))));
+    }
+    if (args.positional().size() != 1) {
+        return io.fail(QStringLiteral("usage: %1").arg(QLatin1String(usage)));
+    }
+    return 0;
+}
+
+}  // namespace
+
+int RunNewCommand(const CommandLine& args, const CliOutput& io) {
+    if (int bad = checkArguments(args, io, {QStringLiteral("force")}, "orle-cli new PATH [--force]")) {
+        return bad;
+    }
+    const QString path = QFileInfo(args.positional().first()).absoluteFilePath();
+    if (QFileInfo::exists(path) && !args.has(QStringLiteral("force"))) {
+        return io.fail(QStringLiteral("%1 exists; use --force to replace it").arg(path));
+    }
+    if (Status created = ChampionshipFile::Create(path); !created) {
+        return io.fail(created.message());
+    }
+    io.out << "path: " << path << Qt::endl;
+    io.out << "year: " << ChampionshipYearFor(path, QDate::currentDate()) << Qt::endl;
+    return 0;
+}
+
+int RunInfoCommand(const CommandLine& args, const CliOutput& io) {
+    if (int bad = checkArguments(args, io, {}, "orle-cli info PATH")) {
+        return bad;
+    }
+    const QString path = args.positional().first();
+    ChampionshipFile::Opened opened = ChampionshipFile::Open(path);
+    if (!opened.db) {
+        return io.fail(QStringLiteral("%1: %2").arg(path, opened.reason));
+    }
+    const Database& db = *opened.db;
+    const long long groups = db.queryInt(QStringLiteral("SELECT COUNT(\"Group\") FROM Groups")).value_or(0);
+    io.out << "version: " << db.queryText(QStringLiteral("SELECT DatabaseVersion FROM VersionInfo")).value_or(QString()) << Qt::endl;
+    io.out << "year: " << ChampionshipYearFor(path, QDate::currentDate()) << Qt::endl;
+    io.out << "last_round: " << groups - 3 << Qt::endl;
+    io.out << "last_stripset: " << (groups - 1) / 2 - 1 << Qt::endl;
+    for (const TableDef& table : ChampionshipTables()) {
+        const QString sql = QStringLiteral("SELECT COUNT(*) FROM \"%1\"").arg(QLatin1String(table.name));
+        io.out << table.name << ": " << db.queryInt(sql).value_or(0) << Qt::endl;
+    }
+    return 0;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "db/ChampionshipFile.h"
+#include "db/Database.h"
+#include "db/EventColors.h"
+#include "db/RegistrySettings.h"
+
+#include <QDate>
+#include <QString>
+#include <functional>
+#include <memory>
+
+// The program's shared state: the one connection to the current championship file, the
+// event, round and strip set being worked on, and the settings every window uses.
+class ORLEMain final {
+public:
+    using Clock = std::function<QDate()>;
+
+    explicit ORLEMain(std::unique_ptr<RegistrySettings> settings, Clock today = &QDate::currentDate);
+
+    // Reads the settings: the last file's path and the event colours.
+    QString LoadSettings();
+
+    // Closes the current file and opens the given one; on success remembers it, derives
+    // the year and recounts the groups. The previous file stays closed on failure.
+    ChampionshipFile::Opened OpenDatabase(const QString& path);
+    void CloseDatabase();
+    bool isOpen() const { return m_connection != nullptr; }
+    const Database& connection() const { return *m_connection; }
+
+    void RecountGroups();
+
+    static short IntMin(short a, short b) { return a < b ? a : b; }
+    static short IntMax(short a, short b) { return a > b ? a : b; }
+
+    RegistrySettings& settings() { return *m_settings; }
+
+    QString ConnectString;
+    short CurrentWeapon = 0;
+    short CurrentRound = 0;
+    short CurrentStripSet = 0;
+    int LastStripSet = 3;
+    int LastRound = 6;
+    QString ChampionshipYear;
+    EventColorTable DefaultColors = kDefaultEventColors;
+    EventColorTable EventColors = kDefaultEventColors;
+
+private:
+    std::unique_ptr<RegistrySettings> m_settings;
+    Clock m_today;
+    std::unique_ptr<Database> m_connection;
+};

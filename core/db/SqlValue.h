@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <cstdint>
+#include <variant>
+#include <vector>
+
+// One value bound to a statement parameter; a Yes/No flag binds as -1/0, as stored.
+class SqlValue final {
+public:
+    SqlValue() = default;
+    SqlValue(std::nullptr_t) {}
+    SqlValue(int v) : m_value(static_cast<std::int64_t>(v)) {}
+    SqlValue(unsigned v) : m_value(static_cast<std::int64_t>(v)) {}
+    SqlValue(long v) : m_value(static_cast<std::int64_t>(v)) {}
+    SqlValue(long long v) : m_value(static_cast<std::int64_t>(v)) {}
+    SqlValue(bool yes) : m_value(static_cast<std::int64_t>(yes ? -1 : 0)) {}
+    SqlValue(double v) : m_value(v) {}
+    SqlValue(const QString& v) : m_value(v) {}
+    SqlValue(const char* v) : m_value(QString::fromUtf8(v)) {}
+
+    bool isNull() const { return std::holds_alternative<std::monostate>(m_value); }
+    const std::variant<std::monostate, std::int64_t, double, QString>& value() const {
+        return m_value;
+    }
+
+private:
+    std::variant<std::monostate, std::int64_t, double, QString> m_value;
+};
+
+using SqlParams = std::vector<SqlValue>;

@@ -1,0 +1,108 @@
+#include "db/Statement.h"
+
+#include <sqlite3.h>
+
+Statement::Statement(sqlite3* db, const QString& sql, const SqlParams& params) : m_db(db) {
+    const QByteArray text = sql.toUtf8();
+    const int rc = sqlite3_prepare_v2(m_db, text.constData(), static_cast<int>(text.size()),
+                                      &m_stmt, nullptr);
+    if (rc != SQLITE_OK) {
+        fail(rc);
+        return;
+    }
+    bindAll(params);
+}
+
+Statement::~Statement() { sqlite3_finalize(m_stmt); }
+
+Statement::Statement(Statement&& other) noexcept
+    : m_db(other.m_db), m_stmt(other.m_stmt), m_error(std::move(other.m_error)) {
+    other.m_stmt = nullptr;
+}
+
+void Statement::fail(int code) {
+    if (m_error.isEmpty()) {
+        m_error = QString::fromUtf8(sqlite3_errmsg(m_db));
+        if (m_error.isEmpty()) {
+            m_error = QString::fromUtf8(sqlite3_errstr(code));
+        }
+    }
+}
+
+void Statement::bind(int index, const SqlValue& value) {
+    if (m_stmt == nullptr) {
+        return;
+    }
+    int rc = SQLITE_OK;
+    const auto& v = value.value();
+    if (std::holds_alternative<std::int64_t>(v)) {
+        rc = sqlite3_bind_int64(m_stmt, index, std::get<std::int64_t>(v));
+    } else if (std::holds_alternative<double>(v)) {
+        rc = sqlite3_bind_double(m_stmt, index, std::get<double>(v));
+    } else if (std::holds_alternative<QString>(v)) {
+        const QByteArray utf8 = std::get<QString>(v).toUtf8();
+        rc = sqlite3_bind_text(m_stmt, index, utf8.constData(), static_cast<int>(utf8.size()),
+                               SQLITE_TRANSIENT);
+    } else {
+        rc = sqlite3_bind_null(m_stmt, index);
+    }
+    if (rc != SQLITE_OK) {
+        fail(rc);
+    }
+}
+
+void Statement::bindAll(const SqlParams& params) {
+    for (int i = 0; i < static_cast<int>(params.size()); ++i) {
+        bind(i + 1, params[static_cast<size_t>(i)]);
+    }
+}
+
+bool Statement::next() {
+    if (m_stmt == nullptr || !ok()) {
+        return false;
+    }
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW) {
+        return true;
+    }
+    if ((rc & 0xff) != SQLITE_DONE) {
+        fail(rc);
+    }
+    return false;
+}
+
+bool Statement::run() {
+    while (next()) {
+    }
+    return ok();
+}
+
+void Statement::reset() {
+    if (m_stmt != nullptr) {
+        sqlite3_reset(m_stmt);
+        sqlite3_clear_bindings(m_stmt);
+    }
+    m_error.clear();
+}
+
+int Statement::columnCount() const { return m_stmt ? sqlite3_column_count(m_stmt) : 0; }
+
+QString Statement::columnName(int column) const {
+    return QString::fromUtf8(sqlite3_column_name(m_stmt, column));
+}
+
+bool Statement::isNull(int column) const {
+    return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
+}
+
+int Statement::toInt(int column) const { return sqlite3_column_int(m_stmt, column); }
+
+long long Statement::toInt64(int column) const { return sqlite3_column_int64(m_stmt, column); }
+
+double Statement::toDouble(int column) const { return sqlite3_column_double(m_stmt, column); }
+
+QString Statement::toText(int column) const {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
+    const int bytes = sqlite3_column_bytes(m_stmt, column);
+    return text ? QString::fromUtf8(text, bytes) : QString();
+}

@@ -1,0 +1,26 @@
+#include "db/Transaction.h"
+
+#include "db/Database.h"
+
+Transaction::Transaction(const Database& db)
+    : m_db(db), m_begun(db.execScript(QStringLiteral("BEGIN IMMEDIATE"))) {
+    m_open = m_begun.ok();
+}
+
+Transaction::~Transaction() {
+    if (m_open) {
+        m_db.execScript(QStringLiteral("ROLLBACK"));
+    }
+}
+
+Status Transaction::commit() {
+    if (!m_open) {
+        return m_begun.ok() ? Status::failure(QStringLiteral("The transaction has ended."))
+                            : m_begun;
+    }
+    Status committed = m_db.execScript(QStringLiteral("COMMIT"));
+    if (committed) {
+        m_open = false;
+    }
+    return committed;
+}

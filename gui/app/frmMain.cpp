@@ -1,0 +1,271 @@
+#include "app/frmMain.h"
+
+#include "app/frmAbout.h"
+#include "db/ORLEMain.h"
+#include "print/SharedPrinter.h"
+#include "widgets/Prompter.h"
+#include "widgets/WaitCursor.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const kFileFilter = "ORLE Data Files (*.mdb);;All Files (*)";
+const char* const kCaption = "ORLE Championships";
+
+QPushButton* commandButton(const char* name, const char* caption, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(QLatin1String(name));
+    button->setFixedSize(220, 44);
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+frmMain::frmMain(ORLEMain& state, Prompter& prompter, QWidget* parent)
+    : QMainWindow(parent), m_state(state), m_prompter(prompter) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QLatin1String(kCaption));
+    buildButtons();
+    buildMenus();
+    setCommand(bExit, [this] { exitProgram(); });
+    updateCommands();
+    showStatus();
+}
+
+void frmMain::buildButtons() {
+    auto* central = new QWidget(this);
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(24, 18, 24, 24);
+    outer->setSpacing(14);
+
+    auto* title = new QLabel(QStringLiteral("ORLE Fencing Championship Scoring System"), central);
+    QFont titleFont = title->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.35);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    title->setAlignment(Qt::AlignCenter);
+    m_status = new QLabel(central);
+    m_status->setObjectName(QStringLiteral("lStatus"));
+    m_status->setAlignment(Qt::AlignCenter);
+    m_status->setWordWrap(true);
+    outer->addWidget(title);
+    outer->addWidget(m_status);
+
+    bEnterResults = commandButton("bEnterResults", "Enter &Results", central);
+    bEditRosters = commandButton("bEditRosters", "Edit C&ompetitors", central);
+    bUnreported = commandButton("bUnreported", "Find &Missing Results", central);
+    bPrintScoresheets = commandButton("bPrintScoresheets", "&Print Scoresheets", central);
+    bPrintSchedule = commandButton("bPrintSchedule", "Pr&int Schedules", central);
+    bCalculateResults = commandButton("bCalculateResults", "&Calculate Results", central);
+    bConfirm = commandButton("bConfirm", "Co&nfirm Results", central);
+    bUtilities = commandButton("bUtilities", "&Utilities && Reports", central);
+    bExit = commandButton("bExit", "E&xit Program", central);
+    cbKeepEntering = new QCheckBox(QStringLiteral("Return to Enter Results Immediately"), central);
+    cbKeepEntering->setObjectName(QStringLiteral("cbKeepEntering"));
+    cbKeepEntering->hide();
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(18);
+    grid->setVerticalSpacing(10);
+    const QList<QPushButton*> left = {bEnterResults, bEditRosters, bUnreported, bPrintScoresheets,
+                                      bPrintSchedule};
+    for (int row = 0; row < left.size(); ++row) {
+        grid->addWidget(left[row], row, 0);
+    }
+    grid->addWidget(bCalculateResults, 0, 1);
+    grid->addWidget(bConfirm, 1, 1);
+    grid->addWidget(cbKeepEntering, 2, 1);
+    grid->addWidget(bUtilities, 3, 1);
+    grid->addWidget(bExit, 4, 1);
+    outer->addLayout(grid);
+    outer->addStretch();
+
+    const QList<QWidget*> tabOrder = {bEnterResults, bEditRosters,      bUnreported,
+                                      bPrintScoresheets, bPrintSchedule, bCalculateResults,
+                                      bConfirm,          bUtilities,     bExit};
+    for (int i = 1; i < tabOrder.size(); ++i) {
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    }
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        connect(button, &QPushButton::clicked, this, [this, button] {
+            const auto it = m_commands.find(button);
+            if (it != m_commands.end()) {
+                it->second();
+            }
+        });
+    }
+    setCentralWidget(central);
+}
+
+void frmMain::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QAction* mOpen = file->addAction(QStringLiteral("&Open"), this, &frmMain::mOpen_Click);
+    mOpen->setObjectName(QStringLiteral("mOpen"));
+    mOpen->setShortcut(QKeySequence::Open);
+    QAction* mNew = file->addAction(QStringLiteral("&New"), this, &frmMain::mNew_Click);
+    mNew->setObjectName(QStringLiteral("mNew"));
+    mNew->setShortcut(QKeySequence::New);
+    file->addSeparator();
+    QAction* mPrintSetup =
+        file->addAction(QStringLiteral("Print Set&up"), this, &frmMain::mPrintSetup_Click);
+    mPrintSetup->setObjectName(QStringLiteral("mPrintSetup"));
+    file->addSeparator();
+    QAction* mExit = file->addAction(QStringLiteral("E&xit"), this, &frmMain::exitProgram);
+    mExit->setObjectName(QStringLiteral("mExit"));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QAction* mAbout = help->addAction(QStringLiteral("&About..."), this, &frmMain::mAbout_Click);
+    mAbout->setObjectName(QStringLiteral("mAbout"));
+}
+
+void frmMain::setCommand(QPushButton* button, std::function<void()> action) {
+    m_commands[button] = std::move(action);
+    updateCommands();
+}
+
+void frmMain::setEntryWindow(EntryWindow kind, std::function<void()> showModal) {
+    m_entryWindows[kind] = std::move(showModal);
+    if (m_entryWindows.count(EntryWindow::Pool) && m_entryWindows.count(EntryWindow::Dual)) {
+        setCommand(bEnterResults, [this] { bEnterResults_Click(); });
+    }
+}
+
+// The print buttons work without a file; every other command needs one. A command
+// whose window is not part of the program stays disabled.
+void frmMain::updateCommands() {
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        const bool hasWindow = m_commands.count(button) > 0;
+        const bool needsFile = button != bPrintSchedule && button != bPrintScoresheets;
+        button->setEnabled(hasWindow && (m_databaseAvailable || !needsFile));
+    }
+}
+
+void frmMain::showStatus() {
+    if (m_databaseAvailable) {
+        m_status->setText(QStringLiteral("%1 ORLE Championships \u2014 %2")
+                              .arg(m_state.ChampionshipYear,
+                                   QDir::toNativeSeparators(m_state.ConnectString)));
+    } else {
+        m_status->setText(QStringLiteral(
+            "No championship file is open. Use File \u203A Open or File \u203A New."));
+    }
+}
+
+void frmMain::Form_Load() {
+    const QString path = m_state.LoadSettings();
+    if (!path.isEmpty()) {
+        OpenDatabase(path, false);
+    }
+    ActivationStep();
+}
+
+void frmMain::OpenDatabase(const QString& path, bool explicitOpen) {
+    const ChampionshipFile::Opened opened = m_state.OpenDatabase(path);
+    m_databaseAvailable = opened.failure == ChampionshipFile::OpenFailure::None;
+    if (m_databaseAvailable) {
+        setWindowTitle(QStringLiteral("%1 - %2").arg(QLatin1String(kCaption), path));
+    } else if (opened.failure == ChampionshipFile::OpenFailure::WrongVersion) {
+        m_prompter.tell(this, QMessageBox::Critical, QStringLiteral("Database Error"),
+                        ChampionshipFile::WrongVersionMessage());
+    } else if (explicitOpen) {
+        m_prompter.tell(this, QMessageBox::Critical, QStringLiteral("Database Error"),
+                        QStringLiteral("The file %1 could not be opened.\n\n%2")
+                            .arg(QDir::toNativeSeparators(path), opened.reason));
+    }
+    updateCommands();
+    showStatus();
+}
+
+void frmMain::ActivationStep() {
+    updateCommands();
+    showStatus();
+}
+
+QString frmMain::dialogFolder() const {
+    return m_state.ConnectString.isEmpty() ? QDir::homePath()
+                                           : QFileInfo(m_state.ConnectString).absolutePath();
+}
+
+void frmMain::mOpen_Click() {
+    const QString path = m_prompter.chooseFileToOpen(this, QStringLiteral("Open"), dialogFolder(),
+                                                     QLatin1String(kFileFilter));
+    if (path.isEmpty()) {
+        return;
+    }
+    OpenDatabase(path, true);
+    ActivationStep();
+}
+
+void frmMain::mNew_Click() {
+    const QString path = m_prompter.chooseFileToSave(this, QStringLiteral("New"), dialogFolder(),
+                                                     QLatin1String(kFileFilter),
+                                                     QStringLiteral("mdb"));
+    if (path.isEmpty()) {
+        return;
+    }
+    CreateNewDatabase(path);
+    ActivationStep();
+}
+
+bool frmMain::CreateNewDatabase(const QString& path) {
+    Status created = [&] {
+        WaitCursor busy;
+        return ChampionshipFile::Create(path);
+    }();
+    if (!created) {
+        m_prompter.tell(this, QMessageBox::Critical, QStringLiteral("Database Error"),
+                        created.message());
+        return false;
+    }
+    OpenDatabase(path, true);
+    return m_databaseAvailable;
+}
+
+void frmMain::bEnterResults_Click() {
+    do {
+        cbKeepEntering->setChecked(false);
+        const EntryWindow kind = m_state.CurrentRound == 0   ? EntryWindow::Pool
+                                 : m_state.CurrentRound == 8 ? EntryWindow::FinalFour
+                                                             : EntryWindow::Dual;
+        const auto it = m_entryWindows.find(kind);
+        if (it == m_entryWindows.end()) {
+            return;
+        }
+        it->second();
+    } while (cbKeepEntering->isChecked());
+}
+
+void frmMain::mPrintSetup_Click() {
+    QPageSetupDialog dialog(&SharedPrinter(), this);
+    dialog.exec();
+}
+
+void frmMain::mAbout_Click() {
+    frmAbout about(this);
+    about.exec();
+}
+
+void frmMain::exitProgram() {
+    close();
+    QApplication::quit();
+}
+
+bool frmMain::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        ActivationStep();
+    }
+    return QMainWindow::event(event);
+}

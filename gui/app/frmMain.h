@@ -1,0 +1,77 @@
+#pragma once
+
+#include "db/ChampionshipFile.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <map>
+
+class ORLEMain;
+class Prompter;
+class QAction;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+// The main window: opens and creates championship files and leads to every task window.
+class frmMain final : public QMainWindow {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmMain)
+
+public:
+    enum class EntryWindow { Pool, Dual, FinalFour };
+
+    frmMain(ORLEMain& state, Prompter& prompter, QWidget* parent = nullptr);
+
+    // The load step: reads the settings and reopens the last championship file silently.
+    void Form_Load();
+    // Creates a new file at `path` and opens it; a failure is told and changes nothing.
+    bool CreateNewDatabase(const QString& path);
+    // Opens `path`; a refusal disables the commands that need a file. `explicitOpen`
+    // tells the user why a file could not be opened (start-up stays silent).
+    void OpenDatabase(const QString& path, bool explicitOpen);
+    // Enables the commands that a file makes available.
+    void ActivationStep();
+
+    // Connects a main button to its window; a button without one stays disabled.
+    void setCommand(QPushButton* button, std::function<void()> action);
+    // Connects one kind of entry window to the Enter Results loop.
+    void setEntryWindow(EntryWindow kind, std::function<void()> showModal);
+
+    bool databaseAvailable() const { return m_databaseAvailable; }
+
+    void mOpen_Click();
+    void mNew_Click();
+    void bEnterResults_Click();
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void buildButtons();
+    void buildMenus();
+    void updateCommands();
+    void showStatus();
+    void mPrintSetup_Click();
+    void mAbout_Click();
+    void exitProgram();
+    QString dialogFolder() const;
+
+    ORLEMain& m_state;
+    Prompter& m_prompter;
+    bool m_databaseAvailable = false;
+    std::map<QPushButton*, std::function<void()>> m_commands;
+    std::map<EntryWindow, std::function<void()>> m_entryWindows;
+
+    QLabel* m_status = nullptr;
+    QPushButton* bEnterResults = nullptr;
+    QPushButton* bEditRosters = nullptr;
+    QPushButton* bUnreported = nullptr;
+    QPushButton* bPrintScoresheets = nullptr;
+    QPushButton* bPrintSchedule = nullptr;
+    QPushButton* bCalculateResults = nullptr;
+    QPushButton* bConfirm = nullptr;
+    QPushButton* bUtilities = nullptr;
+    QPushButton* bExit = nullptr;
+    QCheckBox* cbKeepEntering = nullptr;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+// Every question and message to the user, and every file choice, goes through a Prompter
+// so tests can answer them.
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+
+    virtual QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon,
+                                            const QString& title, const QString& text,
+                                            QMessageBox::StandardButtons buttons,
+                                            QMessageBox::StandardButton defaultButton) = 0;
+    // An existing file, or an empty text when the user cancels.
+    virtual QString chooseFileToOpen(QWidget* parent, const QString& caption,
+                                     const QString& startFolder, const QString& filter) = 0;
+    // A file to write (replacing one only after the user confirms), or an empty text.
+    virtual QString chooseFileToSave(QWidget* parent, const QString& caption,
+                                     const QString& startFolder, const QString& filter,
+                                     const QString& defaultSuffix) = 0;
+
+    // A message with an OK button.
+    void tell(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
+        ask(parent, icon, title, text, QMessageBox::Ok, QMessageBox::Ok);
+    }
+};

@@ -1,0 +1,30 @@
+#include "widgets/WidgetPrompter.h"
+
+#include <QFileDialog>
+
+QMessageBox::StandardButton WidgetPrompter::ask(QWidget* parent, QMessageBox::Icon icon,
+                                                const QString& title, const QString& text,
+                                                QMessageBox::StandardButtons buttons,
+                                                QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(icon, title, text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+QString WidgetPrompter::chooseFileToOpen(QWidget* parent, const QString& caption,
+                                         const QString& startFolder, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, caption, startFolder, filter, nullptr,
+                                        QFileDialog::ReadOnly);
+}
+
+QString WidgetPrompter::chooseFileToSave(QWidget* parent, const QString& caption,
+                                         const QString& startFolder, const QString& filter,
+                                         const QString& defaultSuffix) {
+    QFileDialog dialog(parent, caption, startFolder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return QString();
+    }
+    return dialog.selectedFiles().first();
+}
