@@ -248,6 +248,8 @@ void frmMain::bEnterResults_Click() {
     } while (cbKeepEntering->isChecked());
 }
 
+void frmMain::KeepEntering() { cbKeepEntering->setChecked(true); }
+
 void frmMain::mPrintSetup_Click() {
     QPageSetupDialog dialog(&SharedPrinter(), this);
     dialog.exec();

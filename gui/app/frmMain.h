@@ -39,6 +39,9 @@ public:
     void setEntryWindow(EntryWindow kind, std::function<void()> showModal);
 
     bool databaseAvailable() const { return m_databaseAvailable; }
+    // An entry window that hands over to another kind of round calls this before it
+    // closes; the Enter Results loop then opens the matching window.
+    void KeepEntering();
 
     void mOpen_Click();
     void mNew_Click();

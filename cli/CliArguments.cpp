@@ -1,0 +1,64 @@
+#include "CliArguments.h"
+
+#include "db/ChampionshipFile.h"
+
+std::optional<int> ParseEvent(const QString& text) {
+    static const QStringList abbreviations = {"MS", "MF", "ME", "WS", "WF", "WE"};
+    const int byName = abbreviations.indexOf(text.trimmed().toUpper());
+    if (byName >= 0) {
+        return byName;
+    }
+    bool ok = false;
+    const int code = text.trimmed().toInt(&ok);
+    if (ok && code >= 0 && code < 6) {
+        return code;
+    }
+    return std::nullopt;
+}
+
+std::optional<QList<int>> ParseEvents(const QString& text) {
+    QList<int> events;
+    for (const QString& part : text.split(QLatin1Char(','))) {
+        const std::optional<int> event = ParseEvent(part);
+        if (!event) {
+            return std::nullopt;
+        }
+        events << *event;
+    }
+    return events;
+}
+
+std::unique_ptr<Database> OpenChampionshipFor(const CommandLine& args, const CliOutput& io,
+                                              const QStringList& known, int* exitCode) {
+    *exitCode = 0;
+    if (!args.error().isEmpty()) {
+        *exitCode = io.fail(args.error());
+        return nullptr;
+    }
+    QStringList allowed = known;
+    allowed << QStringLiteral("db");
+    if (const QStringList unknown = args.unknownOptions(allowed); !unknown.isEmpty()) {
+        *exitCode = io.fail(QStringLiteral("unknown option %1").arg(unknown.join(QLatin1Char(' '))));
+        return nullptr;
+    }
+    const std::optional<QString> path = args.value(QStringLiteral("db"));
+    if (!path) {
+        *exitCode = io.fail(QStringLiteral("--db PATH is required"));
+        return nullptr;
+    }
+    ChampionshipFile::Opened opened = ChampionshipFile::Open(*path);
+    if (!opened.db) {
+        *exitCode = io.fail(QStringLiteral("%1: %2").arg(*path, opened.reason));
+    }
+    return std::move(opened.db);
+}
+
+std::optional<int> RequiredEvent(const CommandLine& args, const CliOutput& io, int* exitCode) {
+    const std::optional<QString> text = args.value(QStringLiteral("event"));
+    const std::optional<int> event = text ? ParseEvent(*text) : std::nullopt;
+    if (!event) {
+        *exitCode = io.fail(text ? QStringLiteral("unknown event %1 (use 0..5 or MS, MF, ME, WS, WF, WE)").arg(*text)
+                                 : QStringLiteral("--event N is required"));
+    }
+    return event;
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "widgets/Prompter.h"
+
+#include <QStringList>
+#include <deque>
+
+// A Prompter for window tests: answers questions and file choices from a script and
+// records every message it was shown. An unscripted question gets its default button.
+class ScriptedPrompter final : public Prompter {
+public:
+    struct Asked {
+        QMessageBox::Icon icon;
+        QString title;
+        QString text;
+        QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButton defaultButton;
+    };
+
+    std::deque<QMessageBox::StandardButton> answers;
+    std::deque<QString> files;
+    std::vector<Asked> asked;
+
+    QMessageBox::StandardButton ask(QWidget*, QMessageBox::Icon icon, const QString& title,
+                                    const QString& text, QMessageBox::StandardButtons buttons,
+                                    QMessageBox::StandardButton defaultButton) override {
+        asked.push_back({icon, title, text, buttons, defaultButton});
+        if (answers.empty()) {
+            return defaultButton;
+        }
+        const QMessageBox::StandardButton answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    QString chooseFileToOpen(QWidget*, const QString&, const QString&, const QString&) override {
+        return nextFile();
+    }
+    QString chooseFileToSave(QWidget*, const QString&, const QString&, const QString&,
+                             const QString&) override {
+        return nextFile();
+    }
+
+    QStringList texts() const {
+        QStringList out;
+        for (const Asked& a : asked) {
+            out << a.text;
+        }
+        return out;
+    }
+
+private:
+    QString nextFile() {
+        if (files.empty()) {
+            return QString();
+        }
+        QString file = files.front();
+        files.pop_front();
+        return file;
+    }
+};
