@@ -1,0 +1,160 @@
+#include "roster/GroupDraw.h"
+
+#include "roster/SchoolList.h"
+
+#include <QTime>
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <memory>
+#include <random>
+
+namespace {
+
+struct WorkRow {
+    int rosterRow = 0;
+    int team = 0;
+    int group = 0;
+    int subgroup = 0;
+    double key = 0;
+};
+
+// Keys are held with four decimals, as the draw table keeps them.
+double fourDecimals(double value) {
+    return std::round(value * 10000.0) / 10000.0;
+}
+
+// Teammates share one negative key, so they sort first and stay adjacent; single fencers
+// keep a positive key of their own.
+void assignKeys(std::vector<WorkRow>& work, const GroupDraw::Random& random) {
+    int previous = -9999;
+    for (size_t i = 0; i < work.size(); ++i) {
+        if (work[i].team == previous) {
+            double key = work[i - 1].key;
+            if (key > 0) {
+                key = -key;
+                work[i - 1].key = key;
+            }
+            work[i].key = key;
+        } else {
+            work[i].key = fourDecimals(random());
+            previous = work[i].team;
+        }
+    }
+}
+
+// Positions 1..16 fill places 0 and 1 of groups 0..7 in pairs; positions 17..24 fill
+// place 2 from group 7 back to group 0.
+void assignPlaces(std::vector<WorkRow>& work) {
+    for (size_t p = 0; p < work.size(); ++p) {
+        const int i = static_cast<int>(p) + 1;
+        if (i <= 16) {
+            work[p].group = (i - 1) / 2;
+            work[p].subgroup = (i - 1) % 2;
+        } else {
+            work[p].group = 24 - i;
+            work[p].subgroup = 2;
+        }
+    }
+}
+
+QStringList splitTeams(const GroupSlotArray& groupSlots, const std::vector<RosterRow>& rows,
+                       const SchoolList& schools) {
+    std::map<int, const RosterRow*> byNumber;
+    for (const RosterRow& row : rows) {
+        byNumber[row.fencerNumber] = &row;
+    }
+    std::map<int, std::vector<int>> slotsOfTeam;
+    for (int k = 0; k < 24; ++k) {
+        const auto it = byNumber.find(groupSlots[static_cast<size_t>(k)].fencerNumber);
+        if (it != byNumber.end()) {
+            slotsOfTeam[it->second->team].push_back(k);
+        }
+    }
+    QStringList lines;
+    for (const auto& [team, teamSlots] : slotsOfTeam) {
+        const bool oneGroup = std::all_of(teamSlots.begin(), teamSlots.end(),
+                                          [&](int k) { return k / 3 == teamSlots.front() / 3; });
+        if (oneGroup) {
+            continue;
+        }
+        QStringList names;
+        for (int k : teamSlots) {
+            const RosterRow& row = *byNumber.at(groupSlots[static_cast<size_t>(k)].fencerNumber);
+            names
+                << QStringLiteral("%1 (Group %2)").arg(row.displayName()).arg(QChar(u'A' + k / 3));
+        }
+        lines << QStringLiteral("%1: %2").arg(schools.abbreviationOf(team),
+                                              names.join(QStringLiteral(", ")));
+    }
+    return lines;
+}
+
+}  // namespace
+
+QString GroupDraw::Result::warning() const {
+    if (!moreThanEightPairs && splitTeams.isEmpty()) {
+        return QString();
+    }
+    QString text = moreThanEightPairs ? QStringLiteral(
+                                            "There are more than 8 pairs of teammates\n"
+                                            "Accordingly, not all teammates are in the same group.")
+                                      : QStringLiteral("Not all teammates are in the same group.");
+    if (!splitTeams.isEmpty()) {
+        text += QStringLiteral("\n\n") + splitTeams.join(QLatin1Char('\n'));
+    }
+    return text;
+}
+
+std::optional<GroupDraw::Result> GroupDraw::Draw(const std::vector<RosterRow>& rows,
+                                                 const SchoolList& schools, const Random& random) {
+    if (rows.size() != 24) {
+        return std::nullopt;
+    }
+    std::vector<WorkRow> work;
+    for (size_t r = 0; r < rows.size(); ++r) {
+        if (rows[r].team < 0) {
+            return std::nullopt;
+        }
+        work.push_back({static_cast<int>(r), rows[r].team, 0, 0, 0.0});
+    }
+    std::stable_sort(work.begin(), work.end(),
+                     [](const WorkRow& a, const WorkRow& b) { return a.team < b.team; });
+    assignKeys(work, random);
+    std::stable_sort(work.begin(), work.end(), [](const WorkRow& a, const WorkRow& b) {
+        return a.key != b.key ? a.key < b.key : a.team < b.team;
+    });
+    assignPlaces(work);
+
+    Result result;
+    for (const WorkRow& w : work) {
+        const RosterRow& row = rows[static_cast<size_t>(w.rosterRow)];
+        QString caption = row.first + QLatin1Char(' ') + row.last + QStringLiteral(" (") +
+                          schools.abbreviationOf(row.team).left(7).trimmed() + QLatin1Char(')');
+        if (caption == QStringLiteral("  ()")) {
+            caption.clear();
+        }
+        result.groupSlots[static_cast<size_t>(w.group * 3 + w.subgroup)] = {caption,
+                                                                            row.fencerNumber};
+    }
+    const QString team23 = TeamOfSlot(result.groupSlots[23].caption);
+    result.moreThanEightPairs =
+        !team23.isEmpty() && team23 == TeamOfSlot(result.groupSlots[20].caption);
+    result.splitTeams = splitTeams(result.groupSlots, rows, schools);
+    return result;
+}
+
+GroupDraw::Random GroupDraw::ClockSeededRandom() {
+    const auto seconds = static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay() / 1000);
+    auto engine = std::make_shared<std::mt19937>(seconds);
+    return [engine] { return std::uniform_real_distribution<double>(0.0, 1.0)(*engine); };
+}
+
+QString GroupDraw::TeamOfSlot(const QString& caption) {
+    const QString trimmed = caption.trimmed();
+    const qsizetype open = trimmed.lastIndexOf(QLatin1Char('('));
+    if (open < 0) {
+        return QString();
+    }
+    return trimmed.mid(open + 1).chopped(trimmed.size() > open + 1 ? 1 : 0);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "db/Status.h"
+#include "roster/GroupSlot.h"
+
+class Database;
+
+// Reads and writes the drawn groups of one event.
+class GroupStore final {
+public:
+    explicit GroupStore(const Database& db) : m_db(db) {}
+
+    struct Loaded {
+        GroupSlotArray groupSlots;
+        int drawn = 0;  // every drawn fencer, placed in a slot or not
+    };
+
+    Loaded load(int weapon) const;
+    // Writes group and place of the fencer in each slot, all 24 in one transaction.
+    Status save(int weapon, const GroupSlotArray& groupSlots) const;
+
+private:
+    const Database& m_db;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// The three names of one school.
+struct TeamNames {
+    QString abbreviation;
+    QString medium;
+    QString full;
+};

@@ -1,0 +1,88 @@
+#include "roster/CsvText.h"
+#include "roster/RosterCsv.h"
+#include "support/TempChampionship.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString abbreviation(const TempChampionship& file, int team) {
+    return *file.db().queryText("SELECT Abbreviation FROM Teams WHERE Team = ?", {team});
+}
+
+TEST(CsvTextTest, QuotedFieldsKeepCommasQuotesAndLineBreaks) {
+    QString error;
+    const auto records =
+        CsvText::Parse(QStringLiteral("\xFEFF"
+                                      "a,\"b, c\",\"say \"\"hi\"\"\"\r\n\r\n\"two\nlines\",é,\n"),
+                       &error);
+    ASSERT_TRUE(error.isEmpty());
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].fields, QStringList({"a", "b, c", "say \"hi\""}));
+    EXPECT_EQ(records[1].line, 3);
+    EXPECT_EQ(records[1].fields, QStringList({"two\nlines", QStringLiteral("é"), ""}));
+
+    CsvText::Parse(QStringLiteral("a\nb,\"open"), &error);
+    EXPECT_EQ(error, QStringLiteral("line 2: a quoted field is not closed"));
+
+    const QStringList tricky = {"O'Brien, Jr.", "\"Q\"", " pad", "plain"};
+    EXPECT_EQ(CsvText::Parse(CsvText::Line(tricky), &error).front().fields, tricky);
+}
+
+TEST(RosterCsvTest, ImportTakesFreeNumbersAndExportGivesTheSameRows) {
+    TempChampionship file;
+    file.exec(
+        "INSERT INTO Roster (Weapon, FencerNumber, Team, LName, FName, HTMLName, \"Group\", "
+        "Subgroup) VALUES (1, 0, 2, 'Held', 'Al', 'Al Held', 99, 99)");
+    const QString csv = QStringLiteral(
+                            "event,first,last,school,status,addl,html\n"
+                            "MF,José,\"O'Neil, Jr.\",%1,Final 4,\"\"\"Lefty\"\"\",\n"
+                            "5,Ann,Lee,%2,,,\n")
+                            .arg(abbreviation(file, 3), abbreviation(file, 4).toLower());
+    RosterCsv roster(file.db());
+    RosterCsv::Imported imported;
+    const Status status = roster.import(csv, &imported);
+    ASSERT_TRUE(status.ok()) << status.message().toStdString();
+    EXPECT_EQ(imported.fencers, 2);
+    EXPECT_EQ(file.count("SELECT FencerNumber FROM Roster WHERE LName = ?",
+                         {QStringLiteral("O'Neil, Jr.")}),
+              1);
+    EXPECT_EQ(file.count(
+                  "SELECT COUNT(*) FROM Roster WHERE Weapon = 5 AND FencerNumber = 0 AND Team = 4"),
+              1);
+    EXPECT_EQ(
+        *file.db().queryText("SELECT HTMLName FROM Roster WHERE Weapon = 1 AND FencerNumber = 1"),
+        QStringLiteral("Jos&eacute; O'Neil, Jr."));
+
+    const QString exported = roster.exportText(1);
+    EXPECT_TRUE(
+        exported.contains(QStringLiteral("MF,José,\"O'Neil, Jr.\",%1,Final 4,\"\"\"Lefty\"\"\",")
+                              .arg(abbreviation(file, 3))));
+    EXPECT_EQ(exported.count(QLatin1Char('\n')), 3);
+    EXPECT_EQ(roster.exportText(std::nullopt).count(QLatin1Char('\n')), 4);
+}
+
+TEST(RosterCsvTest, EveryBadLineIsReportedAndNothingIsWritten) {
+    TempChampionship file;
+    QString csv = QStringLiteral("event,first,last,school,status\n");
+    const QString school = abbreviation(file, 0);
+    for (int n = 0; n < 25; ++n) {
+        csv += QStringLiteral("WE,F%1,L%1,%2,No\n").arg(n).arg(school);
+    }
+    csv +=
+        QStringLiteral("XX,A,B,%1,No\nMS,A,B,NOPE,No\nMS,A,B,%1,Maybe\nMS,,,%1,No\n").arg(school);
+    const Status status = RosterCsv(file.db()).import(csv);
+    ASSERT_FALSE(status.ok());
+    const QStringList lines = status.message().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 5) << status.message().toStdString();
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("line 26: WE is full")));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("line 27: unknown event \"XX\"")));
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("line 28: unknown school \"NOPE\"")));
+    EXPECT_TRUE(lines[3].startsWith(QStringLiteral("line 29: unknown status \"Maybe\"")));
+    EXPECT_TRUE(lines[4].startsWith(QStringLiteral("line 30 has no name")));
+    EXPECT_EQ(file.count("SELECT COUNT(*) FROM Roster"), 0);
+
+    EXPECT_FALSE(RosterCsv(file.db()).import(QStringLiteral("event,first,last\n")).ok());
+}
+
+}  // namespace
