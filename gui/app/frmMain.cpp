@@ -3,6 +3,9 @@
 #include "app/frmAbout.h"
 #include "db/ORLEMain.h"
 #include "print/SharedPrinter.h"
+#include "roster/frmEditRosters.h"
+#include "roster/frmEditStripNums.h"
+#include "roster/frmEditTeamNames.h"
 #include "widgets/Prompter.h"
 #include "widgets/WaitCursor.h"
 
@@ -41,6 +44,13 @@ frmMain::frmMain(ORLEMain& state, Prompter& prompter, QWidget* parent)
     buildButtons();
     buildMenus();
     setCommand(bExit, [this] { exitProgram(); });
+    setCommand(bEditRosters, [this] {
+        if (!m_editRosters) {
+            m_editRosters = new frmEditRosters(m_state, m_prompter, this);
+        }
+        m_editRosters->Form_Load();
+        m_editRosters->exec();
+    });
     updateCommands();
     showStatus();
 }
@@ -119,6 +129,13 @@ void frmMain::buildMenus() {
     mNew->setObjectName(QStringLiteral("mNew"));
     mNew->setShortcut(QKeySequence::New);
     file->addSeparator();
+    mEditTeamNames =
+        file->addAction(QStringLiteral("Edit &Team Names"), this, &frmMain::mEditTeamNames_Click);
+    mEditTeamNames->setObjectName(QStringLiteral("mEditTeamNames"));
+    mEditStripNames =
+        file->addAction(QStringLiteral("Edit &Strip Names"), this, &frmMain::mEditStripNames_Click);
+    mEditStripNames->setObjectName(QStringLiteral("mEditStripNames"));
+    file->addSeparator();
     QAction* mPrintSetup =
         file->addAction(QStringLiteral("Print Set&up"), this, &frmMain::mPrintSetup_Click);
     mPrintSetup->setObjectName(QStringLiteral("mPrintSetup"));
@@ -151,6 +168,8 @@ void frmMain::updateCommands() {
         const bool needsFile = button != bPrintSchedule && button != bPrintScoresheets;
         button->setEnabled(hasWindow && (m_databaseAvailable || !needsFile));
     }
+    mEditTeamNames->setEnabled(m_databaseAvailable);
+    mEditStripNames->setEnabled(m_databaseAvailable);
 }
 
 void frmMain::showStatus() {
@@ -253,6 +272,23 @@ void frmMain::KeepEntering() { cbKeepEntering->setChecked(true); }
 void frmMain::mPrintSetup_Click() {
     QPageSetupDialog dialog(&SharedPrinter(), this);
     dialog.exec();
+}
+
+void frmMain::mEditTeamNames_Click() {
+    if (!m_editTeamNames) {
+        m_editTeamNames = new frmEditTeamNames(m_state, m_prompter, this);
+    }
+    if (m_editTeamNames->Form_Load()) {
+        m_editTeamNames->exec();
+    }
+}
+
+void frmMain::mEditStripNames_Click() {
+    if (!m_editStripNums) {
+        m_editStripNums = new frmEditStripNums(m_state, m_prompter, this);
+    }
+    m_editStripNums->Form_Load();
+    m_editStripNums->exec();
 }
 
 void frmMain::mAbout_Click() {

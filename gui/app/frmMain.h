@@ -12,6 +12,9 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class frmEditRosters;
+class frmEditStripNums;
+class frmEditTeamNames;
 
 // The main window: opens and creates championship files and leads to every task window.
 class frmMain final : public QMainWindow {
@@ -56,6 +59,8 @@ private:
     void updateCommands();
     void showStatus();
     void mPrintSetup_Click();
+    void mEditTeamNames_Click();
+    void mEditStripNames_Click();
     void mAbout_Click();
     void exitProgram();
     QString dialogFolder() const;
@@ -77,4 +82,9 @@ private:
     QPushButton* bUtilities = nullptr;
     QPushButton* bExit = nullptr;
     QCheckBox* cbKeepEntering = nullptr;
+    QAction* mEditTeamNames = nullptr;
+    QAction* mEditStripNames = nullptr;
+    frmEditRosters* m_editRosters = nullptr;
+    frmEditTeamNames* m_editTeamNames = nullptr;
+    frmEditStripNums* m_editStripNums = nullptr;
 };

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLabel>
+
+// One group slot of the draw: shows a fencer and is clicked (or pressed with Space or
+// Enter) to pick it for a swap.
+class SlotLabel final : public QLabel {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SlotLabel)
+
+public:
+    explicit SlotLabel(QWidget* parent = nullptr);
+
+    // White normally, orange while picked for a swap.
+    void setPicked(bool picked);
+    bool picked() const { return m_picked; }
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool m_picked = false;
+};

@@ -1,0 +1,327 @@
+#include "roster/frmEditRosters.h"
+
+#include "app/frmAbout.h"
+#include "db/ORLEMain.h"
+#include "roster/EventNames.h"
+#include "roster/GroupStore.h"
+#include "roster/GroupView.h"
+#include "roster/RosterGrid.h"
+#include "roster/RosterStore.h"
+#include "widgets/EnterAsTab.h"
+#include "widgets/EventColor.h"
+#include "widgets/Prompter.h"
+#include "widgets/WaitCursor.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton* button(const char* name, const char* caption, QWidget* parent) {
+    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    b->setMinimumWidth(120);
+    return b;
+}
+
+}  // namespace
+
+frmEditRosters::frmEditRosters(ORLEMain& state, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), m_state(state), m_prompter(prompter) {
+    setObjectName(QStringLiteral("frmEditRosters"));
+    setWindowTitle(QStringLiteral("Edit Competitors"));
+    buildControls();
+    buildMenus();
+    EnterAsTab::install(this);
+    resize(1000, 780);
+}
+
+void frmEditRosters::buildControls() {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 10, 14, 14);
+    lWeaponName = new QLabel(this);
+    lWeaponName->setObjectName(QStringLiteral("lWeaponName"));
+    QFont big = lWeaponName->font();
+    big.setPointSizeF(big.pointSizeF() * 1.5);
+    big.setBold(true);
+    lWeaponName->setFont(big);
+    lWeaponName->setAlignment(Qt::AlignCenter);
+    layout->addWidget(lWeaponName);
+
+    m_views = new QStackedWidget(this);
+    fpRoster = new RosterGrid(m_views);
+    m_groupView = new GroupView(m_views);
+    m_views->addWidget(fpRoster);
+    m_views->addWidget(m_groupView);
+    layout->addWidget(m_views, 1);
+    connect(fpRoster, &RosterGrid::cellEdited, this, [this] { setSaveEnabled(true); });
+    connect(m_groupView, &GroupView::slotClicked, this, &frmEditRosters::lName_Click);
+
+    bSave = button("bSave", "&Save", this);
+    bPrint = button("bPrint", "&Print All", this);
+    bMakeGroups = button("bMakeGroups", "Make &Groups", this);
+    bRerandomize = button("bRerandomize", "&Re-randomize", this);
+    bCancel = button("bCancel", "Close", this);
+    // The complete roster report needs the report printing, which this program lacks yet.
+    bPrint->setEnabled(false);
+    bRerandomize->hide();
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(bSave);
+    buttons->addWidget(bPrint);
+    buttons->addStretch();
+    buttons->addWidget(bMakeGroups);
+    buttons->addWidget(bRerandomize);
+    buttons->addStretch();
+    buttons->addWidget(bCancel);
+    layout->addLayout(buttons);
+    connect(bSave, &QPushButton::clicked, this, &frmEditRosters::bSave_Click);
+    connect(bMakeGroups, &QPushButton::clicked, this, &frmEditRosters::bMakeGroups_Click);
+    connect(bRerandomize, &QPushButton::clicked, this, &frmEditRosters::bRerandomize_Click);
+    connect(bCancel, &QPushButton::clicked, this, &frmEditRosters::bCancel_Click);
+    setTabOrder(fpRoster, bSave);
+    setTabOrder(bSave, bMakeGroups);
+    setTabOrder(bMakeGroups, bRerandomize);
+    setTabOrder(bRerandomize, bCancel);
+}
+
+void frmEditRosters::buildMenus() {
+    auto* bar = new QMenuBar(this);
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    mSave = file->addAction(QStringLiteral("&Save"), this, &frmEditRosters::bSave_Click);
+    mSave->setObjectName(QStringLiteral("mSave"));
+    mSave->setShortcut(QKeySequence::Save);
+    mPrint = file->addAction(QStringLiteral("&Print"));
+    mPrint->setObjectName(QStringLiteral("mPrint"));
+    mPrint->setEnabled(false);
+    file->addSeparator();
+    QAction* mExit = file->addAction(QStringLiteral("E&xit"), this, &frmEditRosters::bCancel_Click);
+    mExit->setObjectName(QStringLiteral("mExit"));
+    QMenu* weapons = bar->addMenu(QStringLiteral("&Weapon"));
+    for (int w = 0; w < 6; ++w) {
+        QAction* item = weapons->addAction(QString());
+        item->setObjectName(QStringLiteral("mWeapon%1").arg(w));
+        item->setCheckable(true);
+        connect(item, &QAction::triggered, this, [this, w] { mWeapon_Click(w); });
+        mWeapon[static_cast<size_t>(w)] = item;
+    }
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QAction* mAbout = help->addAction(QStringLiteral("&About..."), this, [this] {
+        frmAbout about(this);
+        about.exec();
+    });
+    mAbout->setObjectName(QStringLiteral("mAbout"));
+    layout()->setMenuBar(bar);
+}
+
+void frmEditRosters::Form_Load() {
+    const Database& db = m_state.connection();
+    const QStringList events = EventNames(db);
+    for (int w = 0; w < 6; ++w) {
+        mWeapon[static_cast<size_t>(w)]->setText(events[w]);
+    }
+    m_groupView->setGroupNames(GroupNames(db));
+    m_schools = SchoolList::Load(db);
+    fpRoster->setSchools(m_schools);
+    m_views->setCurrentWidget(fpRoster);
+    bMakeGroups->show();
+    bRerandomize->hide();
+    setSaveEnabled(false);
+    m_weapon = -1;
+    mWeapon_Click(0);
+    fpRoster->setFocus();
+    fpRoster->setCurrentCell(0, RosterGrid::FirstName);
+}
+
+bool frmEditRosters::groupViewShowing() const {
+    return m_views->currentWidget() == m_groupView;
+}
+
+void frmEditRosters::setSaveEnabled(bool enabled) {
+    bSave->setEnabled(enabled);
+    mSave->setEnabled(enabled);
+}
+
+bool frmEditRosters::saveEnabled() const {
+    return bSave->isEnabled();
+}
+
+bool frmEditRosters::askToSave() {
+    if (!saveEnabled()) {
+        return true;
+    }
+    const auto answer =
+        m_prompter.ask(this, QMessageBox::Warning, QStringLiteral("Save Changes"),
+                       QStringLiteral("Changes have not been saved. Do you want to save now?"),
+                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Cancel) {
+        return false;
+    }
+    if (answer == QMessageBox::Yes) {
+        return bSave_Click();
+    }
+    setSaveEnabled(false);
+    return true;
+}
+
+void frmEditRosters::mWeapon_Click(int weapon) {
+    if (weapon != m_weapon && askToSave()) {
+        loadEvent(weapon);
+    }
+    for (int w = 0; w < 6; ++w) {
+        mWeapon[static_cast<size_t>(w)]->setChecked(w == m_weapon);
+    }
+}
+
+void frmEditRosters::loadEvent(int weapon) {
+    m_weapon = weapon;
+    m_state.CurrentWeapon = static_cast<short>(weapon);
+    PaintEventBackground(this, m_state.EventColors[static_cast<size_t>(weapon)]);
+    lWeaponName->setText(mWeapon[static_cast<size_t>(weapon)]->text());
+    lWeaponName->setProperty("tag", QString::number(weapon));
+    Status loaded = Status::success();
+    fpRoster->setRows(RosterStore(m_state.connection()).load(weapon, &loaded));
+    if (!loaded) {
+        m_prompter.tell(this, QMessageBox::Critical, QStringLiteral("Database error"),
+                        loaded.message());
+    }
+    setSaveEnabled(false);
+    if (groupViewShowing()) {
+        ShowGroups();
+    }
+}
+
+bool frmEditRosters::bSave_Click() {
+    const bool saved = groupViewShowing() ? saveGroups() : saveRoster();
+    if (saved) {
+        setSaveEnabled(false);
+    }
+    return saved;
+}
+
+bool frmEditRosters::saveRoster() {
+    std::vector<RosterRow> rows = fpRoster->rows();
+    Status saved = [&] {
+        WaitCursor busy;
+        return RosterStore(m_state.connection()).save(m_weapon, rows);
+    }();
+    if (!saved) {
+        m_prompter.tell(this, QMessageBox::Warning, QStringLiteral("Cannot save"), saved.message());
+        return false;
+    }
+    fpRoster->showWebNames(rows);
+    return true;
+}
+
+bool frmEditRosters::saveGroups() {
+    const Status saved = GroupStore(m_state.connection()).save(m_weapon, m_slots.groupSlots());
+    if (!saved) {
+        m_prompter.tell(this, QMessageBox::Warning, QStringLiteral("Cannot save"), saved.message());
+    }
+    return saved.ok();
+}
+
+void frmEditRosters::bMakeGroups_Click() {
+    if (askToSave()) {
+        switchView();
+    }
+}
+
+// Edits dropped at the question are dropped from the grid too, so that the draw works on
+// the fencers as they are stored.
+void frmEditRosters::switchView() {
+    const bool toGroups = !groupViewShowing();
+    if (toGroups) {
+        fpRoster->setRows(RosterStore(m_state.connection()).load(m_weapon));
+    }
+    m_slots.clear();
+    showSlots();
+    bRerandomize->setVisible(toGroups);
+    bMakeGroups->setVisible(!toGroups);
+    m_views->setCurrentWidget(toGroups ? static_cast<QWidget*>(m_groupView) : fpRoster);
+    if (toGroups) {
+        ShowGroups();
+        bRerandomize->setFocus();
+    } else {
+        fpRoster->setFocus();
+    }
+}
+
+void frmEditRosters::showSlots() {
+    m_groupView->showSlots(m_slots.groupSlots());
+}
+
+void frmEditRosters::ShowGroups() {
+    const GroupStore::Loaded loaded = GroupStore(m_state.connection()).load(m_weapon);
+    m_slots.fill(loaded.groupSlots);
+    showSlots();
+    if (loaded.drawn != 24 &&
+        m_prompter.ask(
+            this, QMessageBox::Question, QStringLiteral("Incomplete Groups"),
+            QStringLiteral("Groups have not been completed for this event. Create groups now?"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes) {
+        bRerandomize_Click();
+    }
+}
+
+void frmEditRosters::bRerandomize_Click() {
+    const GroupDraw::Random random = m_random ? m_random : GroupDraw::ClockSeededRandom();
+    const auto drawn = GroupDraw::Draw(fpRoster->rows(), m_schools, random);
+    if (!drawn) {
+        m_prompter.tell(this, QMessageBox::Warning, QStringLiteral("Incomplete Roster"),
+                        QStringLiteral("You must complete the roster before making groups."));
+        return;
+    }
+    m_slots.fill(drawn->groupSlots);
+    showSlots();
+    if (const QString warning = drawn->warning(); !warning.isEmpty()) {
+        m_prompter.tell(this, QMessageBox::Information, QStringLiteral("Multiple teammates"),
+                        warning);
+    }
+    setSaveEnabled(true);
+}
+
+void frmEditRosters::lName_Click(int k) {
+    const int picked = m_slots.selected();
+    switch (m_slots.click(k)) {
+        case GroupSlots::Click::Picked:
+            m_groupView->setPicked(k, true);
+            return;
+        case GroupSlots::Click::Unpicked:
+            m_groupView->setPicked(k, false);
+            return;
+        case GroupSlots::Click::AskSwap:
+            break;
+    }
+    m_groupView->setPicked(k, true);
+    const auto answer = m_prompter.ask(this, QMessageBox::Question, QStringLiteral("Swap Fencers"),
+                                       m_slots.swapQuestion(k), QMessageBox::Yes | QMessageBox::No,
+                                       QMessageBox::Yes);
+    if (answer == QMessageBox::Yes) {
+        m_slots.swapWithSelected(k);
+        showSlots();
+        setSaveEnabled(true);
+    } else {
+        m_groupView->setPicked(k, false);
+        m_groupView->setPicked(picked, true);
+    }
+}
+
+void frmEditRosters::bCancel_Click() {
+    if (!askToSave()) {
+        return;
+    }
+    if (groupViewShowing()) {
+        switchView();
+    } else {
+        QDialog::reject();
+    }
+}
+
+void frmEditRosters::reject() {
+    bCancel_Click();
+}

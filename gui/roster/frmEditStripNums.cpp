@@ -1,0 +1,204 @@
+#include "roster/frmEditStripNums.h"
+
+#include "app/frmAbout.h"
+#include "db/ORLEMain.h"
+#include "roster/EventNames.h"
+#include "roster/StripNameStore.h"
+#include "widgets/EnterAsTab.h"
+#include "widgets/Prompter.h"
+#include "widgets/WaitCursor.h"
+
+#include <QEvent>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton* button(const char* name, const char* caption, QWidget* parent) {
+    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    b->setMinimumWidth(100);
+    return b;
+}
+
+}  // namespace
+
+frmEditStripNums::frmEditStripNums(ORLEMain& state, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), m_state(state), m_prompter(prompter) {
+    setObjectName(QStringLiteral("frmEditStripNums"));
+    setWindowTitle(QStringLiteral("Edit Strip Names"));
+    buildControls();
+    buildMenus();
+    EnterAsTab::install(this);
+}
+
+void frmEditStripNums::buildControls() {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 10, 16, 14);
+    auto* frames = new QGridLayout;
+    frames->setHorizontalSpacing(14);
+    for (int w = 0; w < 6; ++w) {
+        auto* frame = new QGroupBox(this);
+        frame->setObjectName(QStringLiteral("fraWeapon%1").arg(w));
+        auto* form = new QFormLayout(frame);
+        for (int s = 0; s < 4; ++s) {
+            auto* box = new QLineEdit(frame);
+            box->setObjectName(QStringLiteral("tStripName%1").arg(10 * w + s));
+            box->setMaxLength(10);
+            box->setFixedWidth(100);
+            box->installEventFilter(this);
+            connect(box, &QLineEdit::textChanged, this, [this] {
+                if (!m_loading) {
+                    setSaveEnabled(true);
+                }
+            });
+            form->addRow(QStringLiteral("Strip Set %1:").arg(s + 1), box);
+            m_boxes[static_cast<size_t>(4 * w + s)] = box;
+        }
+        // Men's events on the left, women's on the right, the same weapon side by side.
+        frames->addWidget(frame, w % 3, w / 3);
+    }
+    layout->addLayout(frames);
+    auto* note = new QLabel(
+        QStringLiteral("The strips should be assigned such that Strip Sets 1 and 2 are adjacent, "
+                       "2 and 3 are adjacent, and 3 and 4 are adjacent."),
+        this);
+    note->setWordWrap(true);
+    layout->addWidget(note);
+    bSave = button("bSave", "&Save", this);
+    bClear = button("bClear", "C&lear", this);
+    bCancel = button("bCancel", "Cancel", this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(bSave);
+    buttons->addWidget(bClear);
+    buttons->addWidget(bCancel);
+    layout->addLayout(buttons);
+    connect(bSave, &QPushButton::clicked, this, &frmEditStripNums::bSave_Click);
+    connect(bClear, &QPushButton::clicked, this, &frmEditStripNums::bClear_Click);
+    connect(bCancel, &QPushButton::clicked, this, &frmEditStripNums::reject);
+    // Down each event's four strip sets, event by event.
+    for (int i = 1; i < 24; ++i) {
+        setTabOrder(m_boxes[static_cast<size_t>(i - 1)], m_boxes[static_cast<size_t>(i)]);
+    }
+    setTabOrder(m_boxes[23], bSave);
+}
+
+void frmEditStripNums::buildMenus() {
+    auto* bar = new QMenuBar(this);
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    mSave = file->addAction(QStringLiteral("&Save"), this, &frmEditStripNums::bSave_Click);
+    mSave->setObjectName(QStringLiteral("mSave"));
+    QAction* mExit = file->addAction(QStringLiteral("E&xit"), this, &frmEditStripNums::reject);
+    mExit->setObjectName(QStringLiteral("mExit"));
+    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    QAction* mClear =
+        edit->addAction(QStringLiteral("C&lear"), this, &frmEditStripNums::bClear_Click);
+    mClear->setObjectName(QStringLiteral("mClear"));
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->addAction(QStringLiteral("&About..."), this, [this] {
+        frmAbout about(this);
+        about.exec();
+    });
+    layout()->setMenuBar(bar);
+}
+
+QLineEdit* frmEditStripNums::tStripName(int weapon, int stripSet) const {
+    return m_boxes[static_cast<size_t>(4 * weapon + stripSet)];
+}
+
+void frmEditStripNums::Form_Load() {
+    const QStringList events = EventNames(m_state.connection());
+    for (int w = 0; w < 6; ++w) {
+        findChild<QGroupBox*>(QStringLiteral("fraWeapon%1").arg(w))->setTitle(events[w]);
+    }
+    const StripNameStore::Names names = StripNameStore(m_state.connection()).load();
+    m_loading = true;
+    for (size_t i = 0; i < names.size(); ++i) {
+        m_boxes[i]->setText(names[i]);
+    }
+    m_loading = false;
+    setSaveEnabled(false);
+    m_boxes[0]->setFocus();
+}
+
+void frmEditStripNums::setSaveEnabled(bool enabled) {
+    bSave->setEnabled(enabled);
+    mSave->setEnabled(enabled);
+}
+
+void frmEditStripNums::bClear_Click() {
+    if (m_prompter.ask(this, QMessageBox::Question, QStringLiteral("Clear Form"),
+                       QStringLiteral("Are you sure?"), QMessageBox::Ok | QMessageBox::Cancel,
+                       QMessageBox::Cancel) != QMessageBox::Ok) {
+        return;
+    }
+    for (QLineEdit* box : m_boxes) {
+        box->clear();
+    }
+    setSaveEnabled(true);
+}
+
+bool frmEditStripNums::bSave_Click() {
+    return saveNames() == SaveOutcome::Saved;
+}
+
+frmEditStripNums::SaveOutcome frmEditStripNums::saveNames() {
+    if (m_prompter.ask(this, QMessageBox::Question, QStringLiteral("Save Strip Numbers"),
+                       QStringLiteral("Are you sure?"), QMessageBox::Ok | QMessageBox::Cancel,
+                       QMessageBox::Ok) != QMessageBox::Ok) {
+        return SaveOutcome::Declined;
+    }
+    StripNameStore::Names names;
+    for (size_t i = 0; i < names.size(); ++i) {
+        names[i] = m_boxes[i]->text();
+    }
+    const Status saved = [&] {
+        WaitCursor busy;
+        return StripNameStore(m_state.connection()).save(names);
+    }();
+    if (!saved) {
+        m_prompter.tell(this, QMessageBox::Warning, QStringLiteral("Cannot save"), saved.message());
+        return SaveOutcome::Failed;
+    }
+    setSaveEnabled(false);
+    QDialog::accept();
+    return SaveOutcome::Saved;
+}
+
+// A failed save keeps the window open so the typed names are not lost; otherwise it closes
+// whatever the answer to the save's own question.
+void frmEditStripNums::reject() {
+    if (bSave->isEnabled()) {
+        const auto answer = m_prompter.ask(
+            this, QMessageBox::Warning, QStringLiteral("Save Changes"),
+            QStringLiteral("Changes have not been saved. Do you want to save now?"),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+        if (answer == QMessageBox::Cancel) {
+            return;
+        }
+        if (answer == QMessageBox::Yes && saveNames() != SaveOutcome::Declined) {
+            return;  // saved and closed, or failed and kept open
+        }
+    }
+    QDialog::reject();
+}
+
+bool frmEditStripNums::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        if (auto* box = qobject_cast<QLineEdit*>(watched)) {
+            // After the click that gave the focus has placed the cursor.
+            QTimer::singleShot(0, box, &QLineEdit::selectAll);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

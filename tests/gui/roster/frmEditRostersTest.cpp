@@ -1,0 +1,189 @@
+#include "RosterWindowFixture.h"
+#include "roster/GroupView.h"
+#include "roster/RosterGrid.h"
+#include "roster/frmEditRosters.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+class frmEditRostersTest : public RosterWindowFixture {
+protected:
+    frmEditRostersTest() {
+        window.setRandom([n = 0]() mutable { return ++n / 100.0; });
+        window.Form_Load();
+    }
+
+    QPushButton* button(const char* name) {
+        return window.findChild<QPushButton*>(QLatin1String(name));
+    }
+    RosterGrid* grid() { return window.findChild<RosterGrid*>(QStringLiteral("fpRoster")); }
+    QLabel* slotLabel(int k) { return window.findChild<QLabel*>(QStringLiteral("lName%1").arg(k)); }
+    void edit(int row, int column, const QString& text) {
+        grid()->item(row, column)->setText(text);
+    }
+    void pickSchool(int row, int index) {
+        grid()->item(row, RosterGrid::School)->setData(Qt::UserRole, index);
+    }
+    QString abbreviation(int team) {
+        return *file.db().queryText("SELECT Abbreviation FROM Teams WHERE Team = ?", {team});
+    }
+
+    frmEditRosters window{state, prompter};
+};
+
+TEST_F(frmEditRostersTest, AFencerIsTypedWithTheKeyboardOnlyAndSaved) {
+    showAndActivate(window);
+    grid()->setFocus();
+    grid()->setCurrentCell(0, RosterGrid::FirstName);
+    type(QStringLiteral("Ann"));
+    press(Qt::Key_Tab);
+    type(QStringLiteral("O'Hara"));
+    press(Qt::Key_Return);
+    type(abbreviation(3));  // type-ahead in the school list
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);  // status stays "No"
+    type(QStringLiteral("Lefty"));
+    press(Qt::Key_Tab);
+    EXPECT_EQ(grid()->currentColumn(), RosterGrid::HtmlName);
+    EXPECT_TRUE(button("bSave")->isEnabled());
+    EXPECT_EQ(grid()->item(0, RosterGrid::TeamCode)->text(), QStringLiteral("3"));
+
+    press(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(prompter.asked.empty()) << prompter.texts().join('\n').toStdString();
+    EXPECT_FALSE(button("bSave")->isEnabled());
+    EXPECT_EQ(file.count("SELECT COUNT(*) FROM Roster WHERE Weapon = 0 AND FencerNumber = 0 AND "
+                         "Team = 3 AND FName = 'Ann' AND LName = ? AND AddlText = 'Lefty' "
+                         "AND HTMLName = ? AND \"Group\" = 99",
+                         {QStringLiteral("O'Hara"), QStringLiteral("Ann O'Hara")}),
+              1);
+    EXPECT_EQ(grid()->item(0, RosterGrid::HtmlName)->text(), QStringLiteral("Ann O'Hara"));
+}
+
+TEST_F(frmEditRostersTest, ARowWithoutSchoolIsRefusedByNameAndKept) {
+    edit(4, RosterGrid::FirstName, QStringLiteral("Ben"));
+    EXPECT_TRUE(button("bSave")->isEnabled());
+    EXPECT_FALSE(window.bSave_Click());
+    ASSERT_EQ(prompter.asked.size(), 1u);
+    EXPECT_EQ(prompter.asked[0].title, QStringLiteral("Cannot save"));
+    EXPECT_TRUE(prompter.asked[0].text.startsWith(QStringLiteral("Row 5 (Ben) has no school")));
+    EXPECT_TRUE(button("bSave")->isEnabled());
+    EXPECT_EQ(grid()->item(4, RosterGrid::FirstName)->text(), QStringLiteral("Ben"));
+}
+
+TEST_F(frmEditRostersTest, UnsavedChangesAnswersWhenSwitchingEvents) {
+    edit(0, RosterGrid::FirstName, QStringLiteral("Ann"));
+    pickSchool(0, 2);
+
+    window.mWeapon_Click(0);  // the checked event: nothing happens, nothing asked
+    EXPECT_TRUE(prompter.asked.empty());
+
+    prompter.answers = {QMessageBox::Cancel};
+    window.mWeapon_Click(2);
+    EXPECT_EQ(window.currentWeapon(), 0);
+    EXPECT_TRUE(window.findChild<QAction*>(QStringLiteral("mWeapon0"))->isChecked());
+    EXPECT_FALSE(window.findChild<QAction*>(QStringLiteral("mWeapon2"))->isChecked());
+    EXPECT_TRUE(button("bSave")->isEnabled());
+
+    prompter.answers = {QMessageBox::No};
+    window.mWeapon_Click(2);
+    EXPECT_EQ(window.currentWeapon(), 2);
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("lWeaponName"))->text(),
+              QStringLiteral("Men's Epée"));
+    EXPECT_EQ(file.count("SELECT COUNT(*) FROM Roster"), 0);
+    EXPECT_FALSE(button("bSave")->isEnabled());
+
+    edit(0, RosterGrid::FirstName, QStringLiteral("Cy"));
+    pickSchool(0, 5);
+    prompter.answers = {QMessageBox::Yes};
+    window.mWeapon_Click(3);
+    EXPECT_EQ(window.currentWeapon(), 3);
+    EXPECT_EQ(
+        file.count("SELECT COUNT(*) FROM Roster WHERE Weapon = 2 AND FName = 'Cy' AND Team = 5"),
+        1);
+    EXPECT_EQ(prompter.asked.size(), 3u);
+    EXPECT_EQ(prompter.asked[0].title, QStringLiteral("Save Changes"));
+}
+
+TEST_F(frmEditRostersTest, SlotsArePickedSwappedAndSavedOnlyOnSave) {
+    build.drawFullEvent(0);
+    window.mWeapon_Click(1);
+    window.mWeapon_Click(0);
+    button("bMakeGroups")->click();
+    ASSERT_TRUE(window.groupViewShowing());
+    EXPECT_TRUE(prompter.asked.empty());
+    EXPECT_TRUE(button("bRerandomize")->isVisibleTo(&window));
+    EXPECT_FALSE(button("bMakeGroups")->isVisibleTo(&window));
+    EXPECT_EQ(slotLabel(4)->text(), QStringLiteral("First4 Last4 (%1)").arg(abbreviation(4)));
+
+    window.lName_Click(1);
+    window.lName_Click(1);
+    EXPECT_EQ(window.groupSlots().selected(), -1);
+    window.lName_Click(1);
+    prompter.answers = {QMessageBox::No};
+    window.lName_Click(5);
+    EXPECT_EQ(window.groupSlots().selected(), 1);
+    EXPECT_FALSE(button("bSave")->isEnabled());
+    prompter.answers = {QMessageBox::Yes};
+    window.lName_Click(5);
+    EXPECT_EQ(prompter.asked.back().text,
+              QStringLiteral("Swap First5 Last5 (%1) and First1 Last1 (%2)?")
+                  .arg(abbreviation(5), abbreviation(1)));
+    EXPECT_EQ(window.groupSlots().slot(1).fencerNumber, 5);
+    EXPECT_TRUE(button("bSave")->isEnabled());
+
+    prompter.answers = {QMessageBox::No};
+    window.bCancel_Click();  // back to the roster view, nothing written
+    EXPECT_FALSE(window.groupViewShowing());
+    EXPECT_EQ(file.count("SELECT Subgroup FROM Roster WHERE Weapon = 0 AND FencerNumber = 5"), 2);
+
+    button("bMakeGroups")->click();
+    window.lName_Click(0);
+    prompter.answers = {QMessageBox::Yes};
+    window.lName_Click(23);
+    EXPECT_TRUE(window.bSave_Click());
+    EXPECT_EQ(
+        file.count(
+            "SELECT \"Group\" * 10 + Subgroup FROM Roster WHERE Weapon = 0 AND FencerNumber = 0"),
+        72);
+    EXPECT_EQ(
+        file.count(
+            "SELECT \"Group\" * 10 + Subgroup FROM Roster WHERE Weapon = 0 AND FencerNumber = 23"),
+        0);
+}
+
+TEST_F(frmEditRostersTest, AnUndrawnEventOffersTheDrawAndAnIncompleteRosterRefusesIt) {
+    for (int n = 0; n < 24; ++n) {
+        ChampionshipBuilder::Fencer f;
+        f.weapon = 4;
+        f.number = n;
+        f.team = n < 18 ? n / 2 : n + 10;  // nine pairs, then six singles
+        f.first = QStringLiteral("F%1").arg(n);
+        build.addFencer(f);
+    }
+    window.mWeapon_Click(4);
+    prompter.answers = {QMessageBox::Yes};
+    button("bMakeGroups")->click();
+    ASSERT_EQ(prompter.asked.size(), 2u);
+    EXPECT_EQ(prompter.asked[0].title, QStringLiteral("Incomplete Groups"));
+    EXPECT_EQ(prompter.asked[1].title, QStringLiteral("Multiple teammates"));
+    EXPECT_EQ(prompter.asked[1].icon, QMessageBox::Information);
+    EXPECT_TRUE(button("bSave")->isEnabled());
+    for (int k = 0; k < 24; ++k) {
+        EXPECT_FALSE(slotLabel(k)->text().isEmpty());
+    }
+    EXPECT_EQ(file.count("SELECT COUNT(*) FROM Roster WHERE \"Group\" = 99"), 24);
+    ASSERT_TRUE(window.bSave_Click());
+    EXPECT_EQ(file.count("SELECT COUNT(*) FROM Roster WHERE \"Group\" < 8 AND Subgroup < 3"), 24);
+
+    prompter.answers = {QMessageBox::Yes};
+    window.mWeapon_Click(5);  // an empty event: the draw is offered and refused
+    EXPECT_EQ(prompter.asked.back().title, QStringLiteral("Incomplete Roster"));
+    EXPECT_EQ(prompter.asked.back().text,
+              QStringLiteral("You must complete the roster before making groups."));
+    EXPECT_FALSE(button("bSave")->isEnabled());
+}
+
+}  // namespace
