@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "db/FileCommands.h"
+#include "roster/RosterCommands.h"
 
 #include <functional>
 #include <map>
@@ -17,6 +18,8 @@ const std::map<QString, CliCommand>& commands() {
     static const std::map<QString, CliCommand> table = {
         {QStringLiteral("new"), {{QStringLiteral("force")}, RunNewCommand}},
         {QStringLiteral("info"), {{}, RunInfoCommand}},
+        {QStringLiteral("roster"), {{}, RunRosterCommand}},
+        {QStringLiteral("draw"), {{}, RunDrawCommand}},
     };
     return table;
 }

@@ -145,8 +145,11 @@ std::optional<GroupDraw::Result> GroupDraw::Draw(const std::vector<RosterRow>& r
 }
 
 GroupDraw::Random GroupDraw::ClockSeededRandom() {
-    const auto seconds = static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay() / 1000);
-    auto engine = std::make_shared<std::mt19937>(seconds);
+    return SeededRandom(static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay() / 1000));
+}
+
+GroupDraw::Random GroupDraw::SeededRandom(unsigned seed) {
+    auto engine = std::make_shared<std::mt19937>(seed);
     return [engine] { return std::uniform_real_distribution<double>(0.0, 1.0)(*engine); };
 }
 

@@ -33,6 +33,8 @@ public:
                                       const Random& random);
     // A generator seeded from the time of day, as the program draws.
     static Random ClockSeededRandom();
+    // The same generator with a given seed, to repeat a draw.
+    static Random SeededRandom(unsigned seed);
     // The text inside the last "(" of a trimmed caption, without the closing character.
     static QString TeamOfSlot(const QString& caption);
 };

@@ -1,0 +1,118 @@
+#include "roster/RosterCommands.h"
+
+#include "CliArguments.h"
+#include "roster/EventNames.h"
+#include "roster/GroupDraw.h"
+#include "roster/GroupStore.h"
+#include "roster/RosterCsv.h"
+#include "roster/RosterStore.h"
+#include "roster/SchoolList.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+namespace {
+
+const char* const kRosterUsage =
+    "usage: orle-cli roster import --db PATH FILE.csv | orle-cli roster export --db PATH [--event "
+    "N]";
+
+int importRoster(const CommandLine& args, const CliOutput& io) {
+    int exitCode = 0;
+    auto db = OpenChampionshipFor(args, io, {}, &exitCode);
+    if (!db) {
+        return exitCode;
+    }
+    if (args.positional().size() != 2) {
+        return io.fail(QLatin1String(kRosterUsage));
+    }
+    QFile file(args.positional().at(1));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return io.fail(QStringLiteral("%1: %2").arg(file.fileName(), file.errorString()));
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(file.readAll());
+    if (utf8.hasError()) {
+        return io.fail(QStringLiteral("%1 is not UTF-8 text").arg(file.fileName()));
+    }
+    RosterCsv::Imported imported;
+    if (Status status = RosterCsv(*db).import(text, &imported); !status) {
+        return io.fail(QStringLiteral("nothing imported:\n%1").arg(status.message()));
+    }
+    io.out << "imported " << imported.fencers << " fencers" << Qt::endl;
+    return 0;
+}
+
+int exportRoster(const CommandLine& args, const CliOutput& io) {
+    int exitCode = 0;
+    auto db = OpenChampionshipFor(args, io, {QStringLiteral("event")}, &exitCode);
+    if (!db) {
+        return exitCode;
+    }
+    std::optional<int> event;
+    if (args.has(QStringLiteral("event")) && !(event = RequiredEvent(args, io, &exitCode))) {
+        return exitCode;
+    }
+    io.out << RosterCsv(*db).exportText(event);
+    io.out.flush();
+    return 0;
+}
+
+void printGroups(const Database& db, const GroupSlotArray& groupSlots, const CliOutput& io) {
+    const QStringList names = GroupNames(db);
+    for (int g = 0; g < 8; ++g) {
+        io.out << names[g] << ':';
+        for (int p = 0; p < 3; ++p) {
+            io.out << (p ? "; " : " ") << groupSlots[static_cast<size_t>(3 * g + p)].caption;
+        }
+        io.out << Qt::endl;
+    }
+}
+
+}  // namespace
+
+int RunRosterCommand(const CommandLine& args, const CliOutput& io) {
+    const QString action = args.positional().value(0);
+    if (action == QStringLiteral("import")) {
+        return importRoster(args, io);
+    }
+    if (action == QStringLiteral("export") && args.positional().size() == 1) {
+        return exportRoster(args, io);
+    }
+    return io.fail(QLatin1String(kRosterUsage));
+}
+
+int RunDrawCommand(const CommandLine& args, const CliOutput& io) {
+    int exitCode = 0;
+    auto db =
+        OpenChampionshipFor(args, io, {QStringLiteral("event"), QStringLiteral("seed")}, &exitCode);
+    if (!db) {
+        return exitCode;
+    }
+    const std::optional<int> event = RequiredEvent(args, io, &exitCode);
+    if (!event) {
+        return exitCode;
+    }
+    GroupDraw::Random random = GroupDraw::ClockSeededRandom();
+    if (const std::optional<QString> seed = args.value(QStringLiteral("seed"))) {
+        bool ok = false;
+        const unsigned value = seed->toUInt(&ok);
+        if (!ok) {
+            return io.fail(QStringLiteral("--seed takes a whole number, not %1").arg(*seed));
+        }
+        random = GroupDraw::SeededRandom(value);
+    }
+    const auto drawn =
+        GroupDraw::Draw(RosterStore(*db).load(*event), SchoolList::Load(*db), random);
+    if (!drawn) {
+        return io.fail(QStringLiteral("You must complete the roster before making groups."));
+    }
+    if (Status saved = GroupStore(*db).save(*event, drawn->groupSlots); !saved) {
+        return io.fail(saved.message());
+    }
+    printGroups(*db, drawn->groupSlots, io);
+    if (const QString warning = drawn->warning(); !warning.isEmpty()) {
+        io.out << Qt::endl << "Multiple teammates: " << warning << Qt::endl;
+    }
+    return 0;
+}
