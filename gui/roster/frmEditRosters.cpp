@@ -38,7 +38,7 @@ frmEditRosters::frmEditRosters(ORLEMain& state, Prompter& prompter, QWidget* par
     buildControls();
     buildMenus();
     EnterAsTab::install(this);
-    resize(1000, 780);
+    resize(1000, 700);
 }
 
 void frmEditRosters::buildControls() {

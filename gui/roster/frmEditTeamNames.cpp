@@ -59,7 +59,7 @@ void frmEditTeamNames::buildControls() {
     form->setLabelAlignment(Qt::AlignRight);
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->addRow(QStringLiteral("Team Number:"), lTeamNumber);
-    form->addRow(QStringLiteral("&Abbreviation (5 chars):"), tAbbreviation);
+    form->addRow(QStringLiteral("A&bbreviation (5 chars):"), tAbbreviation);
     form->addRow(QStringLiteral("&Medium Team Name (20 chars):"), tMediumTeamName);
     form->addRow(QStringLiteral("&Long Team Name (50 chars):"), tFullTeamName);
     layout->addLayout(form);
