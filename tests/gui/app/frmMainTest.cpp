@@ -2,6 +2,7 @@
 
 #include "app/frmAbout.h"
 #include "db/ORLEMain.h"
+#include "support/FileBytes.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempChampionship.h"
 
@@ -115,10 +116,7 @@ TEST_F(frmMainTest, StartUpReopensTheLastFileSilently) {
 
     QTemporaryDir dir;
     const QString junk = dir.filePath(QStringLiteral("ORLE2005.mdb"));
-    QFile f(junk);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray(1024, 'x'));
-    f.close();
+    WriteBytes(junk, QByteArray(1024, 'x'));
     RegistrySettings(settingsPath()).setDatabasePath(junk);
     window.Form_Load();
     EXPECT_FALSE(window.databaseAvailable());
@@ -150,10 +148,7 @@ TEST_F(frmMainTest, OpeningAFileThatIsNotAChampionshipSaysWhy) {
     openThroughMenu(good.path());
     QTemporaryDir dir;
     const QString notes = dir.filePath(QStringLiteral("notes.mdb"));
-    QFile f(notes);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray(2048, 'n'));
-    f.close();
+    WriteBytes(notes, QByteArray(2048, 'n'));
     openThroughMenu(notes);
     ASSERT_EQ(prompter.asked.size(), 1u);
     EXPECT_TRUE(prompter.asked[0].text.contains(notes));
