@@ -74,7 +74,7 @@ QString RosterStore::RowProblem(const RosterRow& row, const QString& where) {
                             ? where
                             : QStringLiteral("%1 (%2)").arg(where, row.displayName());
     if (row.displayName().isEmpty()) {
-        return QStringLiteral("%1 has no name. Type the fencer's name or clear the row.").arg(who);
+        return QStringLiteral("%1 has no name. Type the fencer's name before saving.").arg(who);
     }
     if (row.team < 0) {
         return QStringLiteral("%1 has no school. Choose the fencer's school before saving.")

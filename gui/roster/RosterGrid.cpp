@@ -104,6 +104,13 @@ std::vector<RosterRow> RosterGrid::rows() const {
     return out;
 }
 
+void RosterGrid::commitEdit() {
+    if (QWidget* editor = indexWidget(currentIndex()); editor && state() == EditingState) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
 void RosterGrid::showWebNames(const std::vector<RosterRow>& rows) {
     m_loading = true;
     for (int r = 0; r < rowCount() && r < static_cast<int>(rows.size()); ++r) {

@@ -34,6 +34,9 @@ public:
     // Shows the rows without reporting them as edits.
     void setRows(const std::vector<RosterRow>& rows);
     std::vector<RosterRow> rows() const;
+    // Ends the edit of the current cell, keeping what was typed (a shortcut such as Ctrl+S
+    // does not end it by itself).
+    void commitEdit();
     // Shows the web names filled in by a save.
     void showWebNames(const std::vector<RosterRow>& rows);
 

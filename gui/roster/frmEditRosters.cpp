@@ -151,6 +151,7 @@ bool frmEditRosters::saveEnabled() const {
 }
 
 bool frmEditRosters::askToSave() {
+    fpRoster->commitEdit();
     if (!saveEnabled()) {
         return true;
     }
@@ -179,7 +180,6 @@ void frmEditRosters::mWeapon_Click(int weapon) {
 
 void frmEditRosters::loadEvent(int weapon) {
     m_weapon = weapon;
-    m_state.CurrentWeapon = static_cast<short>(weapon);
     PaintEventBackground(this, m_state.EventColors[static_cast<size_t>(weapon)]);
     lWeaponName->setText(mWeapon[static_cast<size_t>(weapon)]->text());
     lWeaponName->setProperty("tag", QString::number(weapon));
@@ -196,6 +196,7 @@ void frmEditRosters::loadEvent(int weapon) {
 }
 
 bool frmEditRosters::bSave_Click() {
+    fpRoster->commitEdit();
     const bool saved = groupViewShowing() ? saveGroups() : saveRoster();
     if (saved) {
         setSaveEnabled(false);

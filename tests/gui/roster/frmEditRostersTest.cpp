@@ -50,7 +50,20 @@ TEST_F(frmEditRostersTest, AFencerIsTypedWithTheKeyboardOnlyAndSaved) {
     EXPECT_EQ(grid()->currentColumn(), RosterGrid::HtmlName);
     EXPECT_TRUE(button("bSave")->isEnabled());
     EXPECT_EQ(grid()->item(0, RosterGrid::TeamCode)->text(), QStringLiteral("3"));
+    press(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(grid()->item(0, RosterGrid::HtmlName)->text(), QStringLiteral("Ann O'Hara"));
 
+    // Saved again while the next row's name is still being typed: the typing counts.
+    press(Qt::Key_Return);
+    type(QStringLiteral("Bo"));
+    press(Qt::Key_Tab);
+    type(QStringLiteral("Li"));
+    press(Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(prompter.asked.size(), 1u);
+    EXPECT_EQ(prompter.asked[0].text.left(21), QStringLiteral("Row 2 (Bo Li) has no "));
+    prompter.asked.clear();
+    grid()->item(1, RosterGrid::FirstName)->setText(QString());
+    grid()->item(1, RosterGrid::LastName)->setText(QString());
     press(Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(prompter.asked.empty()) << prompter.texts().join('\n').toStdString();
     EXPECT_FALSE(button("bSave")->isEnabled());
