@@ -137,9 +137,10 @@ std::optional<GroupDraw::Result> GroupDraw::Draw(const std::vector<RosterRow>& r
         result.groupSlots[static_cast<size_t>(w.group * 3 + w.subgroup)] = {caption,
                                                                             row.fencerNumber};
     }
-    const QString team23 = TeamOfSlot(result.groupSlots[23].caption);
-    result.moreThanEightPairs =
-        !team23.isEmpty() && team23 == TeamOfSlot(result.groupSlots[20].caption);
+    // Positions 17 and 18 (place 2 of groups H and G) hold teammates only when more than
+    // eight schools have two fencers. Compared by school number, not by the abbreviation
+    // shown, so two schools sharing an abbreviation are not taken for teammates.
+    result.moreThanEightPairs = work[16].team == work[17].team;
     result.splitTeams = splitTeams(result.groupSlots, rows, schools);
     return result;
 }
@@ -151,13 +152,4 @@ GroupDraw::Random GroupDraw::ClockSeededRandom() {
 GroupDraw::Random GroupDraw::SeededRandom(unsigned seed) {
     auto engine = std::make_shared<std::mt19937>(seed);
     return [engine] { return std::uniform_real_distribution<double>(0.0, 1.0)(*engine); };
-}
-
-QString GroupDraw::TeamOfSlot(const QString& caption) {
-    const QString trimmed = caption.trimmed();
-    const qsizetype open = trimmed.lastIndexOf(QLatin1Char('('));
-    if (open < 0) {
-        return QString();
-    }
-    return trimmed.mid(open + 1).chopped(trimmed.size() > open + 1 ? 1 : 0);
 }

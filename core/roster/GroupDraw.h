@@ -35,6 +35,4 @@ public:
     static Random ClockSeededRandom();
     // The same generator with a given seed, to repeat a draw.
     static Random SeededRandom(unsigned seed);
-    // The text inside the last "(" of a trimmed caption, without the closing character.
-    static QString TeamOfSlot(const QString& caption);
 };
