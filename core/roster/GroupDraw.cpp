@@ -43,19 +43,59 @@ void assignKeys(std::vector<WorkRow>& work, const GroupDraw::Random& random) {
     }
 }
 
-// Positions 1..16 fill places 0 and 1 of groups 0..7 in pairs; positions 17..24 fill
-// place 2 from group 7 back to group 0.
-void assignPlaces(std::vector<WorkRow>& work) {
-    for (size_t p = 0; p < work.size(); ++p) {
+// With g groups left from `first` on, positions 1..2g fill places 0 and 1 of those groups in
+// pairs and the rest fill place 2 from the last group back; with all eight groups that is
+// positions 1..16 in pairs and 17..24 in place 2 of groups 7 down to 0.
+void assignPlaces(std::vector<WorkRow>& rows, int first) {
+    const int groups = static_cast<int>(rows.size()) / 3;
+    for (size_t p = 0; p < rows.size(); ++p) {
         const int i = static_cast<int>(p) + 1;
-        if (i <= 16) {
-            work[p].group = (i - 1) / 2;
-            work[p].subgroup = (i - 1) % 2;
+        if (i <= 2 * groups) {
+            rows[p].group = first + (i - 1) / 2;
+            rows[p].subgroup = (i - 1) % 2;
         } else {
-            work[p].group = 24 - i;
-            work[p].subgroup = 2;
+            rows[p].group = first + 3 * groups - i;
+            rows[p].subgroup = 2;
         }
     }
+}
+
+// A school with three or more fencers fills a whole group with each three of them, from
+// group 0 on; the others are placed over the remaining groups. A fencer left alone by
+// that is drawn as a single fencer. Returns the number of whole groups.
+int placeInGroups(std::vector<WorkRow>& work) {
+    std::map<int, int> size;
+    for (const WorkRow& w : work) {
+        ++size[w.team];
+    }
+    std::map<int, int> taken;
+    std::vector<WorkRow> whole;
+    std::vector<WorkRow> rest;
+    for (const WorkRow& w : work) {
+        if (taken[w.team] < size[w.team] / 3 * 3) {
+            ++taken[w.team];
+            whole.push_back(w);
+        } else {
+            rest.push_back(w);
+        }
+    }
+    for (WorkRow& w : rest) {
+        if (size[w.team] % 3 == 1 && size[w.team] > 1) {
+            w.key = -w.key;
+        }
+    }
+    std::stable_sort(rest.begin(), rest.end(), [](const WorkRow& a, const WorkRow& b) {
+        return a.key != b.key ? a.key < b.key : a.team < b.team;
+    });
+    for (size_t p = 0; p < whole.size(); ++p) {
+        whole[p].group = static_cast<int>(p) / 3;
+        whole[p].subgroup = static_cast<int>(p) % 3;
+    }
+    const int wholeGroups = static_cast<int>(whole.size()) / 3;
+    assignPlaces(rest, wholeGroups);
+    work = whole;
+    work.insert(work.end(), rest.begin(), rest.end());
+    return wholeGroups;
 }
 
 QStringList splitTeams(const GroupSlotArray& groupSlots, const std::vector<RosterRow>& rows,
@@ -124,7 +164,7 @@ std::optional<GroupDraw::Result> GroupDraw::Draw(const std::vector<RosterRow>& r
     std::stable_sort(work.begin(), work.end(), [](const WorkRow& a, const WorkRow& b) {
         return a.key != b.key ? a.key < b.key : a.team < b.team;
     });
-    assignPlaces(work);
+    const int wholeGroups = placeInGroups(work);
 
     Result result;
     for (const WorkRow& w : work) {
@@ -140,7 +180,7 @@ std::optional<GroupDraw::Result> GroupDraw::Draw(const std::vector<RosterRow>& r
     // Positions 17 and 18 (place 2 of groups H and G) hold teammates only when more than
     // eight schools have two fencers. Compared by school number, not by the abbreviation
     // shown, so two schools sharing an abbreviation are not taken for teammates.
-    result.moreThanEightPairs = work[16].team == work[17].team;
+    result.moreThanEightPairs = wholeGroups == 0 && work[16].team == work[17].team;
     result.splitTeams = splitTeams(result.groupSlots, rows, schools);
     return result;
 }

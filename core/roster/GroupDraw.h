@@ -11,7 +11,8 @@
 class SchoolList;
 
 // The random draw of an event's 24 fencers into eight groups of three, keeping teammates
-// in one group as far as the field allows.
+// in one group as far as the field allows: three of a school share a whole group, two of a
+// school share places 0 and 1 of a group, and single fencers fill the rest.
 class GroupDraw final {
 public:
     // A uniform random number in [0, 1).

@@ -62,7 +62,7 @@ TEST_F(RosterCommandsTest, DrawSavesTheGroupsAndWarnsAboutSplitTeammates) {
         ChampionshipBuilder::Fencer f;
         f.weapon = 1;
         f.number = n;
-        f.team = n < 3 ? 7 : n;  // three of one school
+        f.team = n < 4 ? 7 : n;  // four of one school: one cannot join the other three
         build.addFencer(f);
     }
     const CliRun run = RunCli({"draw", "--db", file.path(), "--event", "MF", "--seed", "42"});

@@ -123,20 +123,48 @@ TEST(GroupDrawTest, NinthPairIsSplitOverGroupsSevenAndSixAndReported) {
     EXPECT_TRUE(result->warning().contains(QStringLiteral("(Group G)")));
 }
 
-TEST(GroupDrawTest, ThreeFencersOfOneSchoolAreDrawnAndTheSplitIsNamed) {
-    std::vector<int> teams = {5, 5, 5};
-    for (int t = 6; t < 27; ++t) {
+TEST(GroupDrawTest, ThreeOfASchoolShareAWholeGroup) {
+    std::vector<int> teams;
+    for (int t = 0; t < 8; ++t) {
+        teams.insert(teams.end(), {t, t, t});
+    }
+    const auto rows = roster(teams);
+    const auto result = GroupDraw::Draw(rows, schools(), rising());
+    ASSERT_TRUE(result);
+    expectEveryFencerOnce(*result);
+    for (int g = 0; g < 8; ++g) {
+        EXPECT_EQ(teamIn(*result, rows, 3 * g), teamIn(*result, rows, 3 * g + 1));
+        EXPECT_EQ(teamIn(*result, rows, 3 * g), teamIn(*result, rows, 3 * g + 2));
+    }
+    EXPECT_TRUE(result->warning().isEmpty());
+}
+
+TEST(GroupDrawTest, ATripleAPairAndTheFourthOfASchoolAreKeptAsFarAsPossible) {
+    std::vector<int> teams = {5, 5, 5, 5, 6, 6, 6, 6, 6, 7, 7};  // four, five and a pair
+    for (int t = 10; t < 23; ++t) {
         teams.push_back(t);
     }
     const auto rows = roster(teams);
     const auto result = GroupDraw::Draw(rows, schools(), rising());
     ASSERT_TRUE(result);
     expectEveryFencerOnce(*result);
+    // Whole groups first, in key order: school 5 (key -0.01) then 6 (key -0.02 sorts first).
+    EXPECT_EQ(teamIn(*result, rows, 0), 6);
+    EXPECT_EQ(teamIn(*result, rows, 2), 6);
+    EXPECT_EQ(teamIn(*result, rows, 3), 5);
+    EXPECT_EQ(teamIn(*result, rows, 5), 5);
+    // The pairs left over (school 6's last two, school 7) share places 0 and 1 of a group.
+    std::set<int> pairedTeams;
+    for (int g = 2; g < 8; ++g) {
+        if (teamIn(*result, rows, 3 * g) == teamIn(*result, rows, 3 * g + 1)) {
+            pairedTeams.insert(teamIn(*result, rows, 3 * g));
+        }
+    }
+    EXPECT_EQ(pairedTeams, std::set<int>({6, 7}));
     EXPECT_FALSE(result->moreThanEightPairs);
-    ASSERT_EQ(result->splitTeams.size(), 1);
-    EXPECT_TRUE(result->splitTeams.first().startsWith(QStringLiteral("S5: ")));
-    EXPECT_TRUE(
-        result->warning().startsWith(QStringLiteral("Not all teammates are in the same group.")));
+    EXPECT_EQ(result->splitTeams.size(), 2);  // school 6's five, and school 5's fourth
+    EXPECT_TRUE(result->warning().startsWith(
+        QStringLiteral("Not all teammates are in the same group.\n\nS5: ")));
 }
 
 TEST(GroupDrawTest, AnyRowWithoutSchoolStopsTheDraw) {
