@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 #include <map>
+#include <set>
 #include <utility>
 
 // One sheet laid out cell by cell: the texts and formats of a grid of cells, the header and
@@ -49,6 +50,10 @@ public:
     const PrintFont& defaultFont() const { return m_defaultFont; }
     void setDefaultFont(const PrintFont& font) { m_defaultFont = font; }
 
+    // Starts a new page at this row, as long as it is not the first row on its page.
+    void setPageBreakBefore(int row) { m_pageBreaks.insert(row); }
+    bool pageBreakBefore(int row) const { return m_pageBreaks.contains(row); }
+
     // Widths and heights in points (1/72 inch); 0 means fit the contents.
     double columnWidth(int column) const;
     void setColumnWidth(int column, double points) { m_columnWidths[column] = points; }
@@ -87,6 +92,7 @@ private:
     PrintFont m_defaultFont;
     std::map<int, double> m_columnWidths;
     std::map<int, double> m_rowHeights;
+    std::set<int> m_pageBreaks;
     QString m_header;
     QString m_footer;
     QString m_jobName;

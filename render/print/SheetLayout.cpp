@@ -17,6 +17,8 @@ constexpr double kEmptyColumnWidth = 24;
 constexpr double kBorderWidth = 0.75;
 // Rounding must not push the last row of a fitted sheet onto a page of its own.
 constexpr double kTolerance = 0.01;
+// Keeps the last rows clear of the footer.
+constexpr double kFooterGap = 12;
 
 struct Block {
     QList<PrintMarkup::Line> lines;
@@ -128,28 +130,40 @@ private:
         for (std::size_t r = 1; r < m_rowHeights.size(); ++r) {
             rows += m_rowHeights[r];
         }
-        const double tall = m_header.height + rows + m_footer.height;
+        const double tall = m_header.height + rows + kFooterGap + m_footer.height;
         return std::min({1.0, width / std::max(gridWidth(), 1.0), height / std::max(tall, 1.0)});
     }
 
     // Lays the pages out at full size in a frame `width` by `height` from (0, 0).
     void paginate(double width, double height) {
         const double left = std::max(0.0, (width - gridWidth()) / 2);
-        const double bodyBottom = height - m_footer.height;
+        const double bodyBottom = height - m_footer.height - kFooterGap;
         PrintDocument::Page page = newPage(width, height);
         double y = m_header.height;
         bool rowsOnPage = false;
         for (int r = 1; r <= m_sheet.rowCount(); ++r) {
-            if (rowsOnPage && y + m_rowHeights[r] > bodyBottom + kTolerance) {
+            const bool full = y + m_rowHeights[r] > bodyBottom + kTolerance;
+            if (rowsOnPage && (full || m_sheet.pageBreakBefore(r))) {
                 m_doc.pages.append(page);
                 page = newPage(width, height);
                 y = m_header.height;
             }
             placeRow(r, left, y, page);
             y += m_rowHeights[r];
-            rowsOnPage = true;
+            // Blank rows alone do not hold a page open, so a break never leaves it empty.
+            rowsOnPage = rowsOnPage || rowHasContent(r);
         }
         m_doc.pages.append(page);
+    }
+
+    bool rowHasContent(int row) const {
+        for (int c = 1; c <= m_sheet.columnCount(); ++c) {
+            const GridSheet::Cell cell = m_sheet.cell(c, row);
+            if (!cell.text.isEmpty() || cell.bottomBorder || cell.shade >= 0) {
+                return true;
+            }
+        }
+        return false;
     }
 
     PrintDocument::Page newPage(double width, double height) const {
