@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "db/FileCommands.h"
+#include "print/PrintCommands.h"
 
 #include <functional>
 #include <map>
@@ -17,6 +18,7 @@ const std::map<QString, CliCommand>& commands() {
     static const std::map<QString, CliCommand> table = {
         {QStringLiteral("new"), {{QStringLiteral("force")}, RunNewCommand}},
         {QStringLiteral("info"), {{}, RunInfoCommand}},
+        {QStringLiteral("print"), {{}, RunPrintCommand}},
     };
     return table;
 }
