@@ -2,6 +2,8 @@
 
 #include "app/frmAbout.h"
 #include "db/ORLEMain.h"
+#include "print/SystemPrinterSink.h"
+#include "roster/CompleteRostersReport.h"
 #include "roster/EventNames.h"
 #include "roster/GroupStore.h"
 #include "roster/GroupView.h"
@@ -9,6 +11,8 @@
 #include "roster/RosterStore.h"
 #include "widgets/EnterAsTab.h"
 #include "widgets/EventColor.h"
+#include "widgets/PreviewSink.h"
+#include "widgets/PrintOutcome.h"
 #include "widgets/Prompter.h"
 #include "widgets/WaitCursor.h"
 
@@ -67,8 +71,6 @@ void frmEditRosters::buildControls() {
     bMakeGroups = button("bMakeGroups", "Make &Groups", this);
     bRerandomize = button("bRerandomize", "&Re-randomize", this);
     bCancel = button("bCancel", "Close", this);
-    // The complete roster report needs the report printing, which this program lacks yet.
-    bPrint->setEnabled(false);
     bRerandomize->hide();
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(bSave);
@@ -80,11 +82,13 @@ void frmEditRosters::buildControls() {
     buttons->addWidget(bCancel);
     layout->addLayout(buttons);
     connect(bSave, &QPushButton::clicked, this, &frmEditRosters::bSave_Click);
+    connect(bPrint, &QPushButton::clicked, this, &frmEditRosters::bPrint_Click);
     connect(bMakeGroups, &QPushButton::clicked, this, &frmEditRosters::bMakeGroups_Click);
     connect(bRerandomize, &QPushButton::clicked, this, &frmEditRosters::bRerandomize_Click);
     connect(bCancel, &QPushButton::clicked, this, &frmEditRosters::bCancel_Click);
     setTabOrder(fpRoster, bSave);
-    setTabOrder(bSave, bMakeGroups);
+    setTabOrder(bSave, bPrint);
+    setTabOrder(bPrint, bMakeGroups);
     setTabOrder(bMakeGroups, bRerandomize);
     setTabOrder(bRerandomize, bCancel);
 }
@@ -95,9 +99,8 @@ void frmEditRosters::buildMenus() {
     mSave = file->addAction(QStringLiteral("&Save"), this, &frmEditRosters::bSave_Click);
     mSave->setObjectName(QStringLiteral("mSave"));
     mSave->setShortcut(QKeySequence::Save);
-    mPrint = file->addAction(QStringLiteral("&Print"));
+    mPrint = file->addAction(QStringLiteral("&Print"), this, &frmEditRosters::bPrint_Click);
     mPrint->setObjectName(QStringLiteral("mPrint"));
-    mPrint->setEnabled(false);
     file->addSeparator();
     QAction* mExit = file->addAction(QStringLiteral("E&xit"), this, &frmEditRosters::bCancel_Click);
     mExit->setObjectName(QStringLiteral("mExit"));
@@ -224,6 +227,22 @@ bool frmEditRosters::saveGroups() {
         m_prompter.tell(this, QMessageBox::Warning, QStringLiteral("Cannot save"), saved.message());
     }
     return saved.ok();
+}
+
+// Prints the roster of every event as stored; edits not yet saved are not in it.
+void frmEditRosters::bPrint_Click() {
+    BandedReport report;
+    Status printed = BuildCompleteRosters(m_state.connection(), m_state.ChampionshipYear, report);
+    QStringList savedFiles;
+    if (printed && m_printSink) {
+        printed = m_printSink->print(report);
+    } else if (printed) {
+        SystemPrinterSink printer(m_state.connection().path());
+        PreviewSink preview(printer, m_prompter, this);
+        printed = preview.print(report);
+        savedFiles = printer.takeSavedFiles();
+    }
+    TellPrintOutcome(m_prompter, this, QStringLiteral("Print All"), printed, savedFiles);
 }
 
 void frmEditRosters::bMakeGroups_Click() {

@@ -9,6 +9,7 @@
 
 class GroupView;
 class ORLEMain;
+class PrintSink;
 class Prompter;
 class QAction;
 class QLabel;
@@ -29,6 +30,8 @@ public:
     void Form_Load();
     // Tests draw with a known sequence; the program seeds each draw from the clock.
     void setRandom(GroupDraw::Random random) { m_random = std::move(random); }
+    // Tests record the printout; the program shows it in a preview with its own print command.
+    void setPrintSink(PrintSink* sink) { m_printSink = sink; }
 
     int currentWeapon() const { return m_weapon; }
     bool groupViewShowing() const;
@@ -36,6 +39,7 @@ public:
 
     void mWeapon_Click(int weapon);
     bool bSave_Click();
+    void bPrint_Click();
     void bMakeGroups_Click();
     void bRerandomize_Click();
     void lName_Click(int k);
@@ -62,6 +66,7 @@ private:
     ORLEMain& m_state;
     Prompter& m_prompter;
     GroupDraw::Random m_random;
+    PrintSink* m_printSink = nullptr;
     SchoolList m_schools;
     GroupSlots m_slots;
     int m_weapon = -1;

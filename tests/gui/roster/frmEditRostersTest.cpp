@@ -1,4 +1,5 @@
 #include "RosterWindowFixture.h"
+#include "print/RecordingSink.h"
 #include "roster/GroupView.h"
 #include "roster/RosterGrid.h"
 #include "roster/frmEditRosters.h"
@@ -197,6 +198,26 @@ TEST_F(frmEditRostersTest, AnUndrawnEventOffersTheDrawAndAnIncompleteRosterRefus
     EXPECT_EQ(prompter.asked.back().text,
               QStringLiteral("You must complete the roster before making groups."));
     EXPECT_FALSE(button("bSave")->isEnabled());
+}
+
+TEST_F(frmEditRostersTest, PrintAllListsTheStoredFencersOfEveryEvent) {
+    build.drawFullEvent(0);
+    build.drawFullEvent(5);
+    edit(0, RosterGrid::FirstName, QStringLiteral("Unsaved"));
+    RecordingSink sink;
+    window.setPrintSink(&sink);
+    button("bPrint")->click();
+    EXPECT_TRUE(prompter.asked.empty()) << prompter.texts().join('\n').toStdString();
+    ASSERT_EQ(sink.documents.size(), 1);
+    const PrintDocument& printed = sink.documents.front();
+    EXPECT_EQ(printed.jobName, QStringLiteral("List of Competitors"));
+    QStringList texts;
+    for (int p = 0; p < printed.pages.size(); ++p) {
+        texts << printed.texts(p);
+    }
+    EXPECT_EQ(texts.count(QStringLiteral("First7 Last7")), 2);  // one in each event
+    EXPECT_FALSE(texts.contains(QStringLiteral("Unsaved Last0")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Page 1 of %1").arg(printed.pages.size())));
 }
 
 }  // namespace
