@@ -54,7 +54,3 @@ void GroupView::setPicked(int k, bool picked) {
 bool GroupView::isPicked(int k) const {
     return m_slots[static_cast<size_t>(k)]->picked();
 }
-
-QString GroupView::caption(int k) const {
-    return m_slots[static_cast<size_t>(k)]->text();
-}

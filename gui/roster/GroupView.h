@@ -22,7 +22,6 @@ public:
     void showSlots(const GroupSlotArray& groupSlots);
     void setPicked(int k, bool picked);
     bool isPicked(int k) const;
-    QString caption(int k) const;
 
 signals:
     void slotClicked(int k);

@@ -21,6 +21,7 @@ protected:
         return window.findChild<QPushButton*>(QLatin1String(name));
     }
     RosterGrid* grid() { return window.findChild<RosterGrid*>(QStringLiteral("fpRoster")); }
+    GroupView* groups() { return window.findChild<GroupView*>(); }
     QLabel* slotLabel(int k) { return window.findChild<QLabel*>(QStringLiteral("lName%1").arg(k)); }
     void edit(int row, int column, const QString& text) {
         grid()->item(row, column)->setText(text);
@@ -136,9 +137,12 @@ TEST_F(frmEditRostersTest, SlotsArePickedSwappedAndSavedOnlyOnSave) {
     window.lName_Click(1);
     EXPECT_EQ(window.groupSlots().selected(), -1);
     window.lName_Click(1);
+    EXPECT_TRUE(groups()->isPicked(1));
     prompter.answers = {QMessageBox::No};
     window.lName_Click(5);
     EXPECT_EQ(window.groupSlots().selected(), 1);
+    EXPECT_TRUE(groups()->isPicked(1));  // still picked, orange
+    EXPECT_FALSE(groups()->isPicked(5));
     EXPECT_FALSE(button("bSave")->isEnabled());
     prompter.answers = {QMessageBox::Yes};
     window.lName_Click(5);
@@ -146,6 +150,9 @@ TEST_F(frmEditRostersTest, SlotsArePickedSwappedAndSavedOnlyOnSave) {
               QStringLiteral("Swap First5 Last5 (%1) and First1 Last1 (%2)?")
                   .arg(abbreviation(5), abbreviation(1)));
     EXPECT_EQ(window.groupSlots().slot(1).fencerNumber, 5);
+    EXPECT_EQ(slotLabel(1)->text(), QStringLiteral("First5 Last5 (%1)").arg(abbreviation(5)));
+    EXPECT_FALSE(groups()->isPicked(1));
+    EXPECT_FALSE(groups()->isPicked(5));
     EXPECT_TRUE(button("bSave")->isEnabled());
 
     prompter.answers = {QMessageBox::No};
