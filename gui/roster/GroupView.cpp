@@ -26,6 +26,9 @@ GroupView::GroupView(QWidget* parent) : QWidget(parent) {
             auto* slot = new SlotLabel(this);
             slot->setObjectName(QStringLiteral("lName%1").arg(k));
             connect(slot, &SlotLabel::clicked, this, [this, k] { emit slotClicked(k); });
+            connect(slot, &SlotLabel::stepped, this, [this, k](int step) {
+                m_slots[static_cast<size_t>((k + step + 24) % 24)]->setFocus(Qt::OtherFocusReason);
+            });
             m_slots[static_cast<size_t>(k)] = slot;
             box->addWidget(slot);
         }

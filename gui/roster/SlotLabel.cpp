@@ -35,5 +35,11 @@ void SlotLabel::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (event->key() == Qt::Key_Down || event->key() == Qt::Key_Right ||
+        event->key() == Qt::Key_Up || event->key() == Qt::Key_Left) {
+        emit stepped(event->key() == Qt::Key_Down || event->key() == Qt::Key_Right ? 1 : -1);
+        event->accept();
+        return;
+    }
     QLabel::keyPressEvent(event);
 }

@@ -3,7 +3,7 @@
 #include <QLabel>
 
 // One group slot of the draw: shows a fencer and is clicked (or pressed with Space or
-// Enter) to pick it for a swap.
+// Enter) to pick it for a swap; the arrow keys move to the neighbouring slots.
 class SlotLabel final : public QLabel {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SlotLabel)
@@ -17,6 +17,8 @@ public:
 
 signals:
     void clicked();
+    // The arrow keys: +1 for the next slot, -1 for the previous one.
+    void stepped(int step);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -160,10 +160,15 @@ TEST_F(frmEditRostersTest, SlotsArePickedSwappedAndSavedOnlyOnSave) {
     EXPECT_FALSE(window.groupViewShowing());
     EXPECT_EQ(file.count("SELECT Subgroup FROM Roster WHERE Weapon = 0 AND FencerNumber = 5"), 2);
 
+    // The same swap with the keyboard alone: Space picks, the arrows move, Enter swaps.
     button("bMakeGroups")->click();
-    window.lName_Click(0);
+    showAndActivate(window);
+    slotLabel(0)->setFocus();
+    press(Qt::Key_Space);
+    press(Qt::Key_Up);
+    EXPECT_EQ(QApplication::focusWidget(), slotLabel(23));
     prompter.answers = {QMessageBox::Yes};
-    window.lName_Click(23);
+    press(Qt::Key_Return);
     EXPECT_TRUE(window.bSave_Click());
     EXPECT_EQ(
         file.count(
