@@ -437,10 +437,17 @@ bool frmEnterDual::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::FocusIn:
             m_previousText[static_cast<size_t>(k)] = Score[k]->text();
-            QTimer::singleShot(0, Score[k], &QLineEdit::selectAll);
+            Score[k]->selectAll();
+            // A mouse click places the cursor after the focus arrives; select once it has.
+            QTimer::singleShot(0, Score[k], [box = Score[k]] {
+                if (box->hasFocus()) {
+                    box->selectAll();
+                }
+            });
             return false;
         case QEvent::FocusOut:
             scoreEdit(k);
+            Score[k]->deselect();
             return false;
         case QEvent::KeyPress:
             break;

@@ -453,7 +453,17 @@ bool frmEnterPool::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::FocusIn) {
         auto* box = static_cast<QLineEdit*>(watched);
-        QTimer::singleShot(0, box, &QLineEdit::selectAll);
+        box->selectAll();
+        // A mouse click places the cursor after the focus arrives; select once it has.
+        QTimer::singleShot(0, box, [box] {
+            if (box->hasFocus()) {
+                box->selectAll();
+            }
+        });
+        return false;
+    }
+    if (event->type() == QEvent::FocusOut) {
+        static_cast<QLineEdit*>(watched)->deselect();
         return false;
     }
     if (event->type() != QEvent::KeyPress) {
