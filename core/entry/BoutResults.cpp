@@ -21,6 +21,23 @@ std::optional<BoutScore> BoutResults::Read(const Database& db, int weapon, int a
     return BoutScore{pair.toInt(1), pair.toInt(3), leftWins};
 }
 
+std::vector<BoutEntry> BoutResults::ReadAll(const Database& db, int weapon) {
+    Statement pairs = db.prepare(
+        QStringLiteral("SELECT R.FencerNumber, R.Opponent, R.Touches, RE1.Touches, R.Victory "
+                       "FROM Results AS R INNER JOIN Results AS RE1 "
+                       "ON R.Opponent = RE1.FencerNumber AND R.FencerNumber = RE1.Opponent "
+                       "AND R.Weapon = RE1.Weapon WHERE R.Weapon = ? "
+                       "AND R.FencerNumber < R.Opponent AND (R.Victory <> 0) <> (RE1.Victory <> 0) "
+                       "ORDER BY R.FencerNumber, R.Opponent"),
+        {weapon});
+    std::vector<BoutEntry> bouts;
+    while (pairs.next()) {
+        bouts.push_back({pairs.toInt(0), pairs.toInt(1),
+                         BoutScore{pairs.toInt(2), pairs.toInt(3), pairs.toInt(4) != 0}});
+    }
+    return bouts;
+}
+
 Status BoutResults::Write(const Database& db, int weapon, const std::vector<BoutEntry>& bouts) {
     Transaction transaction(db);
     if (!transaction.begun()) {

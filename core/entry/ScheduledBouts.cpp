@@ -44,3 +44,10 @@ std::optional<ScheduledBout> ScheduledBouts::Between(const Database& db, int wea
     }
     return bouts.front();
 }
+
+bool ScheduledBouts::HasFencer(const Database& db, int weapon, int fencer) {
+    return db.queryInt(QStringLiteral(
+                           "SELECT COUNT(*) FROM Roster WHERE Weapon = ? AND FencerNumber = ?"),
+                       {weapon, fencer})
+               .value_or(0) > 0;
+}

@@ -19,6 +19,8 @@ class ScheduledBouts final {
 public:
     // Every scheduled bout of the event, by round, strip set and place.
     static std::vector<ScheduledBout> ForEvent(const Database& db, int weapon);
+    // Whether the event's roster holds the fencer.
+    static bool HasFencer(const Database& db, int weapon, int fencer);
     // The scheduled bout between two fencers, in either order.
     static std::optional<ScheduledBout> Between(const Database& db, int weapon, int a, int b);
 };
