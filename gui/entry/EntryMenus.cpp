@@ -57,7 +57,8 @@ EntryMenus::EntryMenus(QDialog* window, bool withSave) {
     mFinalFour =
         named(round->addAction(QStringLiteral("&Final Four")), QStringLiteral("mFinalFour"));
 
-    QMenu* strips = bar->addMenu(QStringLiteral("&Strips"));
+    // Alt+S belongs to the Save button of the dual window.
+    QMenu* strips = bar->addMenu(QStringLiteral("S&trips"));
     mPrevStrip =
         named(strips->addAction(QStringLiteral("&Previous")), QStringLiteral("mPrevStrip"));
     mNextStrip = named(strips->addAction(QStringLiteral("&Next")), QStringLiteral("mNextStrip"));

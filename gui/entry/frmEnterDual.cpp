@@ -107,11 +107,7 @@ void frmEnterDual::buildBouts(QWidget* parent) {
             Score[k]->installEventFilter(this);
             // Save is offered as soon as a box is typed in, so Alt+S or Ctrl+S from the
             // last box saves it; the box is read before anything is written.
-            connect(Score[k], &QLineEdit::textEdited, this, [this, k](const QString& text) {
-                if (text != m_previousText[static_cast<size_t>(k)]) {
-                    setUnsaved(true);
-                }
-            });
+            connect(Score[k], &QLineEdit::textEdited, this, &frmEnterDual::offerSave);
             lVictoryL[k] = victoryMark(QStringLiteral("lVictoryL%1").arg(k), parent);
             lVictoryR[k] = victoryMark(QStringLiteral("lVictoryR%1").arg(k), parent);
             grid->addWidget(m_names[s][b], row, 0);
@@ -292,6 +288,14 @@ void frmEnterDual::showBout(int k) {
     lVictoryR[k]->setVisible(scored && !bout.score->leftWins);
 }
 
+void frmEnterDual::offerSave() {
+    bool typed = false;
+    for (int k = 0; k < DualLines::kBouts; ++k) {
+        typed = typed || Score[k]->text() != m_previousText[static_cast<size_t>(k)];
+    }
+    setUnsaved(m_changed || typed);
+}
+
 void frmEnterDual::setUnsaved(bool unsaved) {
     bSave->setEnabled(unsaved);
     m_menus.mSave->setEnabled(unsaved);
@@ -301,8 +305,11 @@ void frmEnterDual::setUnsaved(bool unsaved) {
 // and the box gets its earlier text back and keeps the focus.
 bool frmEnterDual::scoreEdit(int k) {
     const size_t i = static_cast<size_t>(k);
-    if (m_checking || !Score[k]->isEnabled() || Score[k]->text() == m_previousText[i]) {
-        setUnsaved(m_changed);
+    if (m_checking) {
+        return true;
+    }
+    if (!Score[k]->isEnabled() || Score[k]->text() == m_previousText[i]) {
+        offerSave();
         return true;
     }
     const ScoreRules::Read read = ScoreRules::ReadDualScore(Score[k]->text());
@@ -312,12 +319,9 @@ bool frmEnterDual::scoreEdit(int k) {
         m_prompter.tell(this, QMessageBox::Warning, QStringLiteral("ERROR"),
                         QStringLiteral("Invalid Score"));
         m_checking = false;
-        setUnsaved(m_changed);
+        offerSave();
         Score[k]->setFocus(Qt::OtherFocusReason);
-        QTimer::singleShot(0, Score[k], [box = Score[k]] {
-            box->setFocus(Qt::OtherFocusReason);
-            box->selectAll();
-        });
+        Score[k]->selectAll();
         return false;
     }
     DualBout& bout = m_dual.bouts[i];
@@ -330,14 +334,14 @@ bool frmEnterDual::scoreEdit(int k) {
         m_previousScore[i] = bout.score;
         m_changed = true;
     }
-    setUnsaved(m_changed);
+    offerSave();
     return true;
 }
 
-bool frmEnterDual::commitFocusedScore() {
+bool frmEnterDual::commitTypedScores() {
     for (int k = 0; k < DualLines::kBouts; ++k) {
-        if (Score[k]->hasFocus()) {
-            return scoreEdit(k);
+        if (!scoreEdit(k)) {
+            return false;
         }
     }
     return true;
@@ -345,7 +349,7 @@ bool frmEnterDual::commitFocusedScore() {
 
 // A failed save keeps every typed score on screen and Save enabled.
 bool frmEnterDual::save() {
-    if (!commitFocusedScore()) {
+    if (!commitTypedScores()) {
         return false;
     }
     Status saved = [this] {
@@ -364,7 +368,7 @@ bool frmEnterDual::save() {
 }
 
 bool frmEnterDual::confirmLeave() {
-    if (!commitFocusedScore()) {
+    if (!commitTypedScores()) {
         return false;
     }
     if (!bSave->isEnabled()) {
@@ -436,17 +440,20 @@ bool frmEnterDual::eventFilter(QObject* watched, QEvent* event) {
     const int k = bout.toInt();
     switch (event->type()) {
         case QEvent::FocusIn:
-            m_previousText[static_cast<size_t>(k)] = Score[k]->text();
+            Score[k]->setModified(false);
             Score[k]->selectAll();
-            // A mouse click places the cursor after the focus arrives; select once it has.
+            // A mouse click places the cursor after the focus arrives; select once it has,
+            // unless typing has begun.
             QTimer::singleShot(0, Score[k], [box = Score[k]] {
-                if (box->hasFocus()) {
+                if (box->hasFocus() && !box->isModified()) {
                     box->selectAll();
                 }
             });
             return false;
         case QEvent::FocusOut:
-            scoreEdit(k);
+            // Read once the focus has settled: a refusal moves the focus back, which must
+            // not happen in the middle of the focus change.
+            QTimer::singleShot(0, this, [this, k] { scoreEdit(k); });
             Score[k]->deselect();
             return false;
         case QEvent::KeyPress:

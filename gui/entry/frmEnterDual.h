@@ -42,8 +42,11 @@ private:
     void showLineup();
     void showBout(int bout);
     void setUnsaved(bool unsaved);
+    // Save is offered for read changes and for boxes typed in but not yet read.
+    void offerSave();
     bool scoreEdit(int bout);
-    bool commitFocusedScore();
+    // Reads every box typed in but not yet read; false when one is refused.
+    bool commitTypedScores();
     bool save();
     bool confirmLeave();
     void moveTo(int weapon, int round, int stripSet);
@@ -56,7 +59,7 @@ private:
     EntryMenus m_menus;
     DualLines m_lines = DualLines::SeedOrder();
     DualEntry m_dual;
-    // What a box held when it got the focus; a box is read again only when it changed.
+    // What a box held when it was last read; a box is read again only when it changed.
     std::array<QString, DualLines::kBouts> m_previousText;
     std::array<std::optional<BoutScore>, DualLines::kBouts> m_previousScore;
     // Read scores differ from the stored ones; typing alone also offers Save.

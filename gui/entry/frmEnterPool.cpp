@@ -453,10 +453,12 @@ bool frmEnterPool::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::FocusIn) {
         auto* box = static_cast<QLineEdit*>(watched);
+        box->setModified(false);
         box->selectAll();
-        // A mouse click places the cursor after the focus arrives; select once it has.
+        // A mouse click places the cursor after the focus arrives; select once it has,
+        // unless typing has begun.
         QTimer::singleShot(0, box, [box] {
-            if (box->hasFocus()) {
+            if (box->hasFocus() && !box->isModified()) {
                 box->selectAll();
             }
         });

@@ -56,12 +56,14 @@ protected:
             QWidget* target = QApplication::focusWidget();
             ASSERT_NE(target, nullptr);
             QTest::keyClick(target, c.toLatin1());
+            QCoreApplication::processEvents();
         }
     }
     static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QWidget* target = QApplication::focusWidget();
         ASSERT_NE(target, nullptr);
         QTest::keyClick(target, key, modifiers);
+        QCoreApplication::processEvents();
     }
     static QString focusName() {
         QWidget* w = QApplication::focusWidget();

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QPushButton>
+#include <QSignalSpy>
 
 namespace {
 
@@ -138,6 +139,18 @@ TEST_F(frmEnterDualTest, AnExcludedFencersBoxesAreDisabledAndSkipped) {
     press(Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(rows(), 14);
     EXPECT_EQ(BoutResults::Read(file.db(), 0, 17, 23), (BoutScore{5, 2, true}));
+}
+
+TEST_F(frmEnterDualTest, AltSSavesTheBoxBeingTyped) {
+    frmEnterDual w(state, prompter);
+    show(w);
+    type(QStringLiteral("41"));
+    QSignalSpy clicked(button(w, "bSave"), &QPushButton::clicked);
+    press(Qt::Key_S, Qt::AltModifier);
+    ASSERT_TRUE(clicked.wait(1000));
+    EXPECT_EQ(score(w, 0)->text(), QStringLiteral("4-1"));
+    EXPECT_FALSE(button(w, "bSave")->isEnabled());
+    EXPECT_EQ(BoutResults::Read(file.db(), 0, 17, 23), (BoutScore{4, 1, true}));
 }
 
 TEST_F(frmEnterDualTest, AFailedSaveKeepsTheScoresAndSaveEnabled) {
