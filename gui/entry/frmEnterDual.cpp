@@ -203,8 +203,8 @@ void frmEnterDual::Form_Load() {
     m_menus.setEventNames(StripHeader::EventNames(db));
     m_menus.mFinalFour->setEnabled(m_handOver.finalFourAvailable);
     m_lines = DualLines::Load(db);
-    m_state.CurrentRound =
-        std::clamp<short>(m_state.CurrentRound, 1, static_cast<short>(m_state.LastRound));
+    m_state.CurrentRound = std::clamp<short>(m_state.CurrentRound, 1,
+                                             static_cast<short>(std::max(1, m_state.LastRound)));
     loadDual();
 }
 

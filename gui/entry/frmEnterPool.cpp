@@ -221,6 +221,9 @@ void frmEnterPool::loadPool() {
     for (int s = 0; s < 4; ++s) {
         m_menus.mStrip[s]->setEnabled(s <= m_state.LastStripSet);
     }
+    for (int r = 1; r < 7; ++r) {
+        m_menus.mRound[r]->setEnabled(r <= m_state.LastRound);
+    }
     const bool hasPrev = strip > 0;
     const bool hasNext = strip < m_state.LastStripSet;
     bPrev->setEnabled(hasPrev);
