@@ -51,6 +51,16 @@ TEST_F(StripEntryTest, TeammatesAtPlacesTwoAndFiveExchangePlacesOneAndThree) {
     EXPECT_EQ(BoutResults::Read(file.db(), 2, 0, 3), (BoutScore{5, 2, true}));
     EXPECT_EQ(rows(), 2);
 
+    // Two empty third places are no teammates.
+    file.exec(
+        QStringLiteral("UPDATE Roster SET \"Group\" = 99, Subgroup = 99 WHERE Weapon = 2 AND "
+                       "FencerNumber IN (2, 5)"));
+    EXPECT_EQ(numbers(StripLineup::LoadPool(file.db(), 2, 0)),
+              (std::array<int, 6>{0, 1, -1, 3, 4, -1}));
+    file.exec(
+        QStringLiteral("UPDATE Roster SET \"Group\" = FencerNumber / 3, Subgroup = 2 WHERE Weapon "
+                       "= 2 AND FencerNumber IN (2, 5)"));
+
     // An excluded teammate keeps the fencers in their places.
     file.exec(
         QStringLiteral("UPDATE Roster SET Excluded = -1 WHERE Weapon = 2 AND FencerNumber = 5"));
