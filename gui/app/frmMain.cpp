@@ -2,6 +2,9 @@
 
 #include "app/frmAbout.h"
 #include "db/ORLEMain.h"
+#include "entry/EntryHandOver.h"
+#include "entry/frmEnterDual.h"
+#include "entry/frmEnterPool.h"
 #include "print/SharedPrinter.h"
 #include "widgets/Prompter.h"
 #include "widgets/WaitCursor.h"
@@ -41,6 +44,8 @@ frmMain::frmMain(ORLEMain& state, Prompter& prompter, QWidget* parent)
     buildButtons();
     buildMenus();
     setCommand(bExit, [this] { exitProgram(); });
+    setEntryWindow(EntryWindow::Pool, [this] { showEnterPool(); });
+    setEntryWindow(EntryWindow::Dual, [this] { showEnterDual(); });
     updateCommands();
     showStatus();
 }
@@ -249,6 +254,28 @@ void frmMain::bEnterResults_Click() {
 }
 
 void frmMain::KeepEntering() { cbKeepEntering->setChecked(true); }
+
+EntryHandOver frmMain::entryHandOver() {
+    return {[this] { KeepEntering(); }, m_entryWindows.count(EntryWindow::FinalFour) > 0};
+}
+
+void frmMain::showEnterPool() {
+    if (!m_enterPool) {
+        m_enterPool = new frmEnterPool(m_state, m_prompter, this);
+        m_enterPool->setHandOver(entryHandOver());
+    }
+    m_enterPool->Form_Load();
+    m_enterPool->exec();
+}
+
+void frmMain::showEnterDual() {
+    if (!m_enterDual) {
+        m_enterDual = new frmEnterDual(m_state, m_prompter, this);
+        m_enterDual->setHandOver(entryHandOver());
+    }
+    m_enterDual->Form_Load();
+    m_enterDual->exec();
+}
 
 void frmMain::mPrintSetup_Click() {
     QPageSetupDialog dialog(&SharedPrinter(), this);

@@ -12,6 +12,9 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class frmEnterDual;
+class frmEnterPool;
+struct EntryHandOver;
 
 // The main window: opens and creates championship files and leads to every task window.
 class frmMain final : public QMainWindow {
@@ -59,6 +62,9 @@ private:
     void mAbout_Click();
     void exitProgram();
     QString dialogFolder() const;
+    EntryHandOver entryHandOver();
+    void showEnterPool();
+    void showEnterDual();
 
     ORLEMain& m_state;
     Prompter& m_prompter;
@@ -77,4 +83,6 @@ private:
     QPushButton* bUtilities = nullptr;
     QPushButton* bExit = nullptr;
     QCheckBox* cbKeepEntering = nullptr;
+    frmEnterPool* m_enterPool = nullptr;
+    frmEnterDual* m_enterDual = nullptr;
 };
