@@ -3,6 +3,7 @@
 #include "app/frmAbout.h"
 #include "db/ORLEMain.h"
 #include "print/SharedPrinter.h"
+#include "print/frmPrintSchedule.h"
 #include "widgets/Prompter.h"
 #include "widgets/WaitCursor.h"
 
@@ -41,6 +42,13 @@ frmMain::frmMain(ORLEMain& state, Prompter& prompter, QWidget* parent)
     buildButtons();
     buildMenus();
     setCommand(bExit, [this] { exitProgram(); });
+    setCommand(bPrintSchedule, [this] {
+        if (!m_printSchedule) {
+            m_printSchedule = new frmPrintSchedule(m_state, m_prompter, this);
+        }
+        m_printSchedule->Form_Load();
+        m_printSchedule->exec();
+    });
     updateCommands();
     showStatus();
 }

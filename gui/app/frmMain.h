@@ -12,6 +12,7 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class frmPrintSchedule;
 
 // The main window: opens and creates championship files and leads to every task window.
 class frmMain final : public QMainWindow {
@@ -77,4 +78,5 @@ private:
     QPushButton* bUtilities = nullptr;
     QPushButton* bExit = nullptr;
     QCheckBox* cbKeepEntering = nullptr;
+    frmPrintSchedule* m_printSchedule = nullptr;
 };
