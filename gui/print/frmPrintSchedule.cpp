@@ -174,7 +174,8 @@ void frmPrintSchedule::Form_Load() {
         cbWeapon[w]->setChecked(name.has_value() && w / 3 == gender);
     }
     // The men's toggle sits under the men's events, whichever block they are.
-    const bool menFirst = cbWeapon[0]->text().left(3).toUpper() == QLatin1String("MEN");
+    const QString first = cbWeapon[0]->text();
+    const bool menFirst = first.isEmpty() || first.left(3).toUpper() == QLatin1String("MEN");
     bGender[menFirst ? 0 : 1]->setText(QStringLiteral("All &Men"));
     bGender[menFirst ? 1 : 0]->setText(QStringLiteral("All &Women"));
     cbWeapon_Click();

@@ -1,3 +1,4 @@
+#include "app/frmMain.h"
 #include "db/ORLEMain.h"
 #include "print/RecordingSink.h"
 #include "print/SharedPrinter.h"
@@ -11,11 +12,13 @@
 
 #include <gtest/gtest.h>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QMenu>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 
@@ -185,4 +188,43 @@ TEST_F(frmPrintScheduleTest, WithoutAPrinterTheSheetsBecomePdfsBesideTheFileAndT
     ASSERT_EQ(prompter.asked.size(), 2u);
     EXPECT_TRUE(prompter.asked[0].text.contains(QDir::toNativeSeparators(printouts.path())));
     EXPECT_TRUE(prompter.asked[1].text.contains(QStringLiteral("(2).pdf")));
+}
+
+TEST(frmPrintScheduleWithoutFile, OpensWithNothingToPrint) {
+    QTemporaryDir dir;
+    ORLEMain state(
+        std::make_unique<RegistrySettings>(dir.filePath(QStringLiteral("settings.ini"))));
+    ScriptedPrompter prompter;
+    RecordingSink printed;
+    frmPrintSchedule window(state, prompter, nullptr, &printed);
+    for (int w = 0; w < 6; ++w) {
+        EXPECT_FALSE(
+            window.findChild<QCheckBox*>(QStringLiteral("cbWeapon%1").arg(w))->isChecked());
+    }
+    window.findChild<QPushButton*>(QStringLiteral("bGender2"))->click();
+    EXPECT_FALSE(window.findChild<QPushButton*>(QStringLiteral("bPrint1"))->isEnabled());
+    window.bPrint_Click(0);
+    window.bPrintCompetitor_Click();
+    EXPECT_TRUE(printed.documents.isEmpty());
+    EXPECT_TRUE(prompter.asked.empty());
+}
+
+TEST(frmMainPrintSchedules, TheMainButtonOpensThePrintSchedulesWindow) {
+    QTemporaryDir dir;
+    ORLEMain state(
+        std::make_unique<RegistrySettings>(dir.filePath(QStringLiteral("settings.ini"))));
+    ScriptedPrompter prompter;
+    frmMain main(state, prompter);
+    auto* button = main.findChild<QPushButton*>(QStringLiteral("bPrintSchedule"));
+    ASSERT_TRUE(button->isEnabled());
+    QString opened;
+    QTimer::singleShot(0, &main, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal) {
+            opened = modal->objectName();
+            modal->close();
+        }
+    });
+    button->click();
+    EXPECT_EQ(opened, QStringLiteral("frmPrintSchedule"));
 }
