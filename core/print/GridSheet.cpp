@@ -67,3 +67,11 @@ QString GridSheet::columnHeader(int column) const {
     const auto it = m_columnHeaders.find(column);
     return it == m_columnHeaders.end() ? QString() : it->second;
 }
+
+void GridSheet::setColumnHidden(int column, bool hidden) {
+    if (hidden) {
+        m_hiddenColumns.insert(column);
+    } else {
+        m_hiddenColumns.erase(column);
+    }
+}

@@ -60,9 +60,7 @@ public:
     void setGridLines(bool lines) { m_gridLines = lines; }
     // A hidden column neither prints nor takes room.
     bool columnHidden(int column) const { return m_hiddenColumns.contains(column); }
-    void setColumnHidden(int column, bool hidden) {
-        hidden ? void(m_hiddenColumns.insert(column)) : void(m_hiddenColumns.erase(column));
-    }
+    void setColumnHidden(int column, bool hidden);
 
     // Starts a new page at this row, as long as it is not the first row on its page.
     void setPageBreakBefore(int row) { m_pageBreaks.insert(row); }
