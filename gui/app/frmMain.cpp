@@ -6,6 +6,7 @@
 #include "entry/frmEnterDual.h"
 #include "entry/frmEnterPool.h"
 #include "print/SharedPrinter.h"
+#include "print/frmPrintSchedule.h"
 #include "widgets/Prompter.h"
 #include "widgets/WaitCursor.h"
 
@@ -46,6 +47,13 @@ frmMain::frmMain(ORLEMain& state, Prompter& prompter, QWidget* parent)
     setCommand(bExit, [this] { exitProgram(); });
     setEntryWindow(EntryWindow::Pool, [this] { showEnterPool(); });
     setEntryWindow(EntryWindow::Dual, [this] { showEnterDual(); });
+    setCommand(bPrintSchedule, [this] {
+        if (!m_printSchedule) {
+            m_printSchedule = new frmPrintSchedule(m_state, m_prompter, this);
+        }
+        m_printSchedule->Form_Load();
+        m_printSchedule->exec();
+    });
     updateCommands();
     showStatus();
 }

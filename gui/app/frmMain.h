@@ -15,6 +15,7 @@ class QPushButton;
 class frmEnterDual;
 class frmEnterPool;
 struct EntryHandOver;
+class frmPrintSchedule;
 
 // The main window: opens and creates championship files and leads to every task window.
 class frmMain final : public QMainWindow {
@@ -85,4 +86,5 @@ private:
     QCheckBox* cbKeepEntering = nullptr;
     frmEnterPool* m_enterPool = nullptr;
     frmEnterDual* m_enterDual = nullptr;
+    frmPrintSchedule* m_printSchedule = nullptr;
 };
