@@ -15,6 +15,10 @@ class QPushButton;
 class frmEditRosters;
 class frmEditStripNums;
 class frmEditTeamNames;
+class frmEnterDual;
+class frmEnterPool;
+struct EntryHandOver;
+class frmPrintSchedule;
 
 // The main window: opens and creates championship files and leads to every task window.
 class frmMain final : public QMainWindow {
@@ -64,6 +68,9 @@ private:
     void mAbout_Click();
     void exitProgram();
     QString dialogFolder() const;
+    EntryHandOver entryHandOver();
+    void showEnterPool();
+    void showEnterDual();
 
     ORLEMain& m_state;
     Prompter& m_prompter;
@@ -87,4 +94,7 @@ private:
     frmEditRosters* m_editRosters = nullptr;
     frmEditTeamNames* m_editTeamNames = nullptr;
     frmEditStripNums* m_editStripNums = nullptr;
+    frmEnterPool* m_enterPool = nullptr;
+    frmEnterDual* m_enterDual = nullptr;
+    frmPrintSchedule* m_printSchedule = nullptr;
 };
