@@ -1,7 +1,6 @@
 #include "roster/RosterCommands.h"
 
 #include "CliArguments.h"
-#include "roster/EventNames.h"
 #include "roster/GroupDraw.h"
 #include "roster/GroupStore.h"
 #include "roster/RosterCsv.h"
@@ -59,7 +58,7 @@ int exportRoster(const CommandLine& args, const CliOutput& io) {
 }
 
 void printGroups(const Database& db, const GroupSlotArray& groupSlots, const CliOutput& io) {
-    const QStringList names = GroupNames(db);
+    const QStringList names = GroupStore(db).groupNames();
     for (int g = 0; g < 8; ++g) {
         io.out << names[g] << ':';
         for (int p = 0; p < 3; ++p) {

@@ -23,6 +23,16 @@ GroupStore::Loaded GroupStore::load(int weapon) const {
     return loaded;
 }
 
+QStringList GroupStore::groupNames() const {
+    QStringList names(8);
+    Statement query =
+        m_db.prepare(QStringLiteral("SELECT \"Group\", GroupName FROM Groups WHERE \"Group\" < 8"));
+    while (query.next()) {
+        names[query.toInt(0)] = query.toText(1);
+    }
+    return names;
+}
+
 Status GroupStore::save(int weapon, const GroupSlotArray& groupSlots) const {
     Transaction transaction(m_db);
     if (!transaction.begun()) {

@@ -3,6 +3,8 @@
 #include "db/Status.h"
 #include "roster/GroupSlot.h"
 
+#include <QStringList>
+
 class Database;
 
 // Reads and writes the drawn groups of one event.
@@ -16,6 +18,8 @@ public:
     };
 
     Loaded load(int weapon) const;
+    // The titles of groups 0..7 ("Group A".."Group H").
+    QStringList groupNames() const;
     // Writes group and place of the fencer in each slot, all 24 in one transaction.
     Status save(int weapon, const GroupSlotArray& groupSlots) const;
 

@@ -2,9 +2,9 @@
 
 #include "app/frmAbout.h"
 #include "db/ORLEMain.h"
+#include "entry/StripHeader.h"
 #include "print/SystemPrinterSink.h"
 #include "roster/CompleteRostersReport.h"
-#include "roster/EventNames.h"
 #include "roster/GroupStore.h"
 #include "roster/GroupView.h"
 #include "roster/RosterGrid.h"
@@ -123,11 +123,11 @@ void frmEditRosters::buildMenus() {
 
 void frmEditRosters::Form_Load() {
     const Database& db = m_state.connection();
-    const QStringList events = EventNames(db);
+    const QStringList events = StripHeader::EventNames(db);
     for (int w = 0; w < 6; ++w) {
         mWeapon[static_cast<size_t>(w)]->setText(events[w]);
     }
-    m_groupView->setGroupNames(GroupNames(db));
+    m_groupView->setGroupNames(GroupStore(db).groupNames());
     m_schools = SchoolList::Load(db);
     fpRoster->setSchools(m_schools);
     m_views->setCurrentWidget(fpRoster);

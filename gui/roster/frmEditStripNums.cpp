@@ -2,7 +2,7 @@
 
 #include "app/frmAbout.h"
 #include "db/ORLEMain.h"
-#include "roster/EventNames.h"
+#include "entry/StripHeader.h"
 #include "roster/StripNameStore.h"
 #include "widgets/EnterAsTab.h"
 #include "widgets/Prompter.h"
@@ -117,7 +117,7 @@ QLineEdit* frmEditStripNums::tStripName(int weapon, int stripSet) const {
 }
 
 void frmEditStripNums::Form_Load() {
-    const QStringList events = EventNames(m_state.connection());
+    const QStringList events = StripHeader::EventNames(m_state.connection());
     for (int w = 0; w < 6; ++w) {
         findChild<QGroupBox*>(QStringLiteral("fraWeapon%1").arg(w))->setTitle(events[w]);
     }

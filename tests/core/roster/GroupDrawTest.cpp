@@ -212,6 +212,8 @@ TEST(GroupStoreTest, SavedSlotsComeBackInTheirPlaces) {
     }
     ASSERT_TRUE(store.save(3, swapped).ok());
     EXPECT_EQ(store.load(3).drawn, 24);
+    EXPECT_EQ(store.groupNames().first(), QStringLiteral("Group A"));
+    EXPECT_EQ(store.groupNames().last(), QStringLiteral("Group H"));
     EXPECT_EQ(
         file.count(
             "SELECT \"Group\" * 10 + Subgroup FROM Roster WHERE Weapon = 3 AND FencerNumber = 0"),
