@@ -1,0 +1,14 @@
+#include "standings/EventNames.h"
+
+#include "db/Database.h"
+
+Status EventNames::load(const Database& db) {
+    Statement q = db.prepare(QStringLiteral(
+        "SELECT Weapon, WeaponName, Abbreviation FROM Weapons WHERE Weapon < 6 ORDER BY Weapon"));
+    while (q.next()) {
+        const auto event = static_cast<size_t>(q.toInt(0));
+        m_names.at(event) = q.toText(1);
+        m_abbreviations.at(event) = q.toText(2);
+    }
+    return q.ok() ? Status::success() : Status::failure(q.errorString());
+}
