@@ -12,3 +12,14 @@ Status EventNames::load(const Database& db) {
     }
     return q.ok() ? Status::success() : Status::failure(q.errorString());
 }
+
+QString EventNames::teamsReportName(TeamVariant variant) const {
+    if (variant == TeamVariant::AllEvents) {
+        return QStringLiteral("Teams");
+    }
+    QString prefix = name(variant == TeamVariant::Men ? 2 : 3).left(7);
+    if (prefix.startsWith(QLatin1String("Men"))) {
+        prefix = QStringLiteral("Men's");
+    }
+    return prefix + QStringLiteral(" Teams");
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/Status.h"
+#include "standings/TeamVariant.h"
 
 #include <QString>
 #include <array>
@@ -16,6 +17,9 @@ public:
     const QString& abbreviation(int event) const {
         return m_abbreviations.at(static_cast<size_t>(event));
     }
+
+    // "Teams", "Men's Teams" or "Women's Teams", from the names of the events.
+    QString teamsReportName(TeamVariant variant) const;
 
 private:
     std::array<QString, 6> m_names;

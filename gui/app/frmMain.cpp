@@ -3,6 +3,7 @@
 #include "app/frmAbout.h"
 #include "db/ORLEMain.h"
 #include "print/SharedPrinter.h"
+#include "standings/frmShowResults.h"
 #include "widgets/Prompter.h"
 #include "widgets/WaitCursor.h"
 
@@ -41,6 +42,12 @@ frmMain::frmMain(ORLEMain& state, Prompter& prompter, QWidget* parent)
     buildButtons();
     buildMenus();
     setCommand(bExit, [this] { exitProgram(); });
+    setCommand(bCalculateResults, [this] {
+        if (m_showResults == nullptr) {
+            m_showResults = new frmShowResults(m_state, m_prompter, this);
+        }
+        m_showResults->Open();
+    });
     updateCommands();
     showStatus();
 }

@@ -12,6 +12,7 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class frmShowResults;
 
 // The main window: opens and creates championship files and leads to every task window.
 class frmMain final : public QMainWindow {
@@ -77,4 +78,5 @@ private:
     QPushButton* bUtilities = nullptr;
     QPushButton* bExit = nullptr;
     QCheckBox* cbKeepEntering = nullptr;
+    frmShowResults* m_showResults = nullptr;
 };
