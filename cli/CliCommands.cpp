@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "db/FileCommands.h"
+#include "standings/StandingsCommands.h"
 
 #include <functional>
 #include <map>
@@ -17,6 +18,8 @@ const std::map<QString, CliCommand>& commands() {
     static const std::map<QString, CliCommand> table = {
         {QStringLiteral("new"), {{QStringLiteral("force")}, RunNewCommand}},
         {QStringLiteral("info"), {{}, RunInfoCommand}},
+        {QStringLiteral("standings"), {{}, RunStandingsCommand}},
+        {QStringLiteral("teams"), {{}, RunTeamsCommand}},
     };
     return table;
 }
