@@ -1,6 +1,7 @@
 #include "standings/BuildLiveTeamStandings.h"
 
 #include "db/Database.h"
+#include "standings/CountBoutsLeft.h"
 #include "standings/MirroredResultsSql.h"
 
 #include <algorithm>
@@ -30,30 +31,6 @@ Status readVictories(const Database& db, TeamVariant variant,
     return q.ok() ? Status::success() : Status::failure(q.errorString());
 }
 
-// For every fencer of the school in the chosen events: the fencer numbers of the pool that
-// are neither his own nor an opponent some fencer of his school has already met there.
-Status readBoutsLeft(const Database& db, TeamVariant variant,
-                     std::map<int, TeamStandingsRow>& schools) {
-    Statement q = db.prepare(
-        QStringLiteral(
-            "SELECT Roster.Team, Count(FencerNumbers.FencerNumber) FROM FencerNumbers, Roster "
-            "WHERE Roster.Weapon BETWEEN ? AND ? "
-            "AND FencerNumbers.FencerNumber <> Roster.FencerNumber "
-            "AND FencerNumbers.FencerNumber NOT IN (SELECT Results.Opponent FROM Roster RO1 "
-            "INNER JOIN Results ON RO1.FencerNumber = Results.FencerNumber "
-            "AND RO1.Weapon = Results.Weapon "
-            "WHERE RO1.Weapon = Roster.Weapon AND RO1.Team = Roster.Team) "
-            "GROUP BY Roster.Team"),
-        {FirstEventOf(variant), LastEventOf(variant)});
-    while (q.next()) {
-        const auto school = schools.find(q.toInt(0));
-        if (school != schools.end()) {
-            school->second.Left = q.toInt(1);
-        }
-    }
-    return q.ok() ? Status::success() : Status::failure(q.errorString());
-}
-
 void assignPlaces(std::vector<TeamStandingsRow>& rows) {
     int previousTotal = 0;
     for (size_t i = 0; i < rows.size(); ++i) {
@@ -79,10 +56,12 @@ Status BuildLiveTeamStandings(const Database& db, TeamVariant variant,
     if (Status s = readVictories(db, variant, schools); !s) {
         return s;
     }
-    if (Status s = readBoutsLeft(db, variant, schools); !s) {
+    std::map<int, int> left;
+    if (Status s = CountBoutsLeft(db, variant, left); !s) {
         return s;
     }
     for (auto& [team, row] : schools) {
+        row.Left = left[team];
         out.push_back(std::move(row));
     }
     std::stable_sort(out.begin(), out.end(),

@@ -22,10 +22,12 @@ Status countSkipped(const Database& db, int event, int& skipped) {
 // Every decided bout has exactly one victory, so the victories of a round are its decided bouts.
 Status countDecidedBouts(const Database& db, int event, std::array<int, kRounds>& decided) {
     decided.fill(0);
+    // Schedule joined last: each result pair looks up the round its two groups meet in.
     Statement rounds = db.prepare(
-        QStringLiteral("SELECT Schedule.Round, -Sum(Results.Victory) FROM Schedule CROSS JOIN ") +
+        QStringLiteral("SELECT Schedule.Round, -Sum(Results.Victory) FROM") +
             QLatin1String(kMirroredResults) +
-            QStringLiteral("WHERE ((Schedule.Group2 = RO1.\"Group\" AND Schedule.Group1 = "
+            QStringLiteral("CROSS JOIN Schedule "
+                           "WHERE ((Schedule.Group2 = RO1.\"Group\" AND Schedule.Group1 = "
                            "Roster.\"Group\") OR (Schedule.Group2 = Roster.\"Group\" AND "
                            "Schedule.Group1 = RO1.\"Group\")) AND Roster.Excluded = 0 AND "
                            "RO1.Excluded = 0 AND Results.Weapon = ? "
