@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace ChampionshipFile {
 namespace {
@@ -57,6 +58,13 @@ Status fillFile(const QString& path) {
     return transaction.commit();
 }
 
+// The placeholder is private to its owner; the finished file gets the usual permissions.
+void giveUsualPermissions(const QByteArray& path) {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::chmod(path.constData(), 0666 & ~mask);
+}
+
 Status failureFor(const QString& path, const QString& reason) {
     return Status::failure(QStringLiteral("The championship file %1 could not be created: %2")
                                .arg(QDir::toNativeSeparators(path), reason));
@@ -81,6 +89,7 @@ Status Create(const QString& path) {
     if (built) {
         const QByteArray from = QFile::encodeName(building);
         const QByteArray to = QFile::encodeName(target.absoluteFilePath());
+        giveUsualPermissions(from);
         if (std::rename(from.constData(), to.constData()) == 0) {
             placeholder.setAutoRemove(false);
             return Status::success();

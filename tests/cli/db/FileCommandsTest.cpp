@@ -1,4 +1,5 @@
 #include "cli/CliRunner.h"
+#include "support/FileBytes.h"
 
 #include <QFile>
 #include <QProcess>
@@ -37,10 +38,7 @@ TEST(FileCommandsTest, InfoDescribesAChampionshipFile) {
 TEST(FileCommandsTest, RefusedFilesAndBadArgumentsExitWithOneLineErrors) {
     QTemporaryDir dir;
     const QString junk = dir.filePath(QStringLiteral("junk.mdb"));
-    QFile file(junk);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(2048, 'j'));
-    file.close();
+    WriteBytes(junk, QByteArray(2048, 'j'));
 
     for (const QStringList& words : {QStringList{"info", junk}, QStringList{"info"},
                                      QStringList{"new"}, QStringList{"frobnicate"},

@@ -1,5 +1,6 @@
 #include "db/ChampionshipFile.h"
 
+#include "support/FileBytes.h"
 #include "support/TempChampionship.h"
 
 #include <QDir>
@@ -10,18 +11,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 TEST(ChampionshipFileTest, NewFilePassesTheVersionCheckAndLeavesNoTemporaryFiles) {
     QTemporaryDir dir;
@@ -48,23 +37,23 @@ TEST(ChampionshipFileTest, FailedCreationNamesTheFileAndLeavesTheOldOneAlone) {
         // root writes into read-only folders; use a path under a plain file instead.
         QTemporaryDir dir;
         const QString blocker = dir.filePath(QStringLiteral("notafolder"));
-        writeFile(blocker, "x");
+        WriteBytes(blocker, "x");
         const QString path = blocker + QStringLiteral("/ORLE2026.mdb");
         const Status created = ChampionshipFile::Create(path);
         EXPECT_FALSE(created);
         EXPECT_TRUE(created.message().contains(QStringLiteral("ORLE2026.mdb")));
-        EXPECT_EQ(contents(blocker), QByteArray("x"));
+        EXPECT_EQ(ReadBytes(blocker), QByteArray("x"));
         return;
     }
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("ORLE2026.mdb"));
-    writeFile(path, "previous");
+    WriteBytes(path, "previous");
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const Status created = ChampionshipFile::Create(path);
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_FALSE(created);
     EXPECT_TRUE(created.message().contains(QStringLiteral("ORLE2026.mdb")));
-    EXPECT_EQ(contents(path), QByteArray("previous"));
+    EXPECT_EQ(ReadBytes(path), QByteArray("previous"));
 }
 
 TEST(ChampionshipFileTest, CreatingOntoAFolderIsRefused) {
@@ -80,12 +69,12 @@ TEST(ChampionshipFileTest, FilesThatAreNotChampionshipsAreRefusedUntouched) {
     QTemporaryDir dir;
     const QString text = dir.filePath(QStringLiteral("notes.mdb"));
     const QByteArray notes(4096, 'n');
-    writeFile(text, notes);
+    WriteBytes(text, notes);
     ChampionshipFile::Opened refused = ChampionshipFile::Open(text);
     EXPECT_FALSE(refused.db);
     EXPECT_EQ(refused.failure, ChampionshipFile::OpenFailure::CannotOpen);
     EXPECT_FALSE(refused.reason.isEmpty());
-    EXPECT_EQ(contents(text), notes);
+    EXPECT_EQ(ReadBytes(text), notes);
 
     EXPECT_EQ(ChampionshipFile::Open(dir.filePath(QStringLiteral("missing.mdb"))).failure,
               ChampionshipFile::OpenFailure::CannotOpen);
@@ -95,11 +84,11 @@ TEST(ChampionshipFileTest, FilesThatAreNotChampionshipsAreRefusedUntouched) {
         auto db = Database::open(otherSqlite, Database::Mode::CreateFile, nullptr);
         ASSERT_TRUE(db->exec(QStringLiteral("CREATE TABLE Something (x)")));
     }
-    const QByteArray before = contents(otherSqlite);
+    const QByteArray before = ReadBytes(otherSqlite);
     ChampionshipFile::Opened notOurs = ChampionshipFile::Open(otherSqlite);
     EXPECT_EQ(notOurs.failure, ChampionshipFile::OpenFailure::WrongVersion);
     EXPECT_EQ(notOurs.reason, QStringLiteral("The database is not the proper version."));
-    EXPECT_EQ(contents(otherSqlite), before);
+    EXPECT_EQ(ReadBytes(otherSqlite), before);
 }
 
 TEST(ChampionshipFileTest, AnotherVersionIsRefused) {
@@ -113,12 +102,12 @@ TEST(ChampionshipFileTest, AnotherVersionIsRefused) {
 TEST(ChampionshipFileTest, ADamagedFileIsRefused) {
     TempChampionship file;
     const QString path = file.path();
-    QByteArray bytes = contents(path);
+    QByteArray bytes = ReadBytes(path);
     // Keep the header, scramble the pages behind it.
     for (qsizetype i = 200; i < bytes.size(); i += 7) {
         bytes[i] = static_cast<char>(bytes[i] ^ 0x5a);
     }
-    writeFile(path, bytes);
+    WriteBytes(path, bytes);
     EXPECT_EQ(ChampionshipFile::Open(path).failure, ChampionshipFile::OpenFailure::CannotOpen);
 }
 
