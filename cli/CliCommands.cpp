@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "db/FileCommands.h"
+#include "print/PrintCommands.h"
 #include "standings/StandingsCommands.h"
 
 #include <functional>
@@ -18,6 +19,7 @@ const std::map<QString, CliCommand>& commands() {
     static const std::map<QString, CliCommand> table = {
         {QStringLiteral("new"), {{QStringLiteral("force")}, RunNewCommand}},
         {QStringLiteral("info"), {{}, RunInfoCommand}},
+        {QStringLiteral("print"), {{}, RunPrintCommand}},
         {QStringLiteral("standings"), {{}, RunStandingsCommand}},
         {QStringLiteral("teams"), {{}, RunTeamsCommand}},
     };

@@ -1,0 +1,203 @@
+#include "print/PrintCommands.h"
+
+#include "CliArguments.h"
+#include "db/ChampionshipYear.h"
+#include "print/PdfFileSink.h"
+#include "print/ScheduleReports.h"
+#include "print/ScheduleSheets.h"
+
+#include <QDate>
+#include <QFileInfo>
+#include <algorithm>
+#include <functional>
+#include <map>
+
+namespace {
+
+// What a printout needs beyond the open file: the options given and the year of the titles.
+struct PrintRequest {
+    const Database& db;
+    const CommandLine& args;
+    QString year;
+};
+
+// Checks the printout's own options; prints it into the sink, or says what is wrong.
+using Printer = std::function<Status(const PrintRequest&, PrintSink&)>;
+
+struct Printout {
+    QStringList options;
+    QString usage;
+    Printer print;
+};
+
+Status badArgument(const QString& message) {
+    return Status::failure(message);
+}
+
+// The events of --NAME in event order; an empty list when it is missing or wrong.
+QList<int> eventsOption(const CommandLine& args, const QString& name) {
+    const std::optional<QString> text = args.value(name);
+    std::optional<QList<int>> events = text ? ParseEvents(*text) : std::nullopt;
+    if (!events) {
+        return {};
+    }
+    std::sort(events->begin(), events->end());
+    events->erase(std::unique(events->begin(), events->end()), events->end());
+    return *events;
+}
+
+// A whole-number option within [low, high], or `fallback` when it is not given.
+std::optional<int> numberOption(const CommandLine& args, const QString& name, int low, int high,
+                                int fallback) {
+    const std::optional<QString> text = args.value(name);
+    if (!text) {
+        return fallback;
+    }
+    bool ok = false;
+    const int value = text->trimmed().toInt(&ok);
+    return ok && value >= low && value <= high ? std::optional<int>(value) : std::nullopt;
+}
+
+using SheetBuilder = std::function<Status(const Database&, const SheetEvent&, GridSheet&)>;
+
+Printout sheet(const QString& name, SheetBuilder build) {
+    return {{QStringLiteral("event")},
+            QStringLiteral("orle-cli print %1 --db PATH --event N[,N...] --pdf OUT.pdf").arg(name),
+            [build](const PrintRequest& request, PrintSink& sink) {
+                const QList<int> events = eventsOption(request.args, QStringLiteral("event"));
+                if (events.isEmpty()) {
+                    return badArgument(
+                        QStringLiteral("--event needs events 0..5 or MS, MF, ME, WS, WF, WE"));
+                }
+                for (int event : events) {
+                    GridSheet page;
+                    Status status =
+                        build(request.db, SheetEvent::Load(request.db, event, request.year), page);
+                    if (status) {
+                        status = sink.print(page);
+                    }
+                    if (!status) {
+                        return status;
+                    }
+                }
+                return Status::success();
+            }};
+}
+
+SheetBuilder onDay(Status (*build)(const Database&, const SheetEvent&, ChampionshipDay, GridSheet&),
+                   ChampionshipDay day) {
+    return [build, day](const Database& db, const SheetEvent& event, GridSheet& page) {
+        return build(db, event, day, page);
+    };
+}
+
+Status printCompetitors(const PrintRequest& request, PrintSink& sink) {
+    const QList<int> events = eventsOption(request.args, QStringLiteral("events"));
+    const std::optional<int> team =
+        numberOption(request.args, QStringLiteral("team"), 0, 255, ScheduleReports::kAll);
+    const std::optional<int> fencer =
+        numberOption(request.args, QStringLiteral("fencer"), 0, 599, ScheduleReports::kAll);
+    if (events.isEmpty()) {
+        return badArgument(QStringLiteral("--events needs events 0..5 or MS, MF, ME, WS, WF, WE"));
+    }
+    if (!team) {
+        return badArgument(QStringLiteral("--team needs a school code 0..255"));
+    }
+    if (!fencer || (*fencer != ScheduleReports::kAll && *fencer % 100 > 23)) {
+        return badArgument(QStringLiteral("--fencer needs event * 100 + fencer number 0..23"));
+    }
+    BandedReport report;
+    Status status = ScheduleReports::CompetitorSchedules(request.db, events, *team, *fencer,
+                                                         request.year, report);
+    return status ? sink.print(report) : status;
+}
+
+Status printTeams(const PrintRequest& request, PrintSink& sink) {
+    const QList<int> events = eventsOption(request.args, QStringLiteral("events"));
+    const std::optional<int> team =
+        numberOption(request.args, QStringLiteral("team"), 0, 255, ScheduleReports::kAll);
+    if (events.isEmpty()) {
+        return badArgument(QStringLiteral("--events needs events 0..5 or MS, MF, ME, WS, WF, WE"));
+    }
+    if (!team) {
+        return badArgument(QStringLiteral("--team needs a school code 0..255"));
+    }
+    BandedReport report;
+    Status status = ScheduleReports::TeamSchedules(request.db, events, *team, request.year, report);
+    return status ? sink.print(report) : status;
+}
+
+// Every printout orle-cli knows, by the name given after "print".
+const std::map<QString, Printout>& printouts() {
+    using namespace ScheduleSheets;
+    static const std::map<QString, Printout> table = {
+        {QStringLiteral("groups"), sheet(QStringLiteral("groups"), Groups)},
+        {QStringLiteral("schedule"), sheet(QStringLiteral("schedule"), Schedule)},
+        {QStringLiteral("announcer1"),
+         sheet(QStringLiteral("announcer1"), onDay(StripAssignments, ChampionshipDay::One))},
+        {QStringLiteral("announcer2"),
+         sheet(QStringLiteral("announcer2"), onDay(StripAssignments, ChampionshipDay::Two))},
+        {QStringLiteral("referee1"),
+         sheet(QStringLiteral("referee1"), onDay(RefereeAssignments, ChampionshipDay::One))},
+        {QStringLiteral("referee2"),
+         sheet(QStringLiteral("referee2"), onDay(RefereeAssignments, ChampionshipDay::Two))},
+        {QStringLiteral("competitor"),
+         {{QStringLiteral("events"), QStringLiteral("team"), QStringLiteral("fencer")},
+          QStringLiteral("orle-cli print competitor --db PATH --events N[,N...] [--team T] "
+                         "[--fencer W*100+N] --pdf OUT.pdf"),
+          printCompetitors}},
+        {QStringLiteral("team"),
+         {{QStringLiteral("events"), QStringLiteral("team")},
+          QStringLiteral(
+              "orle-cli print team --db PATH --events N[,N...] [--team T] --pdf OUT.pdf"),
+          printTeams}},
+    };
+    return table;
+}
+
+int usage(const CliOutput& io) {
+    QStringList names;
+    for (const auto& [name, printout] : printouts()) {
+        names << name;
+    }
+    return io.fail(QStringLiteral("usage: orle-cli print SHEET --db PATH ... --pdf OUT.pdf; "
+                                  "SHEET one of %1")
+                       .arg(names.join(QStringLiteral(", "))));
+}
+
+}  // namespace
+
+int RunPrintCommand(const CommandLine& args, const CliOutput& io) {
+    if (args.positional().size() != 1) {
+        return usage(io);
+    }
+    const auto it = printouts().find(args.positional().first());
+    if (it == printouts().end()) {
+        io.fail(QStringLiteral("unknown sheet %1").arg(args.positional().first()));
+        return usage(io);
+    }
+    const Printout& printout = it->second;
+    int exitCode = 0;
+    const std::unique_ptr<Database> db = OpenChampionshipFor(
+        args, io, printout.options + QStringList{QStringLiteral("pdf")}, &exitCode);
+    if (!db) {
+        return exitCode;
+    }
+    const std::optional<QString> pdf = args.value(QStringLiteral("pdf"));
+    if (!pdf || pdf->isEmpty()) {
+        return io.fail(QStringLiteral("--pdf OUT.pdf is required; usage: %1").arg(printout.usage));
+    }
+    const QString path = QFileInfo(*pdf).absoluteFilePath();
+    PdfFileSink sink(path);
+    const PrintRequest request{*db, args, ChampionshipYearFor(db->path(), QDate::currentDate())};
+    Status status = printout.print(request, sink);
+    if (status) {
+        status = sink.finish();
+    }
+    if (!status) {
+        return io.fail(status.message());
+    }
+    io.out << "pdf: " << path << Qt::endl;
+    io.out << "pages: " << sink.pageCount() << Qt::endl;
+    return 0;
+}

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "print/PrintFont.h"
+
+#include <QString>
+#include <functional>
+#include <map>
+#include <set>
+#include <utility>
+
+// One sheet laid out cell by cell: the texts and formats of a grid of cells, the header and
+// footer in the print-header markup, and how the sheet goes to the printer.
+//
+// Cells are addressed by column and row from 1. Columns without a width fit their widest
+// text; rows without a height fit their largest font. Only rows 1..rowCount() print.
+class GridSheet final {
+public:
+    struct Cell {
+        QString text;
+        PrintFont font;
+        TextAlign align = TextAlign::Left;
+        bool bottomBorder = false;
+        // Background as 0xRRGGBB, or -1 for none (white paper).
+        int shade = -1;
+    };
+
+    explicit GridSheet(int columns = 8, int rows = 500);
+
+    int columnCount() const { return m_columns; }
+    void setColumnCount(int columns) { m_columns = columns; }
+    int rowCount() const { return m_rows; }
+    // Printing stops at this row, so nothing below the last filled row prints.
+    void setRowCount(int rows) { m_rows = rows; }
+
+    QString text(int column, int row) const;
+    void setText(int column, int row, const QString& text);
+    // The cell as it prints; a cell never touched has the sheet's default format.
+    Cell cell(int column, int row) const;
+    // The cell for changing its format or text; it is created with the default format.
+    Cell& at(int column, int row);
+    // Applies `change` to every cell of the block (inclusive corners).
+    void formatBlock(int column1, int row1, int column2, int row2,
+                     const std::function<void(Cell&)>& change);
+    // Empties every text and keeps the formats.
+    void clearText();
+    // The largest row holding text.
+    int lastTextRow() const;
+
+    // The format of cells never touched, and of the texts of the markup before any font code.
+    const PrintFont& defaultFont() const { return m_defaultFont; }
+    void setDefaultFont(const PrintFont& font) { m_defaultFont = font; }
+
+    // Starts a new page at this row, as long as it is not the first row on its page.
+    void setPageBreakBefore(int row) { m_pageBreaks.insert(row); }
+    bool pageBreakBefore(int row) const { return m_pageBreaks.contains(row); }
+
+    // Widths and heights in points (1/72 inch); 0 means fit the contents.
+    double columnWidth(int column) const;
+    void setColumnWidth(int column, double points) { m_columnWidths[column] = points; }
+    double rowHeight(int row) const;
+    void setRowHeight(int row, double points) { m_rowHeights[row] = points; }
+
+    const QString& header() const { return m_header; }
+    void setHeader(const QString& markup) { m_header = markup; }
+    const QString& footer() const { return m_footer; }
+    void setFooter(const QString& markup) { m_footer = markup; }
+
+    // The name the print queue shows, and the name of a PDF written in a printer's stead.
+    const QString& jobName() const { return m_jobName; }
+    void setJobName(const QString& name) { m_jobName = name; }
+    // Left and right page margins in points.
+    double leftMargin() const { return m_leftMargin; }
+    double rightMargin() const { return m_rightMargin; }
+    void setMargins(double left, double right) {
+        m_leftMargin = left;
+        m_rightMargin = right;
+    }
+    bool landscape() const { return m_landscape; }
+    void setLandscape(bool landscape) { m_landscape = landscape; }
+    // Scales the whole sheet down so it fits on one page.
+    bool fitToPage() const { return m_fitToPage; }
+    void setFitToPage(bool fit) { m_fitToPage = fit; }
+    int copies() const { return m_copies; }
+    void setCopies(int copies) { m_copies = copies; }
+
+private:
+    using Key = std::pair<int, int>;  // row, column: rows come out in order
+
+    int m_columns;
+    int m_rows;
+    std::map<Key, Cell> m_cells;
+    PrintFont m_defaultFont;
+    std::map<int, double> m_columnWidths;
+    std::map<int, double> m_rowHeights;
+    std::set<int> m_pageBreaks;
+    QString m_header;
+    QString m_footer;
+    QString m_jobName;
+    double m_leftMargin = 36;
+    double m_rightMargin = 36;
+    bool m_landscape = false;
+    bool m_fitToPage = false;
+    int m_copies = 1;
+};

@@ -1,0 +1,61 @@
+#include "print/RecordQuery.h"
+
+#include <QHash>
+
+namespace RecordQuery {
+
+QList<ReportRecord> Rows(const Database& db, const QString& sql, const SqlParams& params,
+                         Status* status) {
+    QList<ReportRecord> rows;
+    Statement statement = db.prepare(sql, params);
+    QStringList names;
+    for (int column = 0; statement.ok() && column < statement.columnCount(); ++column) {
+        names << statement.columnName(column);
+    }
+    while (statement.next()) {
+        ReportRecord row;
+        for (int column = 0; column < names.size(); ++column) {
+            row.values.insert(names[column], statement.toText(column));
+        }
+        rows.append(std::move(row));
+    }
+    if (!statement.ok()) {
+        rows.clear();
+        *status = Status::failure(statement.errorString());
+    } else {
+        *status = Status::success();
+    }
+    return rows;
+}
+
+namespace {
+
+QString keyOf(const ReportRecord& record, const QStringList& keys) {
+    QStringList parts;
+    for (const QString& key : keys) {
+        parts << record.value(key);
+    }
+    return parts.join(QChar(0x1f));
+}
+
+}  // namespace
+
+void Relate(QList<ReportRecord>& parents, const QList<ReportRecord>& children,
+            const QStringList& keys) {
+    QHash<QString, QList<qsizetype>> byKey;
+    for (qsizetype i = 0; i < parents.size(); ++i) {
+        parents[i].children.clear();
+        byKey[keyOf(parents[i], keys)].append(i);
+    }
+    for (const ReportRecord& child : children) {
+        const auto it = byKey.constFind(keyOf(child, keys));
+        if (it == byKey.constEnd()) {
+            continue;
+        }
+        for (qsizetype parent : *it) {
+            parents[parent].children.append(child);
+        }
+    }
+}
+
+}  // namespace RecordQuery

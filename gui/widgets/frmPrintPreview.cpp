@@ -1,0 +1,82 @@
+#include "widgets/frmPrintPreview.h"
+
+#include "print/DocumentPainter.h"
+#include "print/PrintSink.h"
+#include "widgets/PrintOutcome.h"
+#include "widgets/WaitCursor.h"
+
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+}  // namespace
+
+frmPrintPreview::frmPrintPreview(const PrintDocument& document, PrintSink& printTo,
+                                 Prompter& prompter, QWidget* parent)
+    : QDialog(parent),
+      m_document(document),
+      m_printTo(printTo),
+      m_prompter(prompter),
+      m_previewPrinter(QPrinter::ScreenResolution) {
+    setWindowTitle(document.jobName);
+    m_previewPrinter.setFullPage(true);
+    m_previewPrinter.setPageLayout(QPageLayout(
+        document.paper, document.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+        QMarginsF()));
+
+    ppPreview = new QPrintPreviewWidget(&m_previewPrinter, this);
+    ppPreview->setObjectName(QStringLiteral("ppPreview"));
+    connect(ppPreview, &QPrintPreviewWidget::paintRequested, this, &frmPrintPreview::paintPreview);
+
+    QPushButton* bPrint = button("bPrint", QStringLiteral("&Print"), this);
+    QPushButton* bZoomIn = button("bZoomIn", QStringLiteral("Zoom &In"), this);
+    QPushButton* bZoomOut = button("bZoomOut", QStringLiteral("Zoom &Out"), this);
+    QPushButton* bClose = button("bClose", QStringLiteral("&Close"), this);
+    connect(bPrint, &QPushButton::clicked, this, &frmPrintPreview::bPrint_Click);
+    connect(bZoomIn, &QPushButton::clicked, ppPreview, [this] { ppPreview->zoomIn(); });
+    connect(bZoomOut, &QPushButton::clicked, ppPreview, [this] { ppPreview->zoomOut(); });
+    connect(bClose, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(bPrint);
+    buttons->addWidget(bZoomIn);
+    buttons->addWidget(bZoomOut);
+    buttons->addStretch();
+    buttons->addWidget(bClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(ppPreview, 1);
+    resize(900, 1000);
+    ppPreview->fitInView();
+}
+
+void frmPrintPreview::paintPreview(QPrinter* printer) {
+    QPainter painter(printer);
+    const double dotsPerPoint = printer->logicalDpiX() / 72.0;
+    for (qsizetype p = 0; p < m_document.pages.size(); ++p) {
+        if (p > 0) {
+            printer->newPage();
+        }
+        DocumentPainter::PaintPage(painter, m_document.pages[p], dotsPerPoint);
+    }
+}
+
+void frmPrintPreview::bPrint_Click() {
+    Status printed = Status::success();
+    {
+        WaitCursor wait;
+        printed = m_printTo.print(m_document);
+    }
+    TellPrintOutcome(m_prompter, this, windowTitle(), printed, m_printTo.takeSavedFiles());
+}

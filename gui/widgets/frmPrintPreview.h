@@ -1,0 +1,33 @@
+#pragma once
+
+#include "print/PrintDocument.h"
+
+#include <QDialog>
+#include <QPrinter>
+
+class PrintSink;
+class Prompter;
+class QPrintPreviewWidget;
+
+// The preview of a report with its own print command, which prints straight to the
+// printer without a print dialog.
+class frmPrintPreview final : public QDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmPrintPreview)
+
+public:
+    // `printTo` receives the document when the user prints.
+    frmPrintPreview(const PrintDocument& document, PrintSink& printTo, Prompter& prompter,
+                    QWidget* parent = nullptr);
+
+    void bPrint_Click();
+
+private:
+    void paintPreview(QPrinter* printer);
+
+    PrintDocument m_document;
+    PrintSink& m_printTo;
+    Prompter& m_prompter;
+    QPrinter m_previewPrinter;
+    QPrintPreviewWidget* ppPreview = nullptr;
+};

@@ -1,0 +1,235 @@
+#include "print/SheetLayout.h"
+
+#include "print/PageFrame.h"
+#include "print/PrintMarkup.h"
+#include "print/TextMeasure.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace SheetLayout {
+
+namespace {
+
+constexpr double kCellPadding = 3;
+constexpr double kRowPadding = 3;
+constexpr double kEmptyColumnWidth = 24;
+constexpr double kBorderWidth = 0.75;
+// Rounding must not push the last row of a fitted sheet onto a page of its own.
+constexpr double kTolerance = 0.01;
+// Keeps the last rows clear of the footer.
+constexpr double kFooterGap = 12;
+
+struct Block {
+    QList<PrintMarkup::Line> lines;
+    double height = 0;
+};
+
+double lineHeight(const PrintMarkup::Line& line) {
+    double height = line.runs.isEmpty() ? TextMeasure::LineHeight(line.font) : 0;
+    for (const PrintMarkup::Run& run : line.runs) {
+        height = std::max(height, TextMeasure::LineHeight(run.font));
+    }
+    return height;
+}
+
+Block parseBlock(const QString& markup, const PrintFont& font) {
+    Block block{PrintMarkup::Parse(markup, font)};
+    for (const PrintMarkup::Line& line : block.lines) {
+        block.height += lineHeight(line);
+    }
+    return block;
+}
+
+// Places a header or footer with its top at `top`, across `width` points from x = 0.
+void placeBlock(const Block& block, double top, double width, PrintDocument::Page& page) {
+    for (const PrintMarkup::Line& line : block.lines) {
+        const double height = lineHeight(line);
+        double ascent = 0;
+        double total = 0;
+        for (const PrintMarkup::Run& run : line.runs) {
+            ascent = std::max(ascent, TextMeasure::Ascent(run.font));
+            total += TextMeasure::Width(run.font, run.text);
+        }
+        double x = line.centred ? (width - total) / 2 : 0;
+        for (const PrintMarkup::Run& run : line.runs) {
+            const double w = TextMeasure::Width(run.font, run.text);
+            page.texts.append(
+                {run.text, run.font, QRectF(x, top, w, height), TextAlign::Left, top + ascent, w});
+            x += w;
+        }
+        top += height;
+    }
+}
+
+class Layouter final {
+public:
+    Layouter(const GridSheet& sheet, const QPageSize& paper) : m_sheet(sheet) {
+        m_doc.jobName = sheet.jobName();
+        m_doc.paper = paper;
+        m_doc.landscape = sheet.landscape();
+        m_doc.copies = sheet.copies();
+    }
+
+    PrintDocument run() {
+        const QSizeF paper = m_doc.pageSize();
+        const double width = paper.width() - m_sheet.leftMargin() - m_sheet.rightMargin();
+        const double height = paper.height() - PageFrame::kTopMargin - PageFrame::kBottomMargin;
+        m_header = parseBlock(m_sheet.header(), m_sheet.defaultFont());
+        m_footer = parseBlock(m_sheet.footer(), m_sheet.defaultFont());
+        measureGrid();
+        const double scale = m_sheet.fitToPage() ? fitScale(width, height) : 1.0;
+        paginate(width / scale, height / scale);
+        for (PrintDocument::Page& page : m_doc.pages) {
+            place(page, scale, QPointF(m_sheet.leftMargin(), PageFrame::kTopMargin));
+        }
+        return m_doc;
+    }
+
+private:
+    void measureGrid() {
+        const int columns = m_sheet.columnCount();
+        m_columnWidths.assign(columns + 1, 0.0);
+        for (int c = 1; c <= columns; ++c) {
+            m_columnWidths[c] = m_sheet.columnWidth(c);
+        }
+        m_rowHeights.assign(m_sheet.rowCount() + 1, 0.0);
+        const double plain = TextMeasure::LineHeight(m_sheet.defaultFont()) + kRowPadding;
+        for (int r = 1; r <= m_sheet.rowCount(); ++r) {
+            double natural = plain;
+            for (int c = 1; c <= columns; ++c) {
+                const GridSheet::Cell cell = m_sheet.cell(c, r);
+                if (cell.text.isEmpty()) {
+                    continue;
+                }
+                natural = std::max(natural, TextMeasure::LineHeight(cell.font) + kRowPadding);
+                if (m_sheet.columnWidth(c) <= 0) {
+                    const double w = TextMeasure::Width(cell.font, cell.text) + 2 * kCellPadding;
+                    m_columnWidths[c] = std::max(m_columnWidths[c], w);
+                }
+            }
+            m_rowHeights[r] = m_sheet.rowHeight(r) > 0 ? m_sheet.rowHeight(r) : natural;
+        }
+        for (int c = 1; c <= columns; ++c) {
+            if (m_columnWidths[c] <= 0) {
+                m_columnWidths[c] = kEmptyColumnWidth;
+            }
+        }
+    }
+
+    double gridWidth() const {
+        double total = 0;
+        for (std::size_t c = 1; c < m_columnWidths.size(); ++c) {
+            total += m_columnWidths[c];
+        }
+        return total;
+    }
+
+    double fitScale(double width, double height) const {
+        double rows = 0;
+        for (std::size_t r = 1; r < m_rowHeights.size(); ++r) {
+            rows += m_rowHeights[r];
+        }
+        const double tall = m_header.height + rows + kFooterGap + m_footer.height;
+        return std::min({1.0, width / std::max(gridWidth(), 1.0), height / std::max(tall, 1.0)});
+    }
+
+    // Lays the pages out at full size in a frame `width` by `height` from (0, 0).
+    void paginate(double width, double height) {
+        const double left = std::max(0.0, (width - gridWidth()) / 2);
+        const double bodyBottom = height - m_footer.height - kFooterGap;
+        PrintDocument::Page page = newPage(width, height);
+        double y = m_header.height;
+        bool rowsOnPage = false;
+        for (int r = 1; r <= m_sheet.rowCount(); ++r) {
+            const bool full = y + m_rowHeights[r] > bodyBottom + kTolerance;
+            if (rowsOnPage && (full || m_sheet.pageBreakBefore(r))) {
+                m_doc.pages.append(page);
+                page = newPage(width, height);
+                y = m_header.height;
+            }
+            placeRow(r, left, y, page);
+            y += m_rowHeights[r];
+            // Blank rows alone do not hold a page open, so a break never leaves it empty.
+            rowsOnPage = rowsOnPage || rowHasContent(r);
+        }
+        m_doc.pages.append(page);
+    }
+
+    bool rowHasContent(int row) const {
+        for (int c = 1; c <= m_sheet.columnCount(); ++c) {
+            const GridSheet::Cell cell = m_sheet.cell(c, row);
+            if (!cell.text.isEmpty() || cell.bottomBorder || cell.shade >= 0) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    PrintDocument::Page newPage(double width, double height) const {
+        PrintDocument::Page page;
+        placeBlock(m_header, 0, width, page);
+        placeBlock(m_footer, height - m_footer.height, width, page);
+        return page;
+    }
+
+    void placeRow(int row, double x, double y, PrintDocument::Page& page) const {
+        const double h = m_rowHeights[row];
+        for (int c = 1; c <= m_sheet.columnCount(); ++c) {
+            const QRectF rect(x, y, m_columnWidths[c], h);
+            x += m_columnWidths[c];
+            const GridSheet::Cell cell = m_sheet.cell(c, row);
+            if (cell.shade >= 0) {
+                page.boxes.append({rect, 0, cell.shade});
+            }
+            if (cell.bottomBorder) {
+                page.lines.append({rect.bottomLeft(), rect.bottomRight(), kBorderWidth});
+            }
+            if (!cell.text.isEmpty()) {
+                const double lh = TextMeasure::LineHeight(cell.font);
+                const double baseline = y + (h - lh) / 2 + TextMeasure::Ascent(cell.font);
+                page.texts.append({cell.text, cell.font,
+                                   rect.adjusted(kCellPadding, 0, -kCellPadding, 0), cell.align,
+                                   baseline, TextMeasure::Width(cell.font, cell.text)});
+            }
+        }
+    }
+
+    // Moves a page laid out from (0, 0) at full size to the paper, scaled.
+    static void place(PrintDocument::Page& page, double scale, QPointF origin) {
+        const auto map = [&](QPointF p) { return origin + p * scale; };
+        const auto mapRect = [&](const QRectF& r) {
+            return QRectF(map(r.topLeft()), r.size() * scale);
+        };
+        for (PrintDocument::Box& box : page.boxes) {
+            box.rect = mapRect(box.rect);
+            box.penWidth *= scale;
+        }
+        for (PrintDocument::Line& line : page.lines) {
+            line.from = map(line.from);
+            line.to = map(line.to);
+            line.penWidth *= scale;
+        }
+        for (PrintDocument::Text& text : page.texts) {
+            text.box = mapRect(text.box);
+            text.baseline = origin.y() + text.baseline * scale;
+            text.width *= scale;
+            text.font.pointSize *= scale;
+        }
+    }
+
+    const GridSheet& m_sheet;
+    PrintDocument m_doc;
+    Block m_header;
+    Block m_footer;
+    std::vector<double> m_columnWidths;
+    std::vector<double> m_rowHeights;
+};
+
+}  // namespace
+
+PrintDocument Layout(const GridSheet& sheet, const QPageSize& paper) {
+    return Layouter(sheet, paper).run();
+}
+
+}  // namespace SheetLayout

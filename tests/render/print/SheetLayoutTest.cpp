@@ -1,0 +1,111 @@
+#include "print/SheetLayout.h"
+#include "print/TextMeasure.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const PrintDocument::Text* find(const PrintDocument::Page& page, const QString& text) {
+    for (const auto& t : page.texts) {
+        if (t.text == text) {
+            return &t;
+        }
+    }
+    return nullptr;
+}
+
+GridSheet numberedSheet(int rows) {
+    GridSheet sheet(2, rows);
+    sheet.setHeader(QStringLiteral("/c/fz\"20\"Heading/n/n"));
+    sheet.setFooter(QStringLiteral("/cFooter"));
+    for (int r = 1; r <= rows; ++r) {
+        sheet.setText(1, r, QStringLiteral("row %1").arg(r));
+    }
+    return sheet;
+}
+
+}  // namespace
+
+TEST(SheetLayout, RowsBreakAcrossPagesWithHeaderOnTopAndFooterAtTheBottomOfEach) {
+    const PrintDocument doc = SheetLayout::Layout(numberedSheet(120), QPageSize(QPageSize::Letter));
+    ASSERT_GE(doc.pages.size(), 2);
+    int rowsSeen = 0;
+    for (const auto& page : doc.pages) {
+        const auto* heading = find(page, QStringLiteral("Heading"));
+        const auto* footer = find(page, QStringLiteral("Footer"));
+        ASSERT_TRUE(heading && footer);
+        EXPECT_NEAR(heading->box.center().x(), 306, 0.5);  // centred on 8.5 inches
+        EXPECT_GT(footer->box.bottom(), 792 - 40);         // at the foot of 11 inches
+        EXPECT_LE(footer->box.bottom(), 792 - 35);
+        for (const auto& t : page.texts) {
+            if (t.text.startsWith(QStringLiteral("row "))) {
+                ++rowsSeen;
+                EXPECT_GT(t.box.top(), heading->box.bottom());
+                EXPECT_LT(t.box.bottom(), footer->box.top());
+            }
+        }
+    }
+    EXPECT_EQ(rowsSeen, 120);
+}
+
+TEST(SheetLayout, PrintingStopsAtTheRowCount) {
+    GridSheet sheet = numberedSheet(10);
+    sheet.setRowCount(4);
+    const PrintDocument doc = SheetLayout::Layout(sheet, QPageSize(QPageSize::Letter));
+    ASSERT_EQ(doc.pages.size(), 1);
+    EXPECT_TRUE(find(doc.pages[0], QStringLiteral("row 4")));
+    EXPECT_FALSE(find(doc.pages[0], QStringLiteral("row 5")));
+}
+
+TEST(SheetLayout, CellsKeepTheirFontAlignmentAndBorder) {
+    GridSheet sheet(3, 2);
+    sheet.setColumnWidth(1, 100);
+    sheet.setColumnWidth(2, 100);
+    sheet.setColumnWidth(3, 100);
+    sheet.setMargins(72, 72);
+    GridSheet::Cell& right = sheet.at(1, 1);
+    right.text = QStringLiteral("ABC");
+    right.align = TextAlign::Right;
+    GridSheet::Cell& heading = sheet.at(2, 1);
+    heading.text = QStringLiteral("Group A");
+    heading.font.bold = true;
+    heading.font.pointSize = 14;
+    heading.bottomBorder = true;
+
+    const PrintDocument doc = SheetLayout::Layout(sheet, QPageSize(QPageSize::Letter));
+    const auto& page = doc.pages.at(0);
+    const auto* abc = find(page, QStringLiteral("ABC"));
+    const auto* group = find(page, QStringLiteral("Group A"));
+    ASSERT_TRUE(abc && group);
+    // 300 points of grid centred between 1-inch margins: the grid starts at 72 + 84.
+    EXPECT_NEAR(abc->left() + abc->width, 156 + 100 - 3, 0.01);
+    EXPECT_NEAR(group->left(), 256 + 3, 0.01);
+    EXPECT_TRUE(group->font.bold);
+    EXPECT_EQ(group->font.pointSize, 14);
+    ASSERT_EQ(page.lines.size(), 1);
+    EXPECT_NEAR(page.lines[0].from.x(), 256, 0.01);
+    EXPECT_NEAR(page.lines[0].to.x(), 356, 0.01);
+    EXPECT_GT(page.lines[0].from.y(), group->baseline);
+}
+
+TEST(SheetLayout, FitToPageScalesALandscapeSheetOntoOnePage) {
+    GridSheet sheet = numberedSheet(120);
+    sheet.setLandscape(true);
+    sheet.setFitToPage(true);
+    const PrintDocument doc = SheetLayout::Layout(sheet, QPageSize(QPageSize::Letter));
+    EXPECT_EQ(doc.pageSize(), QSizeF(792, 612));
+    ASSERT_EQ(doc.pages.size(), 1);
+    const auto& page = doc.pages[0];
+    EXPECT_TRUE(find(page, QStringLiteral("row 120")));
+    for (const auto& t : page.texts) {
+        EXPECT_LE(t.box.bottom(), 612 - 36 + 0.01) << t.text.toStdString();
+    }
+    EXPECT_LT(find(page, QStringLiteral("Heading"))->font.pointSize, 20);
+}
+
+TEST(SheetLayout, AnEmptySheetStillPrintsItsHeaderAndFooter) {
+    GridSheet sheet = numberedSheet(0);
+    const PrintDocument doc = SheetLayout::Layout(sheet, QPageSize(QPageSize::Letter));
+    ASSERT_EQ(doc.pages.size(), 1);
+    EXPECT_EQ(doc.texts(0), (QStringList{QStringLiteral("Heading"), QStringLiteral("Footer")}));
+}
