@@ -2,6 +2,8 @@
 
 #include "app/frmAbout.h"
 #include "db/ORLEMain.h"
+#include "print/PrintSink.h"
+#include "publish/RoundRobinSheet.h"
 #include "standings/BuildLiveStandings.h"
 #include "standings/BuildLiveTeamStandings.h"
 #include "standings/StandingsGridFiller.h"
@@ -253,6 +255,15 @@ void frmShowResults::Open() {
     raise();
     activateWindow();
     Refresh(tabCategory->currentIndex());
+}
+
+Status frmShowResults::DoGrid(int event, int copies, const QString& progressText,
+                              const PlaceOf& placeOf, PrintSink& sink) {
+    GridSheet sheet;
+    const Status built =
+        RoundRobinSheet::Build(m_state.connection(), event, m_state.ChampionshipYear, progressText,
+                               placeOf, copies, sheet);
+    return built ? sink.print(sheet) : built;
 }
 
 void frmShowResults::failed(const Status& status) {

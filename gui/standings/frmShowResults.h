@@ -9,6 +9,7 @@
 #include <array>
 
 class ORLEMain;
+class PrintSink;
 class Prompter;
 class QAction;
 class QLabel;
@@ -32,6 +33,11 @@ public:
     void Open();
     // Recomputes and shows one tab: the event or the school variant its scroll bar selects.
     void Refresh(int index);
+
+    // Prints the round-robin table of one event, landscape, `copies` times, titled with the
+    // progress text of the print run and placed by its places.
+    Status DoGrid(int event, int copies, const QString& progressText, const PlaceOf& placeOf,
+                  PrintSink& sink);
 
     // What the last refresh of the individual tab computed: rows, progress, Final Four.
     const LiveStandings& standings() const { return m_standings; }

@@ -1,4 +1,5 @@
 #include "db/ORLEMain.h"
+#include "print/RecordingSink.h"
 #include "standings/frmShowResults.h"
 #include "support/ChampionshipBuilder.h"
 #include "support/ScriptedPrompter.h"
@@ -127,6 +128,24 @@ TEST_F(frmShowResultsTest, ActivationShowsResultsSavedMeanwhile) {
 TEST_F(frmShowResultsTest, TheGridHandsTheFocusToTheEventScrollBar) {
     find<QTableWidget>("fpResults0")->setFocus();
     EXPECT_TRUE(QTest::qWaitFor([&] { return find<QScrollBar>("hsReport0")->hasFocus(); }, 1000));
+}
+
+TEST_F(frmShowResultsTest, DoGridPrintsTheTableLandscapeUnderItsJobName) {
+    RecordingSink sink;
+    PlaceOf placeOf{};
+    placeOf[0] = 1;
+    ASSERT_TRUE(
+        window->DoGrid(0, 1, QStringLiteral("Standings After Round 4"), placeOf, sink).ok());
+    ASSERT_EQ(sink.documents.size(), 1);
+    const PrintDocument& printed = sink.documents.first();
+    EXPECT_EQ(printed.jobName, "ORLE Results - Men's Saber");
+    EXPECT_TRUE(printed.landscape);
+    ASSERT_EQ(printed.pages.size(), 1);
+    const QStringList texts = printed.texts(0);
+    EXPECT_TRUE(texts.contains("2004 ORLE Championships"));
+    EXPECT_TRUE(texts.contains("Table and Standings After Round 4"));
+    EXPECT_TRUE(texts.contains("First0 Last0"));
+    EXPECT_TRUE(texts.contains("V5"));
 }
 
 }  // namespace
