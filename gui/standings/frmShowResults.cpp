@@ -40,7 +40,6 @@ QLabel* namedLabel(const char* name, QWidget* parent) {
 frmShowResults::frmShowResults(ORLEMain& state, Prompter& prompter, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_prompter(prompter) {
     setObjectName(QStringLiteral("frmShowResults"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
     buildWindow();
     buildMenus();
     EnterAsTab::install(this);
@@ -180,7 +179,14 @@ void frmShowResults::Form_Load() {
 }
 
 void frmShowResults::Refresh(int index) {
+    // A file that failed to open leaves nothing to show.
     if (!m_state.isOpen()) {
+        for (QTableWidget* grid : fpResults) {
+            grid->setRowCount(0);
+        }
+        m_standings = LiveStandings();
+        lLastRound->clear();
+        lFinalFour->hide();
         return;
     }
     WaitCursor busy;
