@@ -126,4 +126,14 @@ TEST_F(StandingsFixture, FencerLevelWithTheFourthFinalistIsPlacedFifth) {
               QStringList({"Final4 First3 Last3", "5 First4 Last4", "6T First5 Last5"}));
 }
 
+// Finalists whose pool bouts were mostly lost to exclusions: fewer than four rows to label.
+TEST_F(StandingsFixture, FinalFourBlockWithFewerThanFourListedFencers) {
+    fencers(5, 4);
+    win(5, 0, 1);
+    advance(5, {0, 1, 2, 3});
+    finalFour(5, 0, 0, 3);
+    finalFour(5, 1, 2, 1);
+    EXPECT_EQ(places(5), QStringList({"Final2 First0 Last0", "Final2 First1 Last1"}));
+}
+
 }  // namespace
