@@ -23,7 +23,8 @@ Status readVictories(const Database& db, TeamVariant variant,
         row.School = q.toText(1);
         const int event = q.toInt(2);
         const int v = q.toInt(3);
-        if (event >= 0 && event < static_cast<int>(row.Events.size())) {
+        // An event in which the school won nothing stays empty.
+        if (v != 0 && event >= 0 && event < static_cast<int>(row.Events.size())) {
             row.Events[static_cast<size_t>(event)] = v;
         }
         row.Total += v;

@@ -11,6 +11,6 @@ struct TeamStandingsRow {
     int Total = 0;
     // Bouts its fencers still have to fence in the chosen events.
     int Left = 0;
-    // Victories per event 0..5; empty for an event without any of its bouts.
+    // Victories per event 0..5; empty for an event in which the school won nothing.
     std::array<std::optional<int>, 6> Events;
 };

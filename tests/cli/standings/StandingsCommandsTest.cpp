@@ -55,11 +55,11 @@ TEST_F(StandingsCommandsTest, TeamsWritesEveryVariant) {
               QStringList({header, "1T\tBoston College\t1\t45\t1\t\t\t\t\t",
                            "1T\tBrown University\t1\t45\t\t\t\t1\t\t",
                            "1T\tU.S. Air Force Academy\t1\t45\t1\t\t\t\t\t",
-                           "4T\tBard College\t0\t44\t0\t\t\t\t\t",
-                           "4T\tCity College of N.Y.\t0\t45\t\t\t\t0\t\t"}));
+                           "4T\tBard College\t0\t44\t\t\t\t\t\t",
+                           "4T\tCity College of N.Y.\t0\t45\t\t\t\t\t\t"}));
     EXPECT_EQ(lines(RunCli({"teams", "--db", file.path(), "--variant", "women"})),
               QStringList({header, "1\tBrown University\t1\t22\t\t\t\t1\t\t",
-                           "2\tCity College of N.Y.\t0\t22\t\t\t\t0\t\t"}));
+                           "2\tCity College of N.Y.\t0\t22\t\t\t\t\t\t"}));
 }
 
 TEST_F(StandingsCommandsTest, BadArgumentsFail) {

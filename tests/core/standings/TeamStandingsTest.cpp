@@ -55,17 +55,17 @@ protected:
 TEST_F(TeamStandingsTest, LiveStandingsCountInjuredBoutsAndTieOnTheTotal) {
     EXPECT_EQ(
         live(TeamVariant::AllEvents),
-        QStringList({"1 U.S. Air Force Academy 2 64 2,-,-,0,-,-",
+        QStringList({"1 U.S. Air Force Academy 2 64 2,-,-,-,-,-",
                      "2T Bard College 1 21 1,-,-,-,-,-", "2T Brandeis University 1 22 -,-,-,1,-,-",
-                     "4 Boston College 0 21 0,-,-,-,-,-"}));
+                     "4 Boston College 0 21 -,-,-,-,-,-"}));
 }
 
 TEST_F(TeamStandingsTest, MensVariantListsOnlySchoolsWithMensResults) {
     EXPECT_EQ(live(TeamVariant::Men), QStringList({"1 U.S. Air Force Academy 2 42 2,-,-,-,-,-",
                                                    "2 Bard College 1 21 1,-,-,-,-,-",
-                                                   "3 Boston College 0 21 0,-,-,-,-,-"}));
+                                                   "3 Boston College 0 21 -,-,-,-,-,-"}));
     EXPECT_EQ(live(TeamVariant::Women), QStringList({"1 Brandeis University 1 22 -,-,-,1,-,-",
-                                                     "2 U.S. Air Force Academy 0 22 -,-,-,0,-,-"}));
+                                                     "2 U.S. Air Force Academy 0 22 -,-,-,-,-,-"}));
 }
 
 TEST_F(TeamStandingsTest, ReportLeavesOutInjuredBoutsAndListsEverySchoolWithPoints) {
