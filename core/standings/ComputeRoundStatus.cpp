@@ -4,6 +4,8 @@
 #include "standings/MirroredResultsSql.h"
 
 #include <array>
+#include <map>
+#include <utility>
 
 namespace {
 
@@ -19,27 +21,38 @@ Status countSkipped(const Database& db, int event, int& skipped) {
     return count.ok() ? Status::success() : Status::failure(count.errorString());
 }
 
-// Every decided bout has exactly one victory, so the victories of a round are its decided bouts.
+// Every decided bout has exactly one victory, so the victories of a round are its decided
+// bouts. A bout belongs to the round whose schedule pairs its two fencers' groups.
 Status countDecidedBouts(const Database& db, int event, std::array<int, kRounds>& decided) {
     decided.fill(0);
-    // Schedule joined last: each result pair looks up the round its two groups meet in.
-    Statement rounds = db.prepare(
-        QStringLiteral("SELECT Schedule.Round, -Sum(Results.Victory) FROM") +
+    std::map<std::pair<int, int>, int> byGroups;
+    Statement victories = db.prepare(
+        QStringLiteral("SELECT Roster.\"Group\", RO1.\"Group\", -Sum(Results.Victory) FROM") +
             QLatin1String(kMirroredResults) +
-            QStringLiteral("CROSS JOIN Schedule "
-                           "WHERE ((Schedule.Group2 = RO1.\"Group\" AND Schedule.Group1 = "
-                           "Roster.\"Group\") OR (Schedule.Group2 = Roster.\"Group\" AND "
-                           "Schedule.Group1 = RO1.\"Group\")) AND Roster.Excluded = 0 AND "
-                           "RO1.Excluded = 0 AND Results.Weapon = ? "
-                           "GROUP BY Schedule.Round ORDER BY Schedule.Round"),
+            QStringLiteral("WHERE Roster.Excluded = 0 AND RO1.Excluded = 0 AND Results.Weapon = ? "
+                           "GROUP BY Roster.\"Group\", RO1.\"Group\""),
         {event});
-    while (rounds.next()) {
-        const int round = rounds.toInt(0);
-        if (round >= 0 && round < kRounds) {
-            decided[static_cast<size_t>(round)] = rounds.toInt(1);
+    while (victories.next()) {
+        byGroups[{victories.toInt(0), victories.toInt(1)}] = victories.toInt(2);
+    }
+    if (!victories.ok()) {
+        return Status::failure(victories.errorString());
+    }
+    Statement schedule = db.prepare(QStringLiteral("SELECT Round, Group1, Group2 FROM Schedule"));
+    while (schedule.next()) {
+        const int round = schedule.toInt(0);
+        const int left = schedule.toInt(1);
+        const int right = schedule.toInt(2);
+        if (round < 0 || round >= kRounds) {
+            continue;
+        }
+        int& v = decided[static_cast<size_t>(round)];
+        v += byGroups[{left, right}];
+        if (left != right) {
+            v += byGroups[{right, left}];
         }
     }
-    return rounds.ok() ? Status::success() : Status::failure(rounds.errorString());
+    return schedule.ok() ? Status::success() : Status::failure(schedule.errorString());
 }
 
 }  // namespace
