@@ -167,9 +167,7 @@ void frmShowResults::Form_Load() {
     if (!m_state.isOpen()) {
         return;
     }
-    if (Status loaded = m_events.load(m_state.connection()); !loaded) {
-        failed(loaded);
-    }
+    report(m_events.load(m_state.connection()));
     QStringList abbreviations;
     for (int w = 0; w < 6; ++w) {
         mWeapon[static_cast<size_t>(w)]->setText(m_events.name(w));
@@ -204,9 +202,7 @@ void frmShowResults::showIndividual() {
     const int event = hsReport[Individual]->value();
     lReportName->setText(m_events.name(event));
     lReportName->setProperty("tag", m_events.abbreviation(event));
-    if (Status built = BuildLiveStandings(m_state.connection(), event, m_standings); !built) {
-        failed(built);
-    }
+    report(BuildLiveStandings(m_state.connection(), event, m_standings));
     lLastRound->setText(m_standings.RoundStatusText);
     lFinalFour->setText(m_standings.FinalFourSummary);
     lFinalFour->setVisible(!m_standings.FinalFourSummary.isEmpty());
@@ -223,9 +219,7 @@ void frmShowResults::showSchools() {
     lReportName->setProperty("tag", QStringLiteral("TM"));
     lLastRound->clear();
     std::vector<TeamStandingsRow> rows;
-    if (Status built = BuildLiveTeamStandings(m_state.connection(), variant, rows); !built) {
-        failed(built);
-    }
+    report(BuildLiveTeamStandings(m_state.connection(), variant, rows));
     StandingsGridFiller::FillSchools(fpResults[Schools], rows);
     setWeaponMenuEnabled(false);
     showCaption(name, kSchoolsColor);
@@ -272,7 +266,17 @@ Status frmShowResults::DoGrid(int event, int copies, const QString& progressText
     return built ? sink.print(sheet) : built;
 }
 
-void frmShowResults::failed(const Status& status) {
+// Closing the message activates the window, which refreshes again: the same failure is told
+// once, not over and over.
+void frmShowResults::report(const Status& status) {
+    if (status.ok()) {
+        m_lastFailure.clear();
+        return;
+    }
+    if (status.message() == m_lastFailure) {
+        return;
+    }
+    m_lastFailure = status.message();
     m_prompter.tell(this, QMessageBox::Critical, QStringLiteral("Database Error"),
                     status.message());
 }

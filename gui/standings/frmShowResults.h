@@ -56,12 +56,13 @@ private:
     void showCaption(const QString& reportName, ColorValue background);
     void setWeaponMenuEnabled(bool enabled);
     void mWeapon_Click(int event);
-    void failed(const Status& status);
+    void report(const Status& status);
 
     ORLEMain& m_state;
     Prompter& m_prompter;
     EventNames m_events;
     LiveStandings m_standings;
+    QString m_lastFailure;
 
     QTabWidget* tabCategory = nullptr;
     std::array<QScrollBar*, 2> hsReport{};

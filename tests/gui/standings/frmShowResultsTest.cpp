@@ -125,6 +125,18 @@ TEST_F(frmShowResultsTest, ActivationShowsResultsSavedMeanwhile) {
     EXPECT_EQ(cell(0, 0, 1), "First5 Last5");
 }
 
+TEST_F(frmShowResultsTest, AFailureIsToldOnceThoughEveryActivationRefreshes) {
+    file.exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
+    file.exec(QStringLiteral("DROP TABLE Teams"));
+    for (int i = 0; i < 3; ++i) {
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(window.get(), &activate);
+    }
+    ASSERT_EQ(prompter.asked.size(), 1u);
+    EXPECT_EQ(prompter.asked.front().title, "Database Error");
+    EXPECT_TRUE(prompter.asked.front().text.contains(QStringLiteral("Teams")));
+}
+
 TEST_F(frmShowResultsTest, TheGridHandsTheFocusToTheEventScrollBar) {
     find<QTableWidget>("fpResults0")->setFocus();
     EXPECT_TRUE(QTest::qWaitFor([&] { return find<QScrollBar>("hsReport0")->hasFocus(); }, 1000));
