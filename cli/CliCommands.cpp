@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "db/FileCommands.h"
+#include "entry/EntryCommands.h"
 #include "print/PrintCommands.h"
 #include "standings/StandingsCommands.h"
 
@@ -19,6 +20,9 @@ const std::map<QString, CliCommand>& commands() {
     static const std::map<QString, CliCommand> table = {
         {QStringLiteral("new"), {{QStringLiteral("force")}, RunNewCommand}},
         {QStringLiteral("info"), {{}, RunInfoCommand}},
+        {QStringLiteral("bout"), {{}, RunBoutCommand}},
+        {QStringLiteral("bouts"), {{}, RunBoutsCommand}},
+        {QStringLiteral("simulate"), {{}, RunSimulateCommand}},
         {QStringLiteral("print"), {{}, RunPrintCommand}},
         {QStringLiteral("standings"), {{}, RunStandingsCommand}},
         {QStringLiteral("teams"), {{}, RunTeamsCommand}},

@@ -62,3 +62,16 @@ double GridSheet::rowHeight(int row) const {
     const auto it = m_rowHeights.find(row);
     return it == m_rowHeights.end() ? 0 : it->second;
 }
+
+QString GridSheet::columnHeader(int column) const {
+    const auto it = m_columnHeaders.find(column);
+    return it == m_columnHeaders.end() ? QString() : it->second;
+}
+
+void GridSheet::setColumnHidden(int column, bool hidden) {
+    if (hidden) {
+        m_hiddenColumns.insert(column);
+    } else {
+        m_hiddenColumns.erase(column);
+    }
+}

@@ -50,6 +50,18 @@ public:
     const PrintFont& defaultFont() const { return m_defaultFont; }
     void setDefaultFont(const PrintFont& font) { m_defaultFont = font; }
 
+    // Row 0: the column headers, printed at the top of the grid on every page when asked.
+    QString columnHeader(int column) const;
+    void setColumnHeader(int column, const QString& text) { m_columnHeaders[column] = text; }
+    bool printColumnHeaders() const { return m_printColumnHeaders; }
+    void setPrintColumnHeaders(bool print) { m_printColumnHeaders = print; }
+    // Thin lines around every printed cell, as on a ruled table.
+    bool gridLines() const { return m_gridLines; }
+    void setGridLines(bool lines) { m_gridLines = lines; }
+    // A hidden column neither prints nor takes room.
+    bool columnHidden(int column) const { return m_hiddenColumns.contains(column); }
+    void setColumnHidden(int column, bool hidden);
+
     // Starts a new page at this row, as long as it is not the first row on its page.
     void setPageBreakBefore(int row) { m_pageBreaks.insert(row); }
     bool pageBreakBefore(int row) const { return m_pageBreaks.contains(row); }
@@ -93,6 +105,10 @@ private:
     std::map<int, double> m_columnWidths;
     std::map<int, double> m_rowHeights;
     std::set<int> m_pageBreaks;
+    std::map<int, QString> m_columnHeaders;
+    std::set<int> m_hiddenColumns;
+    bool m_printColumnHeaders = false;
+    bool m_gridLines = false;
     QString m_header;
     QString m_footer;
     QString m_jobName;

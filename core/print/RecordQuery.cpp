@@ -58,4 +58,23 @@ void Relate(QList<ReportRecord>& parents, const QList<ReportRecord>& children,
     }
 }
 
+QList<ReportRecord> GroupBy(const QList<ReportRecord>& rows, const QStringList& columns) {
+    QList<ReportRecord> groups;
+    QHash<QString, qsizetype> indexOf;
+    for (const ReportRecord& row : rows) {
+        const QString key = keyOf(row, columns);
+        auto it = indexOf.constFind(key);
+        if (it == indexOf.constEnd()) {
+            ReportRecord group;
+            for (const QString& column : columns) {
+                group.values.insert(column, row.value(column));
+            }
+            it = indexOf.insert(key, groups.size());
+            groups.append(group);
+        }
+        groups[*it].children.append(row);
+    }
+    return groups;
+}
+
 }  // namespace RecordQuery

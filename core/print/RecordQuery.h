@@ -19,4 +19,8 @@ QList<ReportRecord> Rows(const Database& db, const QString& sql, const SqlParams
 void Relate(QList<ReportRecord>& parents, const QList<ReportRecord>& children,
             const QStringList& keys);
 
+// Groups rows by the values of `columns`, in order of first appearance: one parent per
+// group holding those columns, with the group's rows as its children (SHAPE ... COMPUTE BY).
+QList<ReportRecord> GroupBy(const QList<ReportRecord>& rows, const QStringList& columns);
+
 }  // namespace RecordQuery

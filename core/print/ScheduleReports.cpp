@@ -142,7 +142,9 @@ void designTeamSchedules(BandedReport& report, const QString& year) {
 Status CompetitorSchedules(const Database& db, const QList<int>& events, int team, int fencer,
                            const QString& championshipYear, BandedReport& report) {
     designCompetitorSchedules(report, championshipYear);
-    const QString inEvents = QStringLiteral(" IN (%1)").arg(placeholders(events.size()));
+    // One fencer is printed whatever events are checked: his rounds come from his event.
+    const QList<int> levelEvents = fencer == kAll ? events : QList<int>{fencer / 100};
+    const QString inEvents = QStringLiteral(" IN (%1)").arg(placeholders(levelEvents.size()));
     QString chosen;
     SqlParams params;
     if (fencer == kAll) {
@@ -185,7 +187,7 @@ Status CompetitorSchedules(const Database& db, const QList<int>& events, int tea
                        "OR Roster.\"Group\"=Schedule.Group2) "
                        "ORDER BY Roster.Weapon, Roster.FencerNumber, Schedule.Round")
             .arg(inEvents),
-        eventParams(events));
+        eventParams(levelEvents));
     // Group-mates first (the pool round), then the other group by place.
     const QList<ReportRecord> opponents = query.rows(
         QStringLiteral("SELECT Roster.Team, Roster.Weapon, Roster.FencerNumber, Schedule.Round, "
@@ -198,7 +200,7 @@ Status CompetitorSchedules(const Database& db, const QList<int>& events, int tea
                        "ORDER BY Roster.Team, Roster.Weapon, Roster.FencerNumber, Schedule.Round, "
                        "(Roster.\"Group\"=RO1.\"Group\") DESC, RO1.Subgroup")
             .arg(nameOf("RO1"), inEvents),
-        eventParams(events));
+        eventParams(levelEvents));
     const QStringList fencerKeys{QStringLiteral("Team"), QStringLiteral("Weapon"),
                                  QStringLiteral("FencerNumber")};
     RecordQuery::Relate(strips, opponents, fencerKeys + QStringList{QStringLiteral("Round")});

@@ -2,7 +2,11 @@
 
 #include "app/frmAbout.h"
 #include "db/ORLEMain.h"
+#include "entry/EntryHandOver.h"
+#include "entry/frmEnterDual.h"
+#include "entry/frmEnterPool.h"
 #include "print/SharedPrinter.h"
+#include "print/frmPrintSchedule.h"
 #include "standings/frmShowResults.h"
 #include "widgets/Prompter.h"
 #include "widgets/WaitCursor.h"
@@ -42,6 +46,15 @@ frmMain::frmMain(ORLEMain& state, Prompter& prompter, QWidget* parent)
     buildButtons();
     buildMenus();
     setCommand(bExit, [this] { exitProgram(); });
+    setEntryWindow(EntryWindow::Pool, [this] { showEnterPool(); });
+    setEntryWindow(EntryWindow::Dual, [this] { showEnterDual(); });
+    setCommand(bPrintSchedule, [this] {
+        if (!m_printSchedule) {
+            m_printSchedule = new frmPrintSchedule(m_state, m_prompter, this);
+        }
+        m_printSchedule->Form_Load();
+        m_printSchedule->exec();
+    });
     setCommand(bCalculateResults, [this] {
         if (m_showResults == nullptr) {
             m_showResults = new frmShowResults(m_state, m_prompter, this);
@@ -256,6 +269,28 @@ void frmMain::bEnterResults_Click() {
 }
 
 void frmMain::KeepEntering() { cbKeepEntering->setChecked(true); }
+
+EntryHandOver frmMain::entryHandOver() {
+    return {[this] { KeepEntering(); }, m_entryWindows.count(EntryWindow::FinalFour) > 0};
+}
+
+void frmMain::showEnterPool() {
+    if (!m_enterPool) {
+        m_enterPool = new frmEnterPool(m_state, m_prompter, this);
+        m_enterPool->setHandOver(entryHandOver());
+    }
+    m_enterPool->Form_Load();
+    m_enterPool->exec();
+}
+
+void frmMain::showEnterDual() {
+    if (!m_enterDual) {
+        m_enterDual = new frmEnterDual(m_state, m_prompter, this);
+        m_enterDual->setHandOver(entryHandOver());
+    }
+    m_enterDual->Form_Load();
+    m_enterDual->exec();
+}
 
 void frmMain::mPrintSetup_Click() {
     QPageSetupDialog dialog(&SharedPrinter(), this);

@@ -12,6 +12,10 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class frmEnterDual;
+class frmEnterPool;
+struct EntryHandOver;
+class frmPrintSchedule;
 class frmShowResults;
 
 // The main window: opens and creates championship files and leads to every task window.
@@ -60,6 +64,9 @@ private:
     void mAbout_Click();
     void exitProgram();
     QString dialogFolder() const;
+    EntryHandOver entryHandOver();
+    void showEnterPool();
+    void showEnterDual();
 
     ORLEMain& m_state;
     Prompter& m_prompter;
@@ -78,5 +85,8 @@ private:
     QPushButton* bUtilities = nullptr;
     QPushButton* bExit = nullptr;
     QCheckBox* cbKeepEntering = nullptr;
+    frmEnterPool* m_enterPool = nullptr;
+    frmEnterDual* m_enterDual = nullptr;
+    frmPrintSchedule* m_printSchedule = nullptr;
     frmShowResults* m_showResults = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "print/PageFrame.h"
 #include "print/TextMeasure.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace ReportLayout {
@@ -10,6 +11,8 @@ namespace ReportLayout {
 namespace {
 
 using Chain = std::vector<const ReportRecord*>;
+
+constexpr double kSmallestShrink = 0.7;
 
 class Layouter final {
 public:
@@ -130,13 +133,19 @@ private:
         if (text.isEmpty()) {
             return;
         }
-        const double width = TextMeasure::Width(e.font, text);
+        PrintFont font = e.font;
+        double width = TextMeasure::Width(font, text);
         if (rect.width() <= 0) {
             rect.setWidth(width);
+        } else if (width > rect.width()) {
+            // A long name prints a little smaller rather than over its neighbour.
+            // Glyph widths do not scale exactly with the size: leave a little room.
+            font.pointSize *= std::max(kSmallestShrink, 0.98 * rect.width() / width);
+            width = TextMeasure::Width(font, text);
         }
-        const double lh = TextMeasure::LineHeight(e.font);
-        const double baseline = rect.top() + (rect.height() - lh) / 2 + TextMeasure::Ascent(e.font);
-        m_page.texts.append({text, e.font, rect, e.align, baseline, width});
+        const double lh = TextMeasure::LineHeight(font);
+        const double baseline = rect.top() + (rect.height() - lh) / 2 + TextMeasure::Ascent(font);
+        m_page.texts.append({text, font, rect, e.align, baseline, width});
     }
 
     void numberPages() {

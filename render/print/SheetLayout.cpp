@@ -12,13 +12,15 @@ namespace SheetLayout {
 namespace {
 
 constexpr double kCellPadding = 3;
-constexpr double kRowPadding = 3;
+constexpr double kRowPadding = 2;
 constexpr double kEmptyColumnWidth = 24;
 constexpr double kBorderWidth = 0.75;
 // Rounding must not push the last row of a fitted sheet onto a page of its own.
 constexpr double kTolerance = 0.01;
 // Keeps the last rows clear of the footer.
 constexpr double kFooterGap = 12;
+constexpr double kGridLineWidth = 0.5;
+constexpr int kHeaderShade = 0xE0E0E0;
 
 struct Block {
     QList<PrintMarkup::Line> lines;
@@ -110,11 +112,33 @@ private:
             }
             m_rowHeights[r] = m_sheet.rowHeight(r) > 0 ? m_sheet.rowHeight(r) : natural;
         }
+        const GridSheet::Cell heading = headerCell(0);
+        m_headerRowHeight =
+            m_sheet.printColumnHeaders() ? TextMeasure::LineHeight(heading.font) + kRowPadding : 0;
         for (int c = 1; c <= columns; ++c) {
+            if (m_sheet.printColumnHeaders() && m_sheet.columnWidth(c) <= 0) {
+                const double w = TextMeasure::Width(heading.font, m_sheet.columnHeader(c));
+                m_columnWidths[c] = std::max(m_columnWidths[c], w + 2 * kCellPadding);
+            }
             if (m_columnWidths[c] <= 0) {
                 m_columnWidths[c] = kEmptyColumnWidth;
             }
+            if (m_sheet.columnHidden(c)) {
+                m_columnWidths[c] = 0;
+            }
         }
+    }
+
+    // How a column header prints: bold, centred, on a grey band.
+    GridSheet::Cell headerCell(int column) const {
+        GridSheet::Cell cell;
+        cell.text = m_sheet.columnHeader(column);
+        cell.font = m_sheet.defaultFont();
+        cell.font.bold = true;
+        cell.align = TextAlign::Centre;
+        cell.shade = kHeaderShade;
+        cell.bottomBorder = true;
+        return cell;
     }
 
     double gridWidth() const {
@@ -130,7 +154,8 @@ private:
         for (std::size_t r = 1; r < m_rowHeights.size(); ++r) {
             rows += m_rowHeights[r];
         }
-        const double tall = m_header.height + rows + kFooterGap + m_footer.height;
+        const double tall =
+            m_header.height + m_headerRowHeight + rows + kFooterGap + m_footer.height;
         return std::min({1.0, width / std::max(gridWidth(), 1.0), height / std::max(tall, 1.0)});
     }
 
@@ -138,15 +163,15 @@ private:
     void paginate(double width, double height) {
         const double left = std::max(0.0, (width - gridWidth()) / 2);
         const double bodyBottom = height - m_footer.height - kFooterGap;
-        PrintDocument::Page page = newPage(width, height);
-        double y = m_header.height;
+        PrintDocument::Page page = newPage(width, height, left);
+        double y = m_header.height + m_headerRowHeight;
         bool rowsOnPage = false;
         for (int r = 1; r <= m_sheet.rowCount(); ++r) {
             const bool full = y + m_rowHeights[r] > bodyBottom + kTolerance;
             if (rowsOnPage && (full || m_sheet.pageBreakBefore(r))) {
                 m_doc.pages.append(page);
-                page = newPage(width, height);
-                y = m_header.height;
+                page = newPage(width, height, left);
+                y = m_header.height + m_headerRowHeight;
             }
             placeRow(r, left, y, page);
             y += m_rowHeights[r];
@@ -166,32 +191,47 @@ private:
         return false;
     }
 
-    PrintDocument::Page newPage(double width, double height) const {
+    PrintDocument::Page newPage(double width, double height, double gridLeft) const {
         PrintDocument::Page page;
         placeBlock(m_header, 0, width, page);
         placeBlock(m_footer, height - m_footer.height, width, page);
+        if (m_sheet.printColumnHeaders()) {
+            double x = gridLeft;
+            for (int c = 1; c <= m_sheet.columnCount(); ++c) {
+                placeCell(headerCell(c),
+                          QRectF(x, m_header.height, m_columnWidths[c], m_headerRowHeight), page);
+                x += m_columnWidths[c];
+            }
+        }
         return page;
     }
 
     void placeRow(int row, double x, double y, PrintDocument::Page& page) const {
-        const double h = m_rowHeights[row];
         for (int c = 1; c <= m_sheet.columnCount(); ++c) {
-            const QRectF rect(x, y, m_columnWidths[c], h);
+            placeCell(m_sheet.cell(c, row), QRectF(x, y, m_columnWidths[c], m_rowHeights[row]),
+                      page);
             x += m_columnWidths[c];
-            const GridSheet::Cell cell = m_sheet.cell(c, row);
-            if (cell.shade >= 0) {
-                page.boxes.append({rect, 0, cell.shade});
-            }
-            if (cell.bottomBorder) {
-                page.lines.append({rect.bottomLeft(), rect.bottomRight(), kBorderWidth});
-            }
-            if (!cell.text.isEmpty()) {
-                const double lh = TextMeasure::LineHeight(cell.font);
-                const double baseline = y + (h - lh) / 2 + TextMeasure::Ascent(cell.font);
-                page.texts.append({cell.text, cell.font,
-                                   rect.adjusted(kCellPadding, 0, -kCellPadding, 0), cell.align,
-                                   baseline, TextMeasure::Width(cell.font, cell.text)});
-            }
+        }
+    }
+
+    void placeCell(const GridSheet::Cell& cell, const QRectF& rect,
+                   PrintDocument::Page& page) const {
+        if (rect.width() <= 0) {
+            return;
+        }
+        if (cell.shade >= 0 || m_sheet.gridLines()) {
+            page.boxes.append({rect, m_sheet.gridLines() ? kGridLineWidth : 0, cell.shade});
+        }
+        if (cell.bottomBorder) {
+            page.lines.append({rect.bottomLeft(), rect.bottomRight(), kBorderWidth});
+        }
+        if (!cell.text.isEmpty()) {
+            const double lh = TextMeasure::LineHeight(cell.font);
+            const double baseline =
+                rect.top() + (rect.height() - lh) / 2 + TextMeasure::Ascent(cell.font);
+            page.texts.append({cell.text, cell.font,
+                               rect.adjusted(kCellPadding, 0, -kCellPadding, 0), cell.align,
+                               baseline, TextMeasure::Width(cell.font, cell.text)});
         }
     }
 
@@ -224,6 +264,7 @@ private:
     Block m_footer;
     std::vector<double> m_columnWidths;
     std::vector<double> m_rowHeights;
+    double m_headerRowHeight = 0;
 };
 
 }  // namespace

@@ -24,13 +24,23 @@ const QImage& referenceDevice() {
     return device;
 }
 
+struct FontKey {
+    QString family;
+    double pointSize;
+    bool bold;
+    bool italic;
+
+    bool operator==(const FontKey&) const = default;
+};
+
+size_t qHash(const FontKey& key, size_t seed = 0) {
+    return qHashMulti(seed, key.family, key.pointSize, key.bold, key.italic);
+}
+
+// Layouts measure the same few fonts thousands of times: build each one's metrics once.
 const QFontMetricsF& metrics(const PrintFont& font) {
-    static QHash<QString, std::shared_ptr<QFontMetricsF>> cache;
-    const QString key = QStringLiteral("%1|%2|%3%4")
-                            .arg(font.family)
-                            .arg(font.pointSize)
-                            .arg(font.bold)
-                            .arg(font.italic);
+    static QHash<FontKey, std::shared_ptr<QFontMetricsF>> cache;
+    const FontKey key{font.family, font.pointSize, font.bold, font.italic};
     auto it = cache.find(key);
     if (it == cache.end()) {
         it = cache.insert(key, std::make_shared<QFontMetricsF>(ToQFont(font), &referenceDevice()));

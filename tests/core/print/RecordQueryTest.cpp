@@ -42,3 +42,27 @@ TEST(RecordQuery, RelateNestsChildrenUnderEveryParentWithEqualKeysInChildOrder) 
     EXPECT_EQ(fencers[1].children[0].value(QStringLiteral("Round")), QStringLiteral("b"));
     EXPECT_TRUE(fencers[2].children.isEmpty());
 }
+
+TEST(RecordQuery, GroupByMakesOneParentPerDistinctKeyInFirstAppearanceOrder) {
+    TempChampionship file;
+    file.exec(QStringLiteral(
+        "INSERT INTO Roster (Weapon, FencerNumber, Team, LName, FName, HTMLName, "
+        "AddlText, \"Group\", Subgroup, Excluded, ExcludedButCount, Injury, Advanced) "
+        "VALUES (0, 0, 4, 'B', 'x', 'x', '', 99, 99, 0, 0, 0, 0), "
+        "(1, 0, 1, 'A', 'y', 'y', '', 99, 99, 0, 0, 0, 0), "
+        "(2, 0, 4, 'C', 'z', 'z', '', 99, 99, 0, 0, 0, 0)"));
+    Status status = Status::success();
+    const auto rows = RecordQuery::Rows(
+        file.db(),
+        QStringLiteral("SELECT * FROM vRosterReport ORDER BY FullTeamName, LName, FName"), {},
+        &status);
+    ASSERT_TRUE(status);
+    const auto schools = RecordQuery::GroupBy(
+        rows, {QStringLiteral("FullTeamName"), QStringLiteral("NumberEntries")});
+    ASSERT_EQ(schools.size(), 2);
+    EXPECT_EQ(schools[0].value(QStringLiteral("FullTeamName")), QStringLiteral("Bard College"));
+    EXPECT_EQ(schools[1].value(QStringLiteral("NumberEntries")), QStringLiteral("2"));
+    ASSERT_EQ(schools[1].children.size(), 2);
+    EXPECT_EQ(schools[1].children[1].value(QStringLiteral("FencerName")), QStringLiteral("z C"));
+    EXPECT_FALSE(schools[1].values.contains(QStringLiteral("FencerName")));
+}

@@ -19,6 +19,9 @@ namespace {
 
 const QStringList kFileCommands = {"bCalculateResults", "bConfirm",    "bEditRosters", "bEnterResults",
                                    "bExit",             "bUnreported", "bUtilities"};
+// The buttons whose windows are part of the program; the others stay disabled.
+const QStringList kWiredButtons = {"bCalculateResults", "bEnterResults", "bExit",
+                                   "bPrintSchedule"};
 
 class frmMainTest : public ::testing::Test {
 protected:
@@ -95,9 +98,13 @@ TEST_F(frmMainTest, FirstStartLeavesOnlyTheMenusAndPrintCommandsUsable) {
 }
 
 TEST_F(frmMainTest, ButtonsWithoutTheirWindowStayDisabled) {
+    window.Form_Load();
+    QStringList printing = {"bPrintSchedule", "bPrintScoresheets"};
+    printing.removeIf([](const QString& b) { return !kWiredButtons.contains(b); });
+    EXPECT_EQ(enabledButtons(), printing);
     TempChampionship file;
     openThroughMenu(file.path());
-    EXPECT_EQ(enabledButtons(), QStringList({"bCalculateResults", "bExit"}));
+    EXPECT_EQ(enabledButtons(), kWiredButtons);
     giveEveryButtonAWindow();
     QStringList all = kFileCommands;
     all << "bPrintSchedule" << "bPrintScoresheets";
@@ -190,7 +197,6 @@ TEST_F(frmMainTest, FailedNewIsToldAndKeepsTheOpenFile) {
 TEST_F(frmMainTest, EnterResultsFollowsTheHandOverBetweenEntryWindows) {
     TempChampionship file;
     openThroughMenu(file.path());
-    EXPECT_FALSE(button("bEnterResults")->isEnabled());
 
     QStringList opened;
     window.setEntryWindow(frmMain::EntryWindow::Pool, [&] {

@@ -99,3 +99,19 @@ TEST(ReportLayout, AReportWithoutRecordsIsOnePageOfHeadersAndFooter) {
     ASSERT_EQ(doc.pages.size(), 1);
     EXPECT_EQ(doc.texts(0), (QStringList{"Page 1 of 1", "Title"}));
 }
+
+TEST(ReportLayout, TextTooWideForItsFieldPrintsSmallerToStayInside) {
+    BandedReport report = schoolReport(1);
+    report.records()[0].children[0].values.insert(
+        QStringLiteral("Fencer"), QStringLiteral("Maximilian-Alexander Montgomery-Smythe"));
+    report.groups()[1].header.elements[0].width = 180;
+    const PrintDocument doc = ReportLayout::Layout(report, QPageSize(QPageSize::Letter));
+    for (const auto& t : doc.pages[0].texts) {
+        if (t.text.startsWith(QStringLiteral("Maximilian"))) {
+            EXPECT_LT(t.font.pointSize, 10);
+            EXPECT_LE(t.width, 180.01);
+        } else {
+            EXPECT_EQ(t.font.pointSize, 10) << t.text.toStdString();
+        }
+    }
+}

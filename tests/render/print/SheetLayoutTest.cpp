@@ -109,3 +109,37 @@ TEST(SheetLayout, AnEmptySheetStillPrintsItsHeaderAndFooter) {
     ASSERT_EQ(doc.pages.size(), 1);
     EXPECT_EQ(doc.texts(0), (QStringList{QStringLiteral("Heading"), QStringLiteral("Footer")}));
 }
+
+TEST(SheetLayout, RuledTablesRepeatTheirColumnHeadersOnEveryPageAndSkipHiddenColumns) {
+    GridSheet sheet = numberedSheet(120);
+    sheet.setColumnCount(3);
+    sheet.setColumnHeader(1, QStringLiteral("Name"));
+    sheet.setColumnHeader(2, QStringLiteral("Secret"));
+    sheet.setColumnHeader(3, QStringLiteral("V"));
+    sheet.setText(2, 1, QStringLiteral("hidden"));
+    sheet.setColumnHidden(2, true);
+    sheet.setPrintColumnHeaders(true);
+    sheet.setGridLines(true);
+    const PrintDocument doc = SheetLayout::Layout(sheet, QPageSize(QPageSize::Letter));
+    ASSERT_GE(doc.pages.size(), 2);
+    for (const auto& page : doc.pages) {
+        const auto* name = find(page, QStringLiteral("Name"));
+        const auto* v = find(page, QStringLiteral("V"));
+        ASSERT_TRUE(name && v);
+        EXPECT_TRUE(name->font.bold);
+        EXPECT_FALSE(find(page, QStringLiteral("Secret")) || find(page, QStringLiteral("hidden")));
+        // Name and V sit side by side: the hidden column takes no room.
+        EXPECT_NEAR(name->box.right() + 6, v->box.left(), 0.01);
+        qsizetype rows = 0;
+        for (const auto& t : page.texts) {
+            if (t.text.startsWith(QStringLiteral("row "))) {
+                EXPECT_GE(t.box.top(), name->box.bottom() - 0.01);
+                ++rows;
+            }
+        }
+        // One ruled box per printed cell, the header band shaded.
+        EXPECT_EQ(page.boxes.size(), 2 * (rows + 1));
+        EXPECT_EQ(page.boxes.first().shade, 0xE0E0E0);
+        EXPECT_GT(page.boxes.last().penWidth, 0);
+    }
+}

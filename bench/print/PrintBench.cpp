@@ -1,0 +1,113 @@
+#include "print/PdfFileSink.h"
+#include "print/RecordingSink.h"
+#include "print/ScheduleReports.h"
+#include "print/ScheduleSheets.h"
+#include "support/ChampionshipBuilder.h"
+#include "support/TempChampionship.h"
+
+#include <benchmark/benchmark.h>
+#include <QGuiApplication>
+#include <functional>
+
+namespace {
+
+// Printing measures fonts, which needs a GUI application; the benchmarks never show one.
+void EnsureGuiApplication() {
+    if (QGuiApplication::instance() == nullptr) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "orle_bench";
+        static char* argv[] = {name, nullptr};
+        static QGuiApplication app(argc, argv);
+    }
+}
+
+// A full championship: six events of 24 fencers drawn into groups.
+const TempChampionship& FullChampionship() {
+    static const TempChampionship file = [] {
+        TempChampionship f;
+        for (int event = 0; event < 6; ++event) {
+            ChampionshipBuilder(f).drawFullEvent(event);
+        }
+        return f;
+    }();
+    return file;
+}
+
+using Builder = std::function<Status(const Database&, const SheetEvent&, GridSheet&)>;
+
+const QList<Builder>& SixSheets() {
+    using namespace ScheduleSheets;
+    static const QList<Builder> sheets = {
+        Groups,
+        Schedule,
+        [](const Database& db, const SheetEvent& e, GridSheet& s) {
+            return StripAssignments(db, e, ChampionshipDay::One, s);
+        },
+        [](const Database& db, const SheetEvent& e, GridSheet& s) {
+            return StripAssignments(db, e, ChampionshipDay::Two, s);
+        },
+        [](const Database& db, const SheetEvent& e, GridSheet& s) {
+            return RefereeAssignments(db, e, ChampionshipDay::One, s);
+        },
+        [](const Database& db, const SheetEvent& e, GridSheet& s) {
+            return RefereeAssignments(db, e, ChampionshipDay::Two, s);
+        },
+    };
+    return sheets;
+}
+
+// The six schedule sheets of one event into one PDF, from the queries to the closed file.
+void PrintSixSheetsOfOneEventToPdf(benchmark::State& state) {
+    EnsureGuiApplication();
+    const TempChampionship& file = FullChampionship();
+    const QString path = file.folder() + QStringLiteral("/bench.pdf");
+    for (auto _ : state) {
+        PdfFileSink pdf(path);
+        const SheetEvent event = SheetEvent::Load(file.db(), 0, QStringLiteral("2026"));
+        for (const Builder& build : SixSheets()) {
+            GridSheet sheet;
+            if (!build(file.db(), event, sheet) || !pdf.print(sheet)) {
+                state.SkipWithError("printing failed");
+            }
+        }
+        if (!pdf.finish()) {
+            state.SkipWithError("the PDF could not be written");
+        }
+    }
+}
+BENCHMARK(PrintSixSheetsOfOneEventToPdf)->Unit(benchmark::kMillisecond);
+
+// What a window waits for before the printer takes over: queries and page layout only.
+void LayOutSixSheetsOfOneEvent(benchmark::State& state) {
+    EnsureGuiApplication();
+    const TempChampionship& file = FullChampionship();
+    for (auto _ : state) {
+        RecordingSink pages;
+        const SheetEvent event = SheetEvent::Load(file.db(), 0, QStringLiteral("2026"));
+        for (const Builder& build : SixSheets()) {
+            GridSheet sheet;
+            build(file.db(), event, sheet);
+            pages.print(sheet);
+        }
+        benchmark::DoNotOptimize(pages.documents);
+    }
+}
+BENCHMARK(LayOutSixSheetsOfOneEvent)->Unit(benchmark::kMillisecond);
+
+// Competitor schedules of every fencer of the championship, laid out (144 pages).
+void LayOutAllCompetitorSchedules(benchmark::State& state) {
+    EnsureGuiApplication();
+    const TempChampionship& file = FullChampionship();
+    for (auto _ : state) {
+        RecordingSink pages;
+        BandedReport report;
+        ScheduleReports::CompetitorSchedules(file.db(), {0, 1, 2, 3, 4, 5}, ScheduleReports::kAll,
+                                             ScheduleReports::kAll, QStringLiteral("2026"), report);
+        pages.print(report);
+        benchmark::DoNotOptimize(pages.documents);
+    }
+}
+BENCHMARK(LayOutAllCompetitorSchedules)->Unit(benchmark::kMillisecond);
+
+}  // namespace
