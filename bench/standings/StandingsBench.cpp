@@ -1,3 +1,4 @@
+#include "entry/ResultsSimulator.h"
 #include "standings/BuildLiveStandings.h"
 #include "standings/BuildLiveTeamStandings.h"
 #include "standings/FillTeamScratchpad.h"
@@ -5,7 +6,6 @@
 #include "standings/RankScratchpad.h"
 #include "standings/RankedPlaces.h"
 #include "support/ChampionshipBuilder.h"
-#include "support/FullEventResults.h"
 #include "support/TempChampionship.h"
 
 #include <benchmark/benchmark.h>
@@ -18,12 +18,10 @@ const TempChampionship& FullChampionship() {
     static const TempChampionship* file = [] {
         auto* made = new TempChampionship;
         ChampionshipBuilder builder(*made);
-        FullEventResults rounds(*made);
-        rounds.setOutcome([](int a, int b) { return (a * 7 + b * 11) % 13 < 6; });
         for (int w = 0; w < 6; ++w) {
             builder.drawFullEvent(w);
-            rounds.fenceAllRounds(w);
         }
+        ResultsSimulator::Fill(made->db(), {0, 1, 2, 3, 4, 5}, {0, 1, 2, 3, 4, 5, 6}, 2004);
         made->exec(
             QStringLiteral("UPDATE Roster SET Advanced = -1 WHERE Weapon = 0 AND "
                            "FencerNumber < 4"));

@@ -16,8 +16,8 @@ Status PrintRoundRobinTable(const Database& db, int event, const QString& champi
         return prepared;
     }
     GridSheet sheet;
-    if (Status built = RoundRobinSheet::Build(db, event, championshipYear, report.ProgressText,
-                                              placeOf, 1, sheet);
+    const SheetEvent printed = SheetEvent::Load(db, event, championshipYear);
+    if (Status built = RoundRobinSheet::Build(db, printed, report.ProgressText, placeOf, 1, sheet);
         !built) {
         return built;
     }

@@ -1,6 +1,5 @@
 #include "publish/RoundRobinSheet.h"
 
-#include "db/Database.h"
 #include "db/ProgramVersion.h"
 #include "publish/RoundRobinTable.h"
 
@@ -82,23 +81,18 @@ void writeLine(GridSheet& sheet, int row, int position, const RoundRobinTable::L
 
 }  // namespace
 
-Status Build(const Database& db, int event, const QString& championshipYear,
-             const QString& progressText, const PlaceOf& placeOf, int copies, GridSheet& sheet) {
+Status Build(const Database& db, const SheetEvent& event, const QString& progressText,
+             const PlaceOf& placeOf, int copies, GridSheet& sheet) {
     RoundRobinTable table;
-    if (Status built = RoundRobinTable::Build(db, event, placeOf, table); !built) {
+    if (Status built = RoundRobinTable::Build(db, event.weapon, placeOf, table); !built) {
         return built;
     }
-    const QString eventName =
-        db.queryText(QStringLiteral("SELECT WeaponName FROM Weapons WHERE Weapon=?"), {event})
-            .value_or(QString());
     sheet = GridSheet(kPlaceColumn, kHeadingRow + RoundRobinTable::kPositions);
     layOut(sheet);
-    sheet.setHeader(QStringLiteral("/c/fb1/fz\"24\"") + championshipYear +
-                    QStringLiteral(" ORLE Championships/n/c/fz\"48\"") + eventName +
-                    QStringLiteral("/n/n/c/fz\"16\"") + RoundRobinTable::Title(progressText) +
-                    QStringLiteral("/n/n"));
+    sheet.setHeader(event.titleMarkup() + QStringLiteral("/n/n/c/fz\"16\"") +
+                    RoundRobinTable::Title(progressText) + QStringLiteral("/n/n"));
     sheet.setFooter(footer());
-    sheet.setJobName(QStringLiteral("ORLE Results - ") + eventName);
+    sheet.setJobName(QStringLiteral("ORLE Results - ") + event.name);
     sheet.setCopies(copies);
     for (int p = 0; p < RoundRobinTable::kPositions; ++p) {
         writeLine(sheet, kHeadingRow + 1 + p, p, table.lines()[static_cast<size_t>(p)]);

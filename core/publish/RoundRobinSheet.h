@@ -2,6 +2,7 @@
 
 #include "db/Status.h"
 #include "print/GridSheet.h"
+#include "print/SheetEvent.h"
 #include "standings/PlaceOf.h"
 
 #include <QString>
@@ -17,7 +18,7 @@ inline constexpr int kVColumn = 30;
 inline constexpr int kPlaceColumn = 34;
 
 // `progressText` is the progress of the print run; `placeOf` its places.
-Status Build(const Database& db, int event, const QString& championshipYear,
-             const QString& progressText, const PlaceOf& placeOf, int copies, GridSheet& sheet);
+Status Build(const Database& db, const SheetEvent& event, const QString& progressText,
+             const PlaceOf& placeOf, int copies, GridSheet& sheet);
 
 }  // namespace RoundRobinSheet

@@ -259,10 +259,14 @@ void frmShowResults::Open() {
 
 Status frmShowResults::DoGrid(int event, int copies, const QString& progressText,
                               const PlaceOf& placeOf, PrintSink& sink) {
+    if (!m_state.isOpen()) {
+        return Status::failure(QStringLiteral("No championship file is open."));
+    }
+    const SheetEvent printed =
+        SheetEvent::Load(m_state.connection(), event, m_state.ChampionshipYear);
     GridSheet sheet;
     const Status built =
-        RoundRobinSheet::Build(m_state.connection(), event, m_state.ChampionshipYear, progressText,
-                               placeOf, copies, sheet);
+        RoundRobinSheet::Build(m_state.connection(), printed, progressText, placeOf, copies, sheet);
     return built ? sink.print(sheet) : built;
 }
 

@@ -13,8 +13,9 @@ TEST_F(StandingsFixture, RoundRobinSheetHeaderFooterAndExcludedLine) {
     PlaceOf placeOf{};
     placeOf[6] = 3;
     GridSheet sheet;
-    ASSERT_TRUE(RoundRobinSheet::Build(file.db(), 4, QStringLiteral("2004"),
-                                       QStringLiteral("Final Pool Standings"), placeOf, 2, sheet)
+    const SheetEvent event = SheetEvent::Load(file.db(), 4, QStringLiteral("2004"));
+    ASSERT_TRUE(RoundRobinSheet::Build(file.db(), event, QStringLiteral("Final Pool Standings"),
+                                       placeOf, 2, sheet)
                     .ok());
     EXPECT_EQ(sheet.header(),
               "/c/fb1/fz\"24\"2004 ORLE Championships/n/c/fz\"48\"Women's Foil/n/n/c/fz\"16\""
