@@ -5,6 +5,7 @@
 #include "entry/EntryCommands.h"
 #include "print/PrintCommands.h"
 #include "roster/RosterCommands.h"
+#include "standings/StandingsCommands.h"
 
 #include <functional>
 #include <map>
@@ -26,6 +27,8 @@ const std::map<QString, CliCommand>& commands() {
         {QStringLiteral("print"), {{}, RunPrintCommand}},
         {QStringLiteral("roster"), {{}, RunRosterCommand}},
         {QStringLiteral("draw"), {{}, RunDrawCommand}},
+        {QStringLiteral("standings"), {{}, RunStandingsCommand}},
+        {QStringLiteral("teams"), {{}, RunTeamsCommand}},
     };
     return table;
 }

@@ -5,6 +5,7 @@
 #include "print/PdfFileSink.h"
 #include "print/ScheduleReports.h"
 #include "print/ScheduleSheets.h"
+#include "standings/TablePrintout.h"
 
 #include <QDate>
 #include <QFileInfo>
@@ -127,6 +128,16 @@ Status printTeams(const PrintRequest& request, PrintSink& sink) {
     return status ? sink.print(report) : status;
 }
 
+Status printTable(const PrintRequest& request, PrintSink& sink) {
+    const std::optional<QString> text = request.args.value(QStringLiteral("event"));
+    const std::optional<int> event = text ? ParseEvent(*text) : std::nullopt;
+    if (!event) {
+        return badArgument(
+            QStringLiteral("--event needs one event 0..5 or MS, MF, ME, WS, WF, WE"));
+    }
+    return PrintRoundRobinTable(request.db, *event, request.year, sink);
+}
+
 // Every printout orle-cli knows, by the name given after "print".
 const std::map<QString, Printout>& printouts() {
     using namespace ScheduleSheets;
@@ -151,6 +162,10 @@ const std::map<QString, Printout>& printouts() {
           QStringLiteral(
               "orle-cli print team --db PATH --events N[,N...] [--team T] --pdf OUT.pdf"),
           printTeams}},
+        {QStringLiteral("table"),
+         {{QStringLiteral("event")},
+          QStringLiteral("orle-cli print table --db PATH --event N --pdf OUT.pdf"),
+          printTable}},
     };
     return table;
 }

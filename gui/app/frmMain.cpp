@@ -10,6 +10,7 @@
 #include "roster/frmEditRosters.h"
 #include "roster/frmEditStripNums.h"
 #include "roster/frmEditTeamNames.h"
+#include "standings/frmShowResults.h"
 #include "widgets/Prompter.h"
 #include "widgets/WaitCursor.h"
 
@@ -41,6 +42,22 @@ QPushButton* commandButton(const char* name, const char* caption, QWidget* paren
 
 }  // namespace
 
+// A task window is created on first use and kept: one instance, owned by the main window.
+template <class Window>
+Window& frmMain::taskWindow(Window*& window) {
+    if (window == nullptr) {
+        window = new Window(m_state, m_prompter, this);
+    }
+    return *window;
+}
+
+template <class Window>
+void frmMain::showTaskWindow(Window*& window) {
+    Window& shown = taskWindow(window);
+    shown.Form_Load();
+    shown.exec();
+}
+
 frmMain::frmMain(ORLEMain& state, Prompter& prompter, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_prompter(prompter) {
     setObjectName(QStringLiteral("frmMain"));
@@ -50,20 +67,9 @@ frmMain::frmMain(ORLEMain& state, Prompter& prompter, QWidget* parent)
     setCommand(bExit, [this] { exitProgram(); });
     setEntryWindow(EntryWindow::Pool, [this] { showEnterPool(); });
     setEntryWindow(EntryWindow::Dual, [this] { showEnterDual(); });
-    setCommand(bPrintSchedule, [this] {
-        if (!m_printSchedule) {
-            m_printSchedule = new frmPrintSchedule(m_state, m_prompter, this);
-        }
-        m_printSchedule->Form_Load();
-        m_printSchedule->exec();
-    });
-    setCommand(bEditRosters, [this] {
-        if (!m_editRosters) {
-            m_editRosters = new frmEditRosters(m_state, m_prompter, this);
-        }
-        m_editRosters->Form_Load();
-        m_editRosters->exec();
-    });
+    setCommand(bPrintSchedule, [this] { showTaskWindow(m_printSchedule); });
+    setCommand(bEditRosters, [this] { showTaskWindow(m_editRosters); });
+    setCommand(bCalculateResults, [this] { taskWindow(m_showResults).Open(); });
     updateCommands();
     showStatus();
 }
@@ -287,21 +293,13 @@ EntryHandOver frmMain::entryHandOver() {
 }
 
 void frmMain::showEnterPool() {
-    if (!m_enterPool) {
-        m_enterPool = new frmEnterPool(m_state, m_prompter, this);
-        m_enterPool->setHandOver(entryHandOver());
-    }
-    m_enterPool->Form_Load();
-    m_enterPool->exec();
+    taskWindow(m_enterPool).setHandOver(entryHandOver());
+    showTaskWindow(m_enterPool);
 }
 
 void frmMain::showEnterDual() {
-    if (!m_enterDual) {
-        m_enterDual = new frmEnterDual(m_state, m_prompter, this);
-        m_enterDual->setHandOver(entryHandOver());
-    }
-    m_enterDual->Form_Load();
-    m_enterDual->exec();
+    taskWindow(m_enterDual).setHandOver(entryHandOver());
+    showTaskWindow(m_enterDual);
 }
 
 void frmMain::mPrintSetup_Click() {
@@ -310,21 +308,12 @@ void frmMain::mPrintSetup_Click() {
 }
 
 void frmMain::mEditTeamNames_Click() {
-    if (!m_editTeamNames) {
-        m_editTeamNames = new frmEditTeamNames(m_state, m_prompter, this);
-    }
-    if (m_editTeamNames->Form_Load()) {
+    if (taskWindow(m_editTeamNames).Form_Load()) {
         m_editTeamNames->exec();
     }
 }
 
-void frmMain::mEditStripNames_Click() {
-    if (!m_editStripNums) {
-        m_editStripNums = new frmEditStripNums(m_state, m_prompter, this);
-    }
-    m_editStripNums->Form_Load();
-    m_editStripNums->exec();
-}
+void frmMain::mEditStripNames_Click() { showTaskWindow(m_editStripNums); }
 
 void frmMain::mAbout_Click() {
     frmAbout about(this);

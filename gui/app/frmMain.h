@@ -19,6 +19,7 @@ class frmEnterDual;
 class frmEnterPool;
 struct EntryHandOver;
 class frmPrintSchedule;
+class frmShowResults;
 
 // The main window: opens and creates championship files and leads to every task window.
 class frmMain final : public QMainWindow {
@@ -58,6 +59,10 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    template <class Window>
+    Window& taskWindow(Window*& window);
+    template <class Window>
+    void showTaskWindow(Window*& window);
     void buildButtons();
     void buildMenus();
     void updateCommands();
@@ -97,4 +102,5 @@ private:
     frmEnterPool* m_enterPool = nullptr;
     frmEnterDual* m_enterDual = nullptr;
     frmPrintSchedule* m_printSchedule = nullptr;
+    frmShowResults* m_showResults = nullptr;
 };
