@@ -24,7 +24,7 @@ const std::map<QString, CliCommand>& commands() {
         {QStringLiteral("bout"), {{}, RunBoutCommand}},
         {QStringLiteral("bouts"), {{}, RunBoutsCommand}},
         {QStringLiteral("simulate"), {{}, RunSimulateCommand}},
-        {QStringLiteral("print"), {{}, RunPrintCommand}},
+        {QStringLiteral("print"), {{QStringLiteral("tomorrow")}, RunPrintCommand}},
         {QStringLiteral("roster"), {{}, RunRosterCommand}},
         {QStringLiteral("draw"), {{}, RunDrawCommand}},
         {QStringLiteral("standings"), {{}, RunStandingsCommand}},

@@ -1,4 +1,5 @@
 #include "print/PdfFileSink.h"
+#include "print/PrintScoresheets.h"
 #include "print/RecordingSink.h"
 #include "print/ScheduleReports.h"
 #include "print/ScheduleSheets.h"
@@ -109,5 +110,25 @@ void LayOutAllCompetitorSchedules(benchmark::State& state) {
     }
 }
 BENCHMARK(LayOutAllCompetitorSchedules)->Unit(benchmark::kMillisecond);
+
+// Every scoresheet of one event into one PDF: four pool sheets, 24 dual pages and the four
+// Final Four sheets, as "All of Day One", "All of Day Two" and "All of Final Four" print them.
+void PrintAllScoresheetsOfOneEventToPdf(benchmark::State& state) {
+    EnsureGuiApplication();
+    const TempChampionship& file = FullChampionship();
+    const QString path = file.folder() + QStringLiteral("/scoresheets.pdf");
+    ScoresheetChoice all;
+    all.rounds.fill(true);
+    all.semis = all.medals = true;
+    for (auto _ : state) {
+        PdfFileSink pdf(path);
+        const Scoresheets::Request request{
+            SheetEvent::Load(file.db(), 0, QStringLiteral("2026")), QDate(2026, 3, 21), -1};
+        if (!PrintScoresheets(file.db(), request, all, pdf) || !pdf.finish()) {
+            state.SkipWithError("printing failed");
+        }
+    }
+}
+BENCHMARK(PrintAllScoresheetsOfOneEventToPdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace

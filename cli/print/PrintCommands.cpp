@@ -3,6 +3,7 @@
 #include "CliArguments.h"
 #include "db/ChampionshipYear.h"
 #include "print/PdfFileSink.h"
+#include "print/ScoresheetCommands.h"
 #include "print/ScheduleReports.h"
 #include "print/ScheduleSheets.h"
 #include "standings/TablePrintout.h"
@@ -138,6 +139,16 @@ Status printTable(const PrintRequest& request, PrintSink& sink) {
     return PrintRoundRobinTable(request.db, *event, request.year, sink);
 }
 
+using ScoresheetPrinter = Status (*)(const Database&, const CommandLine&, const QString&,
+                                     const QDate&, PrintSink&);
+
+Printout scoresheets(const QStringList& options, const QString& usage, ScoresheetPrinter print) {
+    return {options + QStringList{QStringLiteral("event"), QStringLiteral("tomorrow")}, usage,
+            [print](const PrintRequest& request, PrintSink& sink) {
+                return print(request.db, request.args, request.year, QDate::currentDate(), sink);
+            }};
+}
+
 // Every printout orle-cli knows, by the name given after "print".
 const std::map<QString, Printout>& printouts() {
     using namespace ScheduleSheets;
@@ -162,6 +173,21 @@ const std::map<QString, Printout>& printouts() {
           QStringLiteral(
               "orle-cli print team --db PATH --events N[,N...] [--team T] --pdf OUT.pdf"),
           printTeams}},
+        {QStringLiteral("pool"),
+         scoresheets({QStringLiteral("strip")},
+                     QStringLiteral("orle-cli print pool --db PATH --event N [--strip NAME] "
+                                    "[--tomorrow] --pdf OUT.pdf"),
+                     ScoresheetCommands::PrintPools)},
+        {QStringLiteral("dual"),
+         scoresheets({QStringLiteral("round"), QStringLiteral("day"), QStringLiteral("strip")},
+                     QStringLiteral("orle-cli print dual --db PATH --event N [--round R[,R...] | "
+                                    "--day 1|2] [--strip NAME] [--tomorrow] --pdf OUT.pdf"),
+                     ScoresheetCommands::PrintDuals)},
+        {QStringLiteral("final4"),
+         scoresheets({QStringLiteral("bouts")},
+                     QStringLiteral("orle-cli print final4 --db PATH --event N "
+                                    "[--bouts semis|medals|all] [--tomorrow] --pdf OUT.pdf"),
+                     ScoresheetCommands::PrintFinalFour)},
         {QStringLiteral("table"),
          {{QStringLiteral("event")},
           QStringLiteral("orle-cli print table --db PATH --event N --pdf OUT.pdf"),

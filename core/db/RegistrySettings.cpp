@@ -46,6 +46,6 @@ quint32 RegistrySettings::eventColor(int event) const {
     return ok ? color : 0u;
 }
 
-void RegistrySettings::setEventColor(int event, quint32 color) {
-    SetRegistryValue(colorName(event), color);
+bool RegistrySettings::setEventColor(int event, quint32 color) {
+    return SetRegistryValue(colorName(event), color) == 0;
 }

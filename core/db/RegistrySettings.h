@@ -26,7 +26,8 @@ public:
     void setDatabasePath(const QString& path);
     // The stored colour of an event (0..5); 0 when none is stored.
     quint32 eventColor(int event) const;
-    void setEventColor(int event, quint32 color);
+    // False when the store could not be written.
+    bool setEventColor(int event, quint32 color);
 
 private:
     std::unique_ptr<QSettings> m_settings;

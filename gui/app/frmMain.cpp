@@ -1,12 +1,14 @@
 #include "app/frmMain.h"
 
 #include "app/frmAbout.h"
+#include "app/frmColors.h"
 #include "db/ORLEMain.h"
 #include "entry/EntryHandOver.h"
 #include "entry/frmEnterDual.h"
 #include "entry/frmEnterPool.h"
 #include "print/SharedPrinter.h"
 #include "print/frmPrintSchedule.h"
+#include "print/frmPrintScoresheets.h"
 #include "roster/frmEditRosters.h"
 #include "roster/frmEditStripNums.h"
 #include "roster/frmEditTeamNames.h"
@@ -68,6 +70,7 @@ frmMain::frmMain(ORLEMain& state, Prompter& prompter, QWidget* parent)
     setEntryWindow(EntryWindow::Pool, [this] { showEnterPool(); });
     setEntryWindow(EntryWindow::Dual, [this] { showEnterDual(); });
     setCommand(bPrintSchedule, [this] { showTaskWindow(m_printSchedule); });
+    setCommand(bPrintScoresheets, [this] { showTaskWindow(m_printScoresheets); });
     setCommand(bEditRosters, [this] { showTaskWindow(m_editRosters); });
     setCommand(bCalculateResults, [this] { taskWindow(m_showResults).Open(); });
     updateCommands();
@@ -154,6 +157,9 @@ void frmMain::buildMenus() {
     mEditStripNames =
         file->addAction(QStringLiteral("Edit &Strip Names"), this, &frmMain::mEditStripNames_Click);
     mEditStripNames->setObjectName(QStringLiteral("mEditStripNames"));
+    // The colours live in the settings, so they can be changed without a file open.
+    file->addAction(QStringLiteral("Weapon &Colors..."), this, [this] { showTaskWindow(m_colors); })
+        ->setObjectName(QStringLiteral("mWeaponColors"));
     file->addSeparator();
     QAction* mPrintSetup =
         file->addAction(QStringLiteral("Print Set&up"), this, &frmMain::mPrintSetup_Click);

@@ -12,6 +12,7 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class frmColors;
 class frmEditRosters;
 class frmEditStripNums;
 class frmEditTeamNames;
@@ -19,6 +20,7 @@ class frmEnterDual;
 class frmEnterPool;
 struct EntryHandOver;
 class frmPrintSchedule;
+class frmPrintScoresheets;
 class frmShowResults;
 
 // The main window: opens and creates championship files and leads to every task window.
@@ -102,5 +104,7 @@ private:
     frmEnterPool* m_enterPool = nullptr;
     frmEnterDual* m_enterDual = nullptr;
     frmPrintSchedule* m_printSchedule = nullptr;
+    frmPrintScoresheets* m_printScoresheets = nullptr;
+    frmColors* m_colors = nullptr;
     frmShowResults* m_showResults = nullptr;
 };

@@ -1,0 +1,13 @@
+#include "print/ScoresheetStrips.h"
+
+QList<ScoresheetStrip> ScoresheetStrips(const Database& db, int weapon) {
+    QList<ScoresheetStrip> strips;
+    Statement rows =
+        db.prepare(QStringLiteral("SELECT StripSet, StripName FROM StripNumbers WHERE Weapon=? "
+                                  "ORDER BY CAST(StripName AS REAL), StripName"),
+                   {weapon});
+    while (rows.next()) {
+        strips.append({rows.toInt(0), rows.toText(1).trimmed()});
+    }
+    return strips;
+}
