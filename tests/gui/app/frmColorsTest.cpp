@@ -1,15 +1,19 @@
 #include "app/frmColors.h"
+#include "app/frmMain.h"
 #include "db/ORLEMain.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempChampionship.h"
 
 #include <gtest/gtest.h>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <deque>
 
 namespace {
@@ -150,4 +154,28 @@ TEST_F(frmColorsTest, AFailedWriteIsToldAndKeepsTheWindowAndTheChange) {
     EXPECT_TRUE(colors.isVisible());
     EXPECT_TRUE(colors.findChild<QPushButton*>(QStringLiteral("bSave"))->isEnabled());
     EXPECT_EQ(locked.EventColors[0], locked.DefaultColors[0]);
+}
+
+TEST(frmMainWeaponColors, TheFileMenuOpensTheColoursWindowWithoutAChampionshipFile) {
+    QTemporaryDir dir;
+    ORLEMain state(
+        std::make_unique<RegistrySettings>(dir.filePath(QStringLiteral("settings.ini"))));
+    ScriptedPrompter prompter;
+    frmMain main(state, prompter);
+    auto* entry = main.findChild<QAction*>(QStringLiteral("mWeaponColors"));
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->text(), QStringLiteral("Weapon &Colors..."));
+    ASSERT_TRUE(entry->isEnabled());
+    QString opened;
+    QString firstEvent;
+    QTimer::singleShot(0, &main, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            opened = modal->objectName();
+            firstEvent = modal->findChild<QLabel*>(QStringLiteral("lWeaponName0"))->text();
+            modal->close();
+        }
+    });
+    entry->trigger();
+    EXPECT_EQ(opened, QStringLiteral("frmColors"));
+    EXPECT_EQ(firstEvent, QStringLiteral("MS"));
 }

@@ -1,3 +1,4 @@
+#include "app/frmMain.h"
 #include "db/ORLEMain.h"
 #include "print/RecordingSink.h"
 #include "print/frmPrintScoresheets.h"
@@ -7,11 +8,13 @@
 
 #include <gtest/gtest.h>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -150,4 +153,20 @@ TEST_F(frmPrintScoresheetsTest, AStripButtonPrintsThatStripOnly) {
     const QStringList texts = printed.documents[0].texts(0);
     EXPECT_TRUE(texts.join(QLatin1Char('|')).contains(QStringLiteral("Round 1, Pool 1")));
     EXPECT_TRUE(texts.join(QLatin1Char('|')).contains(QStringLiteral("Strip 10")));
+}
+
+TEST_F(frmPrintScoresheetsTest, TheMainButtonOpensTheWindow) {
+    frmMain main(state, prompter);
+    main.OpenDatabase(file.path(), true);
+    auto* button = main.findChild<QPushButton*>(QStringLiteral("bPrintScoresheets"));
+    ASSERT_TRUE(button->isEnabled());
+    QString opened;
+    QTimer::singleShot(0, &main, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            opened = modal->objectName();
+            modal->close();
+        }
+    });
+    button->click();
+    EXPECT_EQ(opened, QStringLiteral("frmPrintScoresheets"));
 }
