@@ -7,6 +7,7 @@
 #include "widgets/EnterAsTab.h"
 #include "widgets/EventColor.h"
 #include "widgets/Prompter.h"
+#include "widgets/NamedButton.h"
 #include "widgets/WaitCursor.h"
 
 #include <QAction>
@@ -34,9 +35,7 @@ QLabel* gridLabel(const QString& name, const QString& text, Qt::Alignment align,
 }
 
 QPushButton* navButton(const char* name, const char* caption, QWidget* parent) {
-    auto* button = new QPushButton(QLatin1String(caption), parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
+    QPushButton* button = NamedButton(QLatin1String(name), QLatin1String(caption), parent);
     button->setFixedWidth(56);
     return button;
 }
