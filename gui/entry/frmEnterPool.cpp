@@ -3,11 +3,12 @@
 #include "db/ORLEMain.h"
 #include "entry/EntryHeader.h"
 #include "entry/EntryMoves.h"
+#include "entry/StartEntryWindow.h"
 #include "entry/StripHeader.h"
 #include "widgets/EnterAsTab.h"
 #include "widgets/EventColor.h"
-#include "widgets/Prompter.h"
 #include "widgets/NamedButton.h"
+#include "widgets/Prompter.h"
 #include "widgets/WaitCursor.h"
 
 #include <QAction>
@@ -49,13 +50,8 @@ int cellIndex(int row, int column) {
 frmEnterPool::frmEnterPool(ORLEMain& state, Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_state(state), m_prompter(prompter), m_menus(this, false) {
     setObjectName(QStringLiteral("frmEnterPool"));
-    setWindowTitle(QStringLiteral("Enter Results"));
-    auto* outer = new QVBoxLayout(this);
-    outer->setMenuBar(m_menus.bar);
-    outer->setContentsMargins(18, 12, 18, 14);
-    outer->setSpacing(12);
-    m_header = new EntryHeader(this);
-    outer->addWidget(m_header);
+    m_header = StartEntryWindow(this, m_menus.bar);
+    auto* outer = static_cast<QVBoxLayout*>(layout());
     auto* grid = new QWidget(this);
     buildGrid(grid);
     outer->addWidget(grid, 0, Qt::AlignHCenter);
