@@ -404,10 +404,7 @@ void frmEnterDual::handOver(int round) {
         checkMenus();
         return;
     }
-    m_state.CurrentRound = static_cast<short>(round);
-    if (m_handOver.keepEntering) {
-        m_handOver.keepEntering();
-    }
+    m_handOver.openRound(m_state, round);
     m_leaving = true;
     done(QDialog::Accepted);
 }

@@ -363,10 +363,7 @@ void frmEnterPool::handOver(int round) {
         m_menus.check(m_state.CurrentWeapon, 0, m_state.CurrentStripSet);
         return;
     }
-    m_state.CurrentRound = static_cast<short>(round);
-    if (m_handOver.keepEntering) {
-        m_handOver.keepEntering();
-    }
+    m_handOver.openRound(m_state, round);
     m_leaving = true;
     done(QDialog::Accepted);
 }
