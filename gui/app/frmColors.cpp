@@ -4,6 +4,8 @@
 #include "entry/StripHeader.h"
 #include "widgets/EnterAsTab.h"
 #include "widgets/EventColor.h"
+#include "widgets/NamedAction.h"
+#include "widgets/NamedButton.h"
 #include "widgets/Prompter.h"
 
 #include <QApplication>
@@ -77,18 +79,12 @@ void frmColors::buildControls() {
 
     mRClickmnu = new QMenu(this);
     mRClickmnu->setObjectName(QStringLiteral("mRClickmnu"));
-    mRCRestore = mRClickmnu->addAction(QStringLiteral("Restore &Default"), this,
-                                       &frmColors::mRCRestore_Click);
-    mRCRestore->setObjectName(QStringLiteral("mRCRestore"));
+    mRCRestore =
+        AddNamedAction(mRClickmnu, QStringLiteral("mRCRestore"), QStringLiteral("Restore &Default"),
+                       this, &frmColors::mRCRestore_Click);
 
-    bSave = new QPushButton(QStringLiteral("&Save"), this);
-    bSave->setObjectName(QStringLiteral("bSave"));
-    bCancel = new QPushButton(QStringLiteral("Close"), this);
-    bCancel->setObjectName(QStringLiteral("bCancel"));
-    for (QPushButton* b : {bSave, bCancel}) {
-        b->setAutoDefault(false);
-        b->setMinimumSize(100, 30);
-    }
+    bSave = NamedButton(QStringLiteral("bSave"), QStringLiteral("&Save"), this, QSize(100, 30));
+    bCancel = NamedButton(QStringLiteral("bCancel"), QStringLiteral("Close"), this, QSize(100, 30));
     connect(bSave, &QPushButton::clicked, this, &frmColors::bSave_Click);
     connect(bCancel, &QPushButton::clicked, this, &QDialog::close);
 

@@ -1,6 +1,5 @@
 #include "print/frmPrintScoresheets.h"
 
-#include "app/frmAbout.h"
 #include "db/ORLEMain.h"
 #include "entry/StripHeader.h"
 #include "print/PrintScoresheets.h"
@@ -8,6 +7,9 @@
 #include "print/SystemPrinterSink.h"
 #include "widgets/EnterAsTab.h"
 #include "widgets/EventColor.h"
+#include "widgets/HelpMenu.h"
+#include "widgets/NamedAction.h"
+#include "widgets/NamedButton.h"
 #include "widgets/PrintOutcome.h"
 #include "widgets/Prompter.h"
 #include "widgets/WaitCursor.h"
@@ -25,11 +27,7 @@
 namespace {
 
 QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    b->setMinimumSize(120, 32);
-    return b;
+    return NamedButton(name, caption, parent, QSize(120, 32));
 }
 
 QCheckBox* box(const QString& name, const QString& caption, QWidget* parent) {
@@ -135,17 +133,16 @@ void frmPrintScoresheets::buildControls() {
 void frmPrintScoresheets::buildMenus() {
     auto* bar = new QMenuBar(this);
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    mPrint = file->addAction(QStringLiteral("&Print"), this, &frmPrintScoresheets::bPrint_Click);
-    mPrint->setObjectName(QStringLiteral("mPrint"));
+    mPrint = AddNamedAction(file, QStringLiteral("mPrint"), QStringLiteral("&Print"), this,
+                            &frmPrintScoresheets::bPrint_Click);
     file->addSeparator();
-    file->addAction(QStringLiteral("E&xit"), this, &QDialog::accept)
-        ->setObjectName(QStringLiteral("mExit"));
+    AddNamedAction(file, QStringLiteral("mExit"), QStringLiteral("E&xit"), this, &QDialog::accept);
 
     QMenu* weapon = bar->addMenu(QStringLiteral("&Weapon"));
     auto* exclusive = new QActionGroup(this);
     for (int w = 0; w < 6; ++w) {
-        mWeapon[w] = weapon->addAction(QString(), this, [this, w] { mWeapon_Click(w); });
-        mWeapon[w]->setObjectName(QStringLiteral("mWeapon%1").arg(w));
+        mWeapon[w] = AddNamedAction(weapon, QStringLiteral("mWeapon%1").arg(w), QString(), this,
+                                    [this, w] { mWeapon_Click(w); });
         mWeapon[w]->setCheckable(true);
         mWeapon[w]->setActionGroup(exclusive);
         const auto key = Qt::Key(Qt::Key_1 + w);
@@ -157,15 +154,11 @@ void frmPrintScoresheets::buildMenus() {
     mStripHdr = bar->addMenu(QStringLiteral("&Strip"));
     mStripHdr->setObjectName(QStringLiteral("mStripHdr"));
     for (int s = 0; s < 4; ++s) {
-        mStrip[s] = mStripHdr->addAction(QString(), this, [this, s] { bStrip_Click(s); });
-        mStrip[s]->setObjectName(QStringLiteral("mStrip%1").arg(s));
+        mStrip[s] = AddNamedAction(mStripHdr, QStringLiteral("mStrip%1").arg(s), QString(), this,
+                                   [this, s] { bStrip_Click(s); });
     }
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&About..."), this, [this] {
-        frmAbout about(this);
-        about.exec();
-    });
+    AddHelpMenu(bar, this);
     layout()->setMenuBar(bar);
 }
 
