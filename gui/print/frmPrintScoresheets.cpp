@@ -71,7 +71,7 @@ void frmPrintScoresheets::buildControls() {
     for (int f = 0; f < 3; ++f) {
         m_frames[f] = new QGroupBox(frameTitles[f], this);
         columns[f] = new QVBoxLayout(m_frames[f]);
-        frames->addWidget(m_frames[f], 0, Qt::AlignTop);
+        frames->addWidget(m_frames[f]);
     }
     for (int r = 0; r < 7; ++r) {
         const int frame = r < 4 ? 0 : 1;
@@ -90,6 +90,8 @@ void frmPrintScoresheets::buildControls() {
     bDayTwo = button(QStringLiteral("bDayTwo"), QStringLiteral("   All of Day &Two"), m_frames[1]);
     bFinalFour = button(QStringLiteral("bFinalFour"), QStringLiteral("  All of    &Final Four"),
                         m_frames[2]);
+    // The toggles stand level at the foot of their frames.
+    columns[0]->addStretch();
     columns[0]->addWidget(bDayOne);
     columns[1]->addStretch();
     columns[1]->addWidget(bDayTwo);
