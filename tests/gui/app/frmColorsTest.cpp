@@ -156,6 +156,17 @@ TEST_F(frmColorsTest, AFailedWriteIsToldAndKeepsTheWindowAndTheChange) {
     EXPECT_EQ(locked.EventColors[0], locked.DefaultColors[0]);
 }
 
+TEST_F(frmColorsTest, SpaceAndTheRightButtonReachTheDialogAndTheDefaultToo) {
+    dialogAnswers.push_back(QColor(200, 100, 50));
+    QTest::keyClick(colorBox(3), Qt::Key_Space);
+    EXPECT_EQ(shown(3), qRgb(200, 100, 50));
+    QTest::mouseRelease(colorBox(3), Qt::RightButton);
+    ASSERT_TRUE(window->popupMenu()->isVisible());
+    window->findChild<QAction*>(QStringLiteral("mRCRestore"))->trigger();
+    window->popupMenu()->hide();
+    EXPECT_EQ(shown(3), qRgb(232, 184, 232));
+}
+
 TEST(frmMainWeaponColors, TheFileMenuOpensTheColoursWindowWithoutAChampionshipFile) {
     QTemporaryDir dir;
     ORLEMain state(
