@@ -12,11 +12,13 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class frmConfirmInd;
 class frmEditRosters;
 class frmEditStripNums;
 class frmEditTeamNames;
 class frmEnterDual;
 class frmEnterPool;
+class frmFindMissing;
 struct EntryHandOver;
 class frmPrintSchedule;
 class frmShowResults;
@@ -76,6 +78,7 @@ private:
     EntryHandOver entryHandOver();
     void showEnterPool();
     void showEnterDual();
+    void showFindMissing();
 
     ORLEMain& m_state;
     Prompter& m_prompter;
@@ -101,6 +104,8 @@ private:
     frmEditStripNums* m_editStripNums = nullptr;
     frmEnterPool* m_enterPool = nullptr;
     frmEnterDual* m_enterDual = nullptr;
+    frmFindMissing* m_findMissing = nullptr;
+    frmConfirmInd* m_confirmInd = nullptr;
     frmPrintSchedule* m_printSchedule = nullptr;
     frmShowResults* m_showResults = nullptr;
 };
