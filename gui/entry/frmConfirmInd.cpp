@@ -1,11 +1,12 @@
 #include "entry/frmConfirmInd.h"
 
-#include "app/frmAbout.h"
 #include "db/ORLEMain.h"
 #include "entry/FencerRecord.h"
 #include "entry/StripHeader.h"
 #include "widgets/EnterAsTab.h"
 #include "widgets/EventColor.h"
+#include "widgets/HelpMenu.h"
+#include "widgets/NamedAction.h"
 #include "widgets/WaitCursor.h"
 
 #include <QActionGroup>
@@ -83,14 +84,13 @@ frmConfirmInd::frmConfirmInd(ORLEMain& state, Prompter& /*prompter*/, QWidget* p
 void frmConfirmInd::buildMenus() {
     auto* bar = new QMenuBar(this);
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    QAction* mExit = file->addAction(QStringLiteral("E&xit"), this, &QDialog::accept);
-    mExit->setObjectName(QStringLiteral("mExit"));
+    AddNamedAction(file, QStringLiteral("mExit"), QStringLiteral("E&xit"), this, &QDialog::accept);
 
     QMenu* weapons = bar->addMenu(QStringLiteral("&Weapon"));
     auto* weaponGroup = new QActionGroup(this);
     for (int w = 0; w < 6; ++w) {
-        mWeapon[w] = weapons->addAction(QString(), this, [this, w] { chooseEvent(w); });
-        mWeapon[w]->setObjectName(QStringLiteral("mWeapon%1").arg(w));
+        mWeapon[w] = AddNamedAction(weapons, QStringLiteral("mWeapon%1").arg(w), QString(), this,
+                                    [this, w] { chooseEvent(w); });
         mWeapon[w]->setCheckable(true);
         weaponGroup->addAction(mWeapon[w]);
     }
@@ -99,19 +99,14 @@ void frmConfirmInd::buildMenus() {
     mFencerHdr->setObjectName(QStringLiteral("mFencerHdr"));
     auto* fencerGroup = new QActionGroup(this);
     for (int k = 0; k < kRows; ++k) {
-        mFencer[k] = mFencerHdr->addAction(QString(), this, [this, k] { chooseFencer(k); });
-        mFencer[k]->setObjectName(QStringLiteral("mFencer%1").arg(k));
+        mFencer[k] = AddNamedAction(mFencerHdr, QStringLiteral("mFencer%1").arg(k), QString(), this,
+                                    [this, k] { chooseFencer(k); });
         mFencer[k]->setCheckable(true);
         mFencer[k]->setVisible(false);
         fencerGroup->addAction(mFencer[k]);
     }
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    QAction* mAbout = help->addAction(QStringLiteral("&About..."), this, [this] {
-        frmAbout about(this);
-        about.exec();
-    });
-    mAbout->setObjectName(QStringLiteral("mAbout"));
+    AddHelpMenu(bar, this);
     layout()->setMenuBar(bar);
 }
 

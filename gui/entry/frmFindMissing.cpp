@@ -1,11 +1,13 @@
 #include "entry/frmFindMissing.h"
 
-#include "app/frmAbout.h"
 #include "db/ORLEMain.h"
 #include "entry/MissingResults.h"
 #include "entry/StripHeader.h"
 #include "widgets/EnterAsTab.h"
 #include "widgets/EventColor.h"
+#include "widgets/HelpMenu.h"
+#include "widgets/NamedAction.h"
+#include "widgets/NamedButton.h"
 #include "widgets/WaitCursor.h"
 
 #include <QCheckBox>
@@ -66,9 +68,7 @@ frmFindMissing::frmFindMissing(ORLEMain& state, Prompter& /*prompter*/, QWidget*
     outer->addLayout(grid);
     outer->addStretch();
 
-    bReturn = new QPushButton(QStringLiteral("Return"), this);
-    bReturn->setObjectName(QStringLiteral("bReturn"));
-    bReturn->setMinimumWidth(96);
+    bReturn = NamedButton(QStringLiteral("bReturn"), QStringLiteral("Return"), this, {96, 0});
     connect(bReturn, &QPushButton::clicked, this, &QDialog::accept);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -81,14 +81,8 @@ frmFindMissing::frmFindMissing(ORLEMain& state, Prompter& /*prompter*/, QWidget*
 void frmFindMissing::buildMenus() {
     auto* bar = new QMenuBar(this);
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    QAction* mExit = file->addAction(QStringLiteral("E&xit"), this, &QDialog::accept);
-    mExit->setObjectName(QStringLiteral("mExit"));
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    QAction* mAbout = help->addAction(QStringLiteral("&About..."), this, [this] {
-        frmAbout about(this);
-        about.exec();
-    });
-    mAbout->setObjectName(QStringLiteral("mAbout"));
+    AddNamedAction(file, QStringLiteral("mExit"), QStringLiteral("E&xit"), this, &QDialog::accept);
+    AddHelpMenu(bar, this);
     layout()->setMenuBar(bar);
 }
 
