@@ -95,6 +95,18 @@ TEST_F(frmConfirmIndTest, EventsWithoutFencersDisableTheFencerMenu) {
     EXPECT_EQ(text(window, QStringLiteral("lFencerName0")), QStringLiteral("First1 Last1"));
 }
 
+// An "&" in a school's abbreviation is part of the name, not an access key.
+TEST_F(frmConfirmIndTest, AnAmpersandInANameShowsAsTyped) {
+    open();
+    file.exec(QStringLiteral("UPDATE Teams SET Abbreviation = 'A&M' WHERE Team = 0"));
+    frmConfirmInd window(state, prompter);
+    window.Form_Load();
+    EXPECT_EQ(action(window, QStringLiteral("mFencer0"))->text(),
+              QStringLiteral("Last0, First0 (A&&M)"));
+    EXPECT_EQ(text(window, QStringLiteral("lThisFencerName")),
+              QStringLiteral("First0 Last0 (A&M)"));
+}
+
 TEST_F(frmConfirmIndTest, ChoosingAnotherFencerRereadsTheFile) {
     open();
     frmConfirmInd window(state, prompter);
