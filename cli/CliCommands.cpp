@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "db/FileCommands.h"
+#include "entry/CheckCommands.h"
 #include "entry/EntryCommands.h"
 #include "print/PrintCommands.h"
 #include "roster/RosterCommands.h"
@@ -24,6 +25,8 @@ const std::map<QString, CliCommand>& commands() {
         {QStringLiteral("bout"), {{}, RunBoutCommand}},
         {QStringLiteral("bouts"), {{}, RunBoutsCommand}},
         {QStringLiteral("simulate"), {{}, RunSimulateCommand}},
+        {QStringLiteral("missing"), {{}, RunMissingCommand}},
+        {QStringLiteral("confirm"), {{}, RunConfirmCommand}},
         {QStringLiteral("print"), {{QStringLiteral("tomorrow")}, RunPrintCommand}},
         {QStringLiteral("roster"), {{}, RunRosterCommand}},
         {QStringLiteral("draw"), {{}, RunDrawCommand}},

@@ -13,11 +13,13 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 class frmColors;
+class frmConfirmInd;
 class frmEditRosters;
 class frmEditStripNums;
 class frmEditTeamNames;
 class frmEnterDual;
 class frmEnterPool;
+class frmFindMissing;
 struct EntryHandOver;
 class frmPrintSchedule;
 class frmPrintScoresheets;
@@ -77,6 +79,7 @@ private:
     EntryHandOver entryHandOver();
     void showEnterPool();
     void showEnterDual();
+    void showFindMissing();
 
     ORLEMain& m_state;
     Prompter& m_prompter;
@@ -102,6 +105,8 @@ private:
     frmEditStripNums* m_editStripNums = nullptr;
     frmEnterPool* m_enterPool = nullptr;
     frmEnterDual* m_enterDual = nullptr;
+    frmFindMissing* m_findMissing = nullptr;
+    frmConfirmInd* m_confirmInd = nullptr;
     frmPrintSchedule* m_printSchedule = nullptr;
     frmPrintScoresheets* m_printScoresheets = nullptr;
     frmColors* m_colors = nullptr;
