@@ -5,6 +5,7 @@
 #include "entry/EntryCommands.h"
 #include "print/PrintCommands.h"
 #include "roster/RosterCommands.h"
+#include "standings/FinalFourCommands.h"
 #include "standings/StandingsCommands.h"
 
 #include <functional>
@@ -29,6 +30,8 @@ const std::map<QString, CliCommand>& commands() {
         {QStringLiteral("draw"), {{}, RunDrawCommand}},
         {QStringLiteral("standings"), {{}, RunStandingsCommand}},
         {QStringLiteral("teams"), {{}, RunTeamsCommand}},
+        {QStringLiteral("seed"), {{}, RunSeedCommand}},
+        {QStringLiteral("final"), {{}, RunFinalCommand}},
     };
     return table;
 }

@@ -10,6 +10,7 @@
 #include "roster/frmEditRosters.h"
 #include "roster/frmEditStripNums.h"
 #include "roster/frmEditTeamNames.h"
+#include "standings/frmEnterFinal4.h"
 #include "standings/frmShowResults.h"
 #include "widgets/Prompter.h"
 #include "widgets/WaitCursor.h"
@@ -67,6 +68,7 @@ frmMain::frmMain(ORLEMain& state, Prompter& prompter, QWidget* parent)
     setCommand(bExit, [this] { exitProgram(); });
     setEntryWindow(EntryWindow::Pool, [this] { showEnterPool(); });
     setEntryWindow(EntryWindow::Dual, [this] { showEnterDual(); });
+    setEntryWindow(EntryWindow::FinalFour, [this] { showEnterFinal4(); });
     setCommand(bPrintSchedule, [this] { showTaskWindow(m_printSchedule); });
     setCommand(bEditRosters, [this] { showTaskWindow(m_editRosters); });
     setCommand(bCalculateResults, [this] { taskWindow(m_showResults).Open(); });
@@ -300,6 +302,11 @@ void frmMain::showEnterPool() {
 void frmMain::showEnterDual() {
     taskWindow(m_enterDual).setHandOver(entryHandOver());
     showTaskWindow(m_enterDual);
+}
+
+void frmMain::showEnterFinal4() {
+    taskWindow(m_enterFinal4).setHandOver(entryHandOver());
+    showTaskWindow(m_enterFinal4);
 }
 
 void frmMain::mPrintSetup_Click() {

@@ -16,6 +16,7 @@ class frmEditRosters;
 class frmEditStripNums;
 class frmEditTeamNames;
 class frmEnterDual;
+class frmEnterFinal4;
 class frmEnterPool;
 struct EntryHandOver;
 class frmPrintSchedule;
@@ -76,6 +77,7 @@ private:
     EntryHandOver entryHandOver();
     void showEnterPool();
     void showEnterDual();
+    void showEnterFinal4();
 
     ORLEMain& m_state;
     Prompter& m_prompter;
@@ -101,6 +103,7 @@ private:
     frmEditStripNums* m_editStripNums = nullptr;
     frmEnterPool* m_enterPool = nullptr;
     frmEnterDual* m_enterDual = nullptr;
+    frmEnterFinal4* m_enterFinal4 = nullptr;
     frmPrintSchedule* m_printSchedule = nullptr;
     frmShowResults* m_showResults = nullptr;
 };
