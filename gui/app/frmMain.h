@@ -71,7 +71,6 @@ private:
     void mPrintSetup_Click();
     void mEditTeamNames_Click();
     void mEditStripNames_Click();
-    void mAbout_Click();
     void exitProgram();
     QString dialogFolder() const;
     EntryHandOver entryHandOver();

@@ -1,6 +1,5 @@
 #include "standings/frmShowResults.h"
 
-#include "app/frmAbout.h"
 #include "db/ORLEMain.h"
 #include "print/PrintSink.h"
 #include "publish/RoundRobinSheet.h"
@@ -9,6 +8,8 @@
 #include "standings/StandingsGridFiller.h"
 #include "widgets/EnterAsTab.h"
 #include "widgets/EventColor.h"
+#include "widgets/HelpMenu.h"
+#include "widgets/NamedAction.h"
 #include "widgets/Prompter.h"
 #include "widgets/WaitCursor.h"
 
@@ -129,15 +130,13 @@ QWidget* frmShowResults::buildTab(int index) {
 
 void frmShowResults::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    mPrint = file->addAction(QStringLiteral("&Print"));
-    mPrint->setObjectName(QStringLiteral("mPrint"));
+    mPrint = NamedAction(file->addAction(QStringLiteral("&Print")), QStringLiteral("mPrint"));
     mPrint->setEnabled(false);
-    mDownload = file->addAction(QStringLiteral("&Download"));
-    mDownload->setObjectName(QStringLiteral("mDownload"));
+    mDownload =
+        NamedAction(file->addAction(QStringLiteral("&Download")), QStringLiteral("mDownload"));
     mDownload->setEnabled(false);
     file->addSeparator();
-    QAction* mExit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
-    mExit->setObjectName(QStringLiteral("mExit"));
+    AddNamedAction(file, QStringLiteral("mExit"), QStringLiteral("E&xit"), this, &QWidget::close);
 
     m_weaponMenu = menuBar()->addMenu(QStringLiteral("&Weapon"));
     m_weaponMenu->setObjectName(QStringLiteral("mWeapon"));
@@ -155,12 +154,7 @@ void frmShowResults::buildMenus() {
         addAction(item);
     }
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    QAction* mAbout = help->addAction(QStringLiteral("&About..."), this, [this] {
-        frmAbout about(this);
-        about.exec();
-    });
-    mAbout->setObjectName(QStringLiteral("mAbout"));
+    AddHelpMenu(menuBar(), this);
 }
 
 void frmShowResults::Form_Load() {
