@@ -1,10 +1,12 @@
 #include "standings/frmEditFinalFencers.h"
 
-#include "app/frmAbout.h"
 #include "db/ORLEMain.h"
 #include "standings/FinalFourSeeding.h"
 #include "widgets/EnterAsTab.h"
 #include "widgets/EventColor.h"
+#include "widgets/HelpMenu.h"
+#include "widgets/NamedAction.h"
+#include "widgets/NamedButton.h"
 #include "widgets/Prompter.h"
 #include "widgets/WaitCursor.h"
 
@@ -24,11 +26,7 @@ constexpr int kColumns = 7;
 const QColor kSeedColor(255, 128, 128);
 
 QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    b->setMinimumWidth(110);
-    return b;
+    return NamedButton(QLatin1String(name), caption, parent, QSize(110, 0));
 }
 
 QTableWidgetItem* cell(const QString& text, Qt::Alignment align = Qt::AlignRight) {
@@ -144,20 +142,12 @@ void frmEditFinalFencers::buildButtons() {
 void frmEditFinalFencers::buildMenus() {
     auto* bar = new QMenuBar(this);
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    mSave = file->addAction(QStringLiteral("&Save"));
-    mSave->setObjectName(QStringLiteral("mSave"));
+    mSave = NamedAction(file->addAction(QStringLiteral("&Save")), QStringLiteral("mSave"));
     mSave->setShortcut(QKeySequence::Save);
-    mExit = file->addAction(QStringLiteral("E&xit"));
-    mExit->setObjectName(QStringLiteral("mExit"));
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    QAction* mAbout = help->addAction(QStringLiteral("&About..."));
-    mAbout->setObjectName(QStringLiteral("mAbout"));
+    mExit = NamedAction(file->addAction(QStringLiteral("E&xit")), QStringLiteral("mExit"));
+    AddHelpMenu(bar, this);
     connect(mSave, &QAction::triggered, bSave, &QPushButton::click);
     connect(mExit, &QAction::triggered, this, &frmEditFinalFencers::reject);
-    connect(mAbout, &QAction::triggered, this, [this] {
-        frmAbout about(this);
-        about.exec();
-    });
     layout()->setMenuBar(bar);
 }
 

@@ -5,6 +5,8 @@
 #include "standings/frmEditFinalFencers.h"
 #include "widgets/EnterAsTab.h"
 #include "widgets/EventColor.h"
+#include "widgets/NamedAction.h"
+#include "widgets/NamedButton.h"
 #include "widgets/Prompter.h"
 #include "widgets/WaitCursor.h"
 
@@ -22,13 +24,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
 
 // The menu an entry menu item sits in.
 QMenu* menuOf(QAction* item) {
@@ -82,7 +77,7 @@ QWidget* frmEnterFinal4::buildBout(int bout, QWidget* parent) {
     const int top = FinalFourBracket::TopSlot(bout);
     const int box = FinalFourBracket::ResultSlot(bout);
     for (int slot : {top, top + 1}) {
-        QPushButton* name = button(QStringLiteral("lName%1").arg(slot), QString(), frame);
+        QPushButton* name = NamedButton(QStringLiteral("lName%1").arg(slot), QString(), frame);
         name->setFlat(true);
         name->setMinimumSize(280, 30);
         name->setStyleSheet(QStringLiteral("text-align: left; padding: 2px 8px;"));
@@ -106,7 +101,7 @@ QWidget* frmEnterFinal4::buildBout(int bout, QWidget* parent) {
     });
     Score[box] = score;
     QPushButton* clear =
-        button(QStringLiteral("bClear%1").arg(box), QStringLiteral("Clear"), frame);
+        NamedButton(QStringLiteral("bClear%1").arg(box), QStringLiteral("Clear"), frame);
     clear->setToolTip(
         QStringLiteral("Clear the result of the %1").arg(FinalFourBracket::BoutName(bout)));
     connect(clear, &QPushButton::clicked, this, [this, box] { clearClicked(box); });
@@ -122,7 +117,7 @@ QWidget* frmEnterFinal4::buildMedallist(int slot, const QString& caption, QWidge
     row->setContentsMargins(12, 0, 0, 0);
     auto* title = new QLabel(caption, frame);
     setBold(title, true);
-    QPushButton* name = button(QStringLiteral("lName%1").arg(slot), QString(), frame);
+    QPushButton* name = NamedButton(QStringLiteral("lName%1").arg(slot), QString(), frame);
     name->setFlat(true);
     name->setFocusPolicy(Qt::NoFocus);
     name->setMinimumWidth(260);
@@ -150,12 +145,12 @@ void frmEnterFinal4::buildBracket() {
 }
 
 void frmEnterFinal4::buildButtons() {
-    bPrintScoresheets =
-        button(QStringLiteral("bPrintScoresheets"), QStringLiteral("&Print Scoresheets"), this);
+    bPrintScoresheets = NamedButton(QStringLiteral("bPrintScoresheets"),
+                                    QStringLiteral("&Print Scoresheets"), this);
     // The scoresheet printing window is not part of the program yet.
     bPrintScoresheets->setEnabled(false);
-    bSave = button(QStringLiteral("bSave"), QStringLiteral("&Save"), this);
-    bCancel = button(QStringLiteral("bCancel"), QStringLiteral("Cancel"), this);
+    bSave = NamedButton(QStringLiteral("bSave"), QStringLiteral("&Save"), this);
+    bCancel = NamedButton(QStringLiteral("bCancel"), QStringLiteral("Cancel"), this);
     for (QPushButton* b : {bPrintScoresheets, bSave, bCancel}) {
         b->setMinimumWidth(110);
     }
@@ -197,8 +192,8 @@ void frmEnterFinal4::connectMenus() {
     m_menus.mFinalFour->setCheckable(true);
     m_menus.mFinalFour->setChecked(true);
     if (QMenu* rounds = menuOf(m_menus.mFinalFour)) {
-        mSeed = rounds->addAction(QStringLiteral("&Seed Finals"));
-        mSeed->setObjectName(QStringLiteral("mSeed"));
+        mSeed =
+            NamedAction(rounds->addAction(QStringLiteral("&Seed Finals")), QStringLiteral("mSeed"));
         connect(mSeed, &QAction::triggered, this, &frmEnterFinal4::mSeed_Click);
     }
     for (int w = 0; w < 6; ++w) {
@@ -365,10 +360,7 @@ void frmEnterFinal4::handOver(int round) {
         checkMenus();
         return;
     }
-    m_state.CurrentRound = static_cast<short>(round);
-    if (m_handOver.keepEntering) {
-        m_handOver.keepEntering();
-    }
+    m_handOver.openRound(m_state, round);
     m_leaving = true;
     done(QDialog::Accepted);
 }
