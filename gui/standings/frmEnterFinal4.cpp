@@ -80,7 +80,10 @@ QWidget* frmEnterFinal4::buildBout(int bout, QWidget* parent) {
         QPushButton* name = NamedButton(QStringLiteral("lName%1").arg(slot), QString(), frame);
         name->setFlat(true);
         name->setMinimumSize(280, 30);
-        name->setStyleSheet(QStringLiteral("text-align: left; padding: 2px 8px;"));
+        // A flat name shows no frame of its own, so the keyboard focus draws one.
+        name->setStyleSheet(QStringLiteral(
+            "QPushButton { text-align: left; padding: 2px 8px; border: 1px solid transparent; }"
+            "QPushButton:focus { border: 1px solid palette(highlight); }"));
         name->setToolTip(
             QStringLiteral("Choose as the winner of the %1").arg(FinalFourBracket::BoutName(bout)));
         connect(name, &QPushButton::clicked, this, [this, slot] { nameClicked(slot); });
