@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "db/FileCommands.h"
+#include "entry/CheckCommands.h"
 #include "entry/EntryCommands.h"
 #include "print/PrintCommands.h"
 #include "roster/RosterCommands.h"
@@ -25,6 +26,8 @@ const std::map<QString, CliCommand>& commands() {
         {QStringLiteral("bout"), {{}, RunBoutCommand}},
         {QStringLiteral("bouts"), {{}, RunBoutsCommand}},
         {QStringLiteral("simulate"), {{}, RunSimulateCommand}},
+        {QStringLiteral("missing"), {{}, RunMissingCommand}},
+        {QStringLiteral("confirm"), {{}, RunConfirmCommand}},
         {QStringLiteral("print"), {{}, RunPrintCommand}},
         {QStringLiteral("roster"), {{}, RunRosterCommand}},
         {QStringLiteral("draw"), {{}, RunDrawCommand}},

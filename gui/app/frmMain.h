@@ -12,12 +12,14 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class frmConfirmInd;
 class frmEditRosters;
 class frmEditStripNums;
 class frmEditTeamNames;
 class frmEnterDual;
 class frmEnterFinal4;
 class frmEnterPool;
+class frmFindMissing;
 struct EntryHandOver;
 class frmPrintSchedule;
 class frmShowResults;
@@ -77,6 +79,7 @@ private:
     void showEnterPool();
     void showEnterDual();
     void showEnterFinal4();
+    void showFindMissing();
 
     ORLEMain& m_state;
     Prompter& m_prompter;
@@ -103,6 +106,8 @@ private:
     frmEnterPool* m_enterPool = nullptr;
     frmEnterDual* m_enterDual = nullptr;
     frmEnterFinal4* m_enterFinal4 = nullptr;
+    frmFindMissing* m_findMissing = nullptr;
+    frmConfirmInd* m_confirmInd = nullptr;
     frmPrintSchedule* m_printSchedule = nullptr;
     frmShowResults* m_showResults = nullptr;
 };
