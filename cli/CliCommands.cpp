@@ -2,8 +2,10 @@
 
 #include "CommandLine.h"
 #include "db/FileCommands.h"
+#include "db/ResetCommands.h"
 #include "entry/EntryCommands.h"
 #include "print/PrintCommands.h"
+#include "publish/PublishCommands.h"
 #include "roster/RosterCommands.h"
 #include "standings/StandingsCommands.h"
 
@@ -24,7 +26,10 @@ const std::map<QString, CliCommand>& commands() {
         {QStringLiteral("bout"), {{}, RunBoutCommand}},
         {QStringLiteral("bouts"), {{}, RunBoutsCommand}},
         {QStringLiteral("simulate"), {{}, RunSimulateCommand}},
-        {QStringLiteral("print"), {{}, RunPrintCommand}},
+        {QStringLiteral("print"), {{QStringLiteral("grids")}, RunPrintCommand}},
+        {QStringLiteral("download"), {{}, RunDownloadCommand}},
+        {QStringLiteral("reset"),
+         {{QStringLiteral("results"), QStringLiteral("rosters")}, RunResetCommand}},
         {QStringLiteral("roster"), {{}, RunRosterCommand}},
         {QStringLiteral("draw"), {{}, RunDrawCommand}},
         {QStringLiteral("standings"), {{}, RunStandingsCommand}},

@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include "app/frmAbout.h"
+#include "app/frmUtilities.h"
 #include "db/ORLEMain.h"
 #include "entry/EntryHandOver.h"
 #include "entry/frmEnterDual.h"
@@ -8,8 +9,6 @@
 #include "print/SharedPrinter.h"
 #include "print/frmPrintSchedule.h"
 #include "roster/frmEditRosters.h"
-#include "roster/frmEditStripNums.h"
-#include "roster/frmEditTeamNames.h"
 #include "standings/frmShowResults.h"
 #include "widgets/Prompter.h"
 #include "widgets/WaitCursor.h"
@@ -70,6 +69,7 @@ frmMain::frmMain(ORLEMain& state, Prompter& prompter, QWidget* parent)
     setCommand(bPrintSchedule, [this] { showTaskWindow(m_printSchedule); });
     setCommand(bEditRosters, [this] { showTaskWindow(m_editRosters); });
     setCommand(bCalculateResults, [this] { taskWindow(m_showResults).Open(); });
+    setCommand(bUtilities, [this] { showTaskWindow(m_utilities); });
     updateCommands();
     showStatus();
 }
@@ -148,13 +148,6 @@ void frmMain::buildMenus() {
     mNew->setObjectName(QStringLiteral("mNew"));
     mNew->setShortcut(QKeySequence::New);
     file->addSeparator();
-    mEditTeamNames =
-        file->addAction(QStringLiteral("Edit &Team Names"), this, &frmMain::mEditTeamNames_Click);
-    mEditTeamNames->setObjectName(QStringLiteral("mEditTeamNames"));
-    mEditStripNames =
-        file->addAction(QStringLiteral("Edit &Strip Names"), this, &frmMain::mEditStripNames_Click);
-    mEditStripNames->setObjectName(QStringLiteral("mEditStripNames"));
-    file->addSeparator();
     QAction* mPrintSetup =
         file->addAction(QStringLiteral("Print Set&up"), this, &frmMain::mPrintSetup_Click);
     mPrintSetup->setObjectName(QStringLiteral("mPrintSetup"));
@@ -187,8 +180,6 @@ void frmMain::updateCommands() {
         const bool needsFile = button != bPrintSchedule && button != bPrintScoresheets;
         button->setEnabled(hasWindow && (m_databaseAvailable || !needsFile));
     }
-    mEditTeamNames->setEnabled(m_databaseAvailable);
-    mEditStripNames->setEnabled(m_databaseAvailable);
 }
 
 void frmMain::showStatus() {
@@ -306,14 +297,6 @@ void frmMain::mPrintSetup_Click() {
     QPageSetupDialog dialog(&SharedPrinter(), this);
     dialog.exec();
 }
-
-void frmMain::mEditTeamNames_Click() {
-    if (taskWindow(m_editTeamNames).Form_Load()) {
-        m_editTeamNames->exec();
-    }
-}
-
-void frmMain::mEditStripNames_Click() { showTaskWindow(m_editStripNums); }
 
 void frmMain::mAbout_Click() {
     frmAbout about(this);

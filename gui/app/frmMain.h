@@ -13,13 +13,12 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 class frmEditRosters;
-class frmEditStripNums;
-class frmEditTeamNames;
 class frmEnterDual;
 class frmEnterPool;
 struct EntryHandOver;
 class frmPrintSchedule;
 class frmShowResults;
+class frmUtilities;
 
 // The main window: opens and creates championship files and leads to every task window.
 class frmMain final : public QMainWindow {
@@ -68,8 +67,6 @@ private:
     void updateCommands();
     void showStatus();
     void mPrintSetup_Click();
-    void mEditTeamNames_Click();
-    void mEditStripNames_Click();
     void mAbout_Click();
     void exitProgram();
     QString dialogFolder() const;
@@ -94,13 +91,10 @@ private:
     QPushButton* bUtilities = nullptr;
     QPushButton* bExit = nullptr;
     QCheckBox* cbKeepEntering = nullptr;
-    QAction* mEditTeamNames = nullptr;
-    QAction* mEditStripNames = nullptr;
     frmEditRosters* m_editRosters = nullptr;
-    frmEditTeamNames* m_editTeamNames = nullptr;
-    frmEditStripNums* m_editStripNums = nullptr;
     frmEnterPool* m_enterPool = nullptr;
     frmEnterDual* m_enterDual = nullptr;
     frmPrintSchedule* m_printSchedule = nullptr;
     frmShowResults* m_showResults = nullptr;
+    frmUtilities* m_utilities = nullptr;
 };

@@ -21,7 +21,7 @@ const QStringList kFileCommands = {"bCalculateResults", "bConfirm",    "bEditRos
                                    "bExit",             "bUnreported", "bUtilities"};
 // The buttons whose windows are part of the program; the others stay disabled.
 const QStringList kWiredButtons = {"bCalculateResults", "bEditRosters", "bEnterResults", "bExit",
-                                   "bPrintSchedule"};
+                                   "bPrintSchedule",    "bUtilities"};
 
 class frmMainTest : public ::testing::Test {
 protected:
