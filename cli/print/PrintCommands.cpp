@@ -63,9 +63,7 @@ std::optional<int> numberOption(const CommandLine& args, const QString& name, in
     return ok && value >= low && value <= high ? std::optional<int>(value) : std::nullopt;
 }
 
-using SheetBuilder = std::function<Status(const Database&, const SheetEvent&, GridSheet&)>;
-
-Printout sheet(const QString& name, SheetBuilder build) {
+Printout sheet(const QString& name, ScheduleSheets::Builder build) {
     return {{QStringLiteral("event")},
             QStringLiteral("orle-cli print %1 --db PATH --event N[,N...] --pdf OUT.pdf").arg(name),
             [build](const PrintRequest& request, PrintSink& sink) {
@@ -89,46 +87,46 @@ Printout sheet(const QString& name, SheetBuilder build) {
             }};
 }
 
-SheetBuilder onDay(Status (*build)(const Database&, const SheetEvent&, ChampionshipDay, GridSheet&),
-                   ChampionshipDay day) {
-    return [build, day](const Database& db, const SheetEvent& event, GridSheet& page) {
-        return build(db, event, day, page);
-    };
-}
-
-Status printCompetitors(const PrintRequest& request, PrintSink& sink) {
-    const QList<int> events = eventsOption(request.args, QStringLiteral("events"));
-    const std::optional<int> team =
-        numberOption(request.args, QStringLiteral("team"), 0, 255, ScheduleReports::kAll);
-    const std::optional<int> fencer =
-        numberOption(request.args, QStringLiteral("fencer"), 0, 599, ScheduleReports::kAll);
+// The --events and --team options both schedule printouts take; a failure names the wrong one.
+Status scheduleScope(const CommandLine& args, QList<int>& events, int& team) {
+    events = eventsOption(args, QStringLiteral("events"));
+    const std::optional<int> chosen =
+        numberOption(args, QStringLiteral("team"), 0, 255, ScheduleReports::kAll);
     if (events.isEmpty()) {
         return badArgument(QStringLiteral("--events needs events 0..5 or MS, MF, ME, WS, WF, WE"));
     }
-    if (!team) {
+    if (!chosen) {
         return badArgument(QStringLiteral("--team needs a school code 0..255"));
     }
+    team = *chosen;
+    return Status::success();
+}
+
+Status printCompetitors(const PrintRequest& request, PrintSink& sink) {
+    QList<int> events;
+    int team = ScheduleReports::kAll;
+    if (Status scope = scheduleScope(request.args, events, team); !scope) {
+        return scope;
+    }
+    const std::optional<int> fencer =
+        numberOption(request.args, QStringLiteral("fencer"), 0, 599, ScheduleReports::kAll);
     if (!fencer || (*fencer != ScheduleReports::kAll && *fencer % 100 > 23)) {
         return badArgument(QStringLiteral("--fencer needs event * 100 + fencer number 0..23"));
     }
     BandedReport report;
-    Status status = ScheduleReports::CompetitorSchedules(request.db, events, *team, *fencer,
+    Status status = ScheduleReports::CompetitorSchedules(request.db, events, team, *fencer,
                                                          request.year, report);
     return status ? sink.print(report) : status;
 }
 
 Status printTeams(const PrintRequest& request, PrintSink& sink) {
-    const QList<int> events = eventsOption(request.args, QStringLiteral("events"));
-    const std::optional<int> team =
-        numberOption(request.args, QStringLiteral("team"), 0, 255, ScheduleReports::kAll);
-    if (events.isEmpty()) {
-        return badArgument(QStringLiteral("--events needs events 0..5 or MS, MF, ME, WS, WF, WE"));
-    }
-    if (!team) {
-        return badArgument(QStringLiteral("--team needs a school code 0..255"));
+    QList<int> events;
+    int team = ScheduleReports::kAll;
+    if (Status scope = scheduleScope(request.args, events, team); !scope) {
+        return scope;
     }
     BandedReport report;
-    Status status = ScheduleReports::TeamSchedules(request.db, events, *team, request.year, report);
+    Status status = ScheduleReports::TeamSchedules(request.db, events, team, request.year, report);
     return status ? sink.print(report) : status;
 }
 
@@ -196,13 +194,13 @@ const std::map<QString, Printout>& printouts() {
         {QStringLiteral("groups"), sheet(QStringLiteral("groups"), Groups)},
         {QStringLiteral("schedule"), sheet(QStringLiteral("schedule"), Schedule)},
         {QStringLiteral("announcer1"),
-         sheet(QStringLiteral("announcer1"), onDay(StripAssignments, ChampionshipDay::One))},
+         sheet(QStringLiteral("announcer1"), OnDay(StripAssignments, ChampionshipDay::One))},
         {QStringLiteral("announcer2"),
-         sheet(QStringLiteral("announcer2"), onDay(StripAssignments, ChampionshipDay::Two))},
+         sheet(QStringLiteral("announcer2"), OnDay(StripAssignments, ChampionshipDay::Two))},
         {QStringLiteral("referee1"),
-         sheet(QStringLiteral("referee1"), onDay(RefereeAssignments, ChampionshipDay::One))},
+         sheet(QStringLiteral("referee1"), OnDay(RefereeAssignments, ChampionshipDay::One))},
         {QStringLiteral("referee2"),
-         sheet(QStringLiteral("referee2"), onDay(RefereeAssignments, ChampionshipDay::Two))},
+         sheet(QStringLiteral("referee2"), OnDay(RefereeAssignments, ChampionshipDay::Two))},
         {QStringLiteral("competitor"),
          {{QStringLiteral("events"), QStringLiteral("team"), QStringLiteral("fencer")},
           QStringLiteral("orle-cli print competitor --db PATH --events N[,N...] [--team T] "

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/PageSettings.h"
 #include "print/ReportRecord.h"
 #include "print/ReportSection.h"
 
@@ -13,7 +14,7 @@
 // record, groups()[1] each of its children, and so on; the records of the innermost level
 // print through detail(). The page header and footer print on every page, the report
 // header once at the top of the first page.
-class BandedReport final {
+class BandedReport final : public PageSettings {
 public:
     // Header and footer of one level of records.
     struct Group {
@@ -49,17 +50,6 @@ public:
     // The section of that name, or null.
     ReportSection* section(const QString& name);
 
-    double leftMargin() const { return m_leftMargin; }
-    double rightMargin() const { return m_rightMargin; }
-    void setMargins(double left, double right) {
-        m_leftMargin = left;
-        m_rightMargin = right;
-    }
-    bool landscape() const { return m_landscape; }
-    void setLandscape(bool landscape) { m_landscape = landscape; }
-    int copies() const { return m_copies; }
-    void setCopies(int copies) { m_copies = copies; }
-
 private:
     QList<ReportSection*> allSections();
     bool forEachNamed(const QString& name, const std::function<void(ReportElement&)>& change);
@@ -72,8 +62,4 @@ private:
     ReportSection m_detail;
     QList<Group> m_groups;
     QList<ReportRecord> m_records;
-    double m_leftMargin = 36;
-    double m_rightMargin = 36;
-    bool m_landscape = false;
-    int m_copies = 1;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/PageSettings.h"
 #include "print/PrintFont.h"
 
 #include <QString>
@@ -13,7 +14,7 @@
 //
 // Cells are addressed by column and row from 1. Columns without a width fit their widest
 // text; rows without a height fit their largest font. Only rows 1..rowCount() print.
-class GridSheet final {
+class GridSheet final : public PageSettings {
 public:
     struct Cell {
         QString text;
@@ -80,20 +81,9 @@ public:
     // The name the print queue shows, and the name of a PDF written in a printer's stead.
     const QString& jobName() const { return m_jobName; }
     void setJobName(const QString& name) { m_jobName = name; }
-    // Left and right page margins in points.
-    double leftMargin() const { return m_leftMargin; }
-    double rightMargin() const { return m_rightMargin; }
-    void setMargins(double left, double right) {
-        m_leftMargin = left;
-        m_rightMargin = right;
-    }
-    bool landscape() const { return m_landscape; }
-    void setLandscape(bool landscape) { m_landscape = landscape; }
     // Scales the whole sheet down so it fits on one page.
     bool fitToPage() const { return m_fitToPage; }
     void setFitToPage(bool fit) { m_fitToPage = fit; }
-    int copies() const { return m_copies; }
-    void setCopies(int copies) { m_copies = copies; }
 
 private:
     using Key = std::pair<int, int>;  // row, column: rows come out in order
@@ -112,9 +102,5 @@ private:
     QString m_header;
     QString m_footer;
     QString m_jobName;
-    double m_leftMargin = 36;
-    double m_rightMargin = 36;
-    bool m_landscape = false;
     bool m_fitToPage = false;
-    int m_copies = 1;
 };

@@ -251,4 +251,11 @@ Status RefereeAssignments(const Database& db, const SheetEvent& event, Champions
     return rows.ok() ? Status::success() : Status::failure(rows.errorString());
 }
 
+Builder OnDay(Status (*build)(const Database&, const SheetEvent&, ChampionshipDay, GridSheet&),
+              ChampionshipDay day) {
+    return [build, day](const Database& db, const SheetEvent& event, GridSheet& sheet) {
+        return build(db, event, day, sheet);
+    };
+}
+
 }  // namespace ScheduleSheets

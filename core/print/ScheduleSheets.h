@@ -6,9 +6,14 @@
 #include "print/GridSheet.h"
 #include "print/SheetEvent.h"
 
+#include <functional>
+
 // The sheets the staff post and hand out before the rounds, one event at a time. Each
 // builder fills `sheet` afresh; on a database error it returns the failure.
 namespace ScheduleSheets {
+
+// Any of the sheets below, with its day already chosen where it has one.
+using Builder = std::function<Status(const Database&, const SheetEvent&, GridSheet&)>;
 
 // "Group Assignments": the eight groups with their three fencers each.
 Status Groups(const Database& db, const SheetEvent& event, GridSheet& sheet);
@@ -22,5 +27,9 @@ Status StripAssignments(const Database& db, const SheetEvent& event, Championshi
 // a line per strip for the referee's name after each round. Landscape, fitted to the page.
 Status RefereeAssignments(const Database& db, const SheetEvent& event, ChampionshipDay day,
                           GridSheet& sheet);
+
+// A day's sheet as a Builder, so day sheets sit in one list with the others.
+Builder OnDay(Status (*build)(const Database&, const SheetEvent&, ChampionshipDay, GridSheet&),
+              ChampionshipDay day);
 
 }  // namespace ScheduleSheets

@@ -4,6 +4,7 @@
 #include "standings/ComputeRoundStatus.h"
 #include "standings/LoadFinalFourPicture.h"
 #include "standings/MirroredResultsSql.h"
+#include "standings/ReadLiveFigures.h"
 
 #include <algorithm>
 
@@ -28,11 +29,7 @@ TieKey keyOf(const LiveStandingsRow& row) {
 
 LiveStandingsRow readRow(const Statement& q) {
     LiveStandingsRow row;
-    row.V = q.toInt(0);
-    row.Pct = q.toDouble(1);
-    row.Ind = q.toInt(2);
-    row.TS = q.toInt(3);
-    row.TR = q.toInt(4);
+    ReadLiveFigures(q, row);
     row.Bouts = q.toInt(5);
     row.FencerNumber = q.toInt(9);
     row.GridRow = q.toInt(10) * 3 + q.toInt(11);

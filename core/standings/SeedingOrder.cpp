@@ -2,6 +2,7 @@
 
 #include "db/Database.h"
 #include "standings/MirroredResultsSql.h"
+#include "standings/ReadLiveFigures.h"
 
 Status SeedingOrder(const Database& db, int event, std::vector<SeedingRow>& out) {
     out.clear();
@@ -16,11 +17,7 @@ Status SeedingOrder(const Database& db, int event, std::vector<SeedingRow>& out)
                    {event});
     while (q.next()) {
         SeedingRow row;
-        row.V = q.toInt(0);
-        row.Pct = q.toDouble(1);
-        row.Ind = q.toInt(2);
-        row.TS = q.toInt(3);
-        row.TR = q.toInt(4);
+        ReadLiveFigures(q, row);
         row.FencerNumber = q.toInt(5);
         row.LName = q.toText(6);
         row.FName = q.toText(7);

@@ -1,6 +1,5 @@
 #include "app/frmMain.h"
 
-#include "app/frmAbout.h"
 #include "app/frmUtilities.h"
 #include "db/ORLEMain.h"
 #include "entry/EntryHandOver.h"
@@ -10,6 +9,9 @@
 #include "print/frmPrintSchedule.h"
 #include "roster/frmEditRosters.h"
 #include "standings/frmShowResults.h"
+#include "widgets/HelpMenu.h"
+#include "widgets/NamedAction.h"
+#include "widgets/NamedButton.h"
 #include "widgets/Prompter.h"
 #include "widgets/WaitCursor.h"
 
@@ -32,10 +34,8 @@ const char* const kFileFilter = "ORLE Data Files (*.mdb);;All Files (*)";
 const char* const kCaption = "ORLE Championships";
 
 QPushButton* commandButton(const char* name, const char* caption, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setObjectName(QLatin1String(name));
+    QPushButton* button = NamedButton(QString::fromUtf8(name), QString::fromUtf8(caption), parent);
     button->setFixedSize(220, 44);
-    button->setAutoDefault(false);
     return button;
 }
 
@@ -141,23 +141,20 @@ void frmMain::buildButtons() {
 
 void frmMain::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction* mOpen = file->addAction(QStringLiteral("&Open"), this, &frmMain::mOpen_Click);
-    mOpen->setObjectName(QStringLiteral("mOpen"));
+    QAction* mOpen = AddNamedAction(file, QStringLiteral("mOpen"), QStringLiteral("&Open"), this,
+                                    &frmMain::mOpen_Click);
     mOpen->setShortcut(QKeySequence::Open);
-    QAction* mNew = file->addAction(QStringLiteral("&New"), this, &frmMain::mNew_Click);
-    mNew->setObjectName(QStringLiteral("mNew"));
+    QAction* mNew = AddNamedAction(file, QStringLiteral("mNew"), QStringLiteral("&New"), this,
+                                   &frmMain::mNew_Click);
     mNew->setShortcut(QKeySequence::New);
     file->addSeparator();
-    QAction* mPrintSetup =
-        file->addAction(QStringLiteral("Print Set&up"), this, &frmMain::mPrintSetup_Click);
-    mPrintSetup->setObjectName(QStringLiteral("mPrintSetup"));
+    AddNamedAction(file, QStringLiteral("mPrintSetup"), QStringLiteral("Print Set&up"), this,
+                   &frmMain::mPrintSetup_Click);
     file->addSeparator();
-    QAction* mExit = file->addAction(QStringLiteral("E&xit"), this, &frmMain::exitProgram);
-    mExit->setObjectName(QStringLiteral("mExit"));
+    AddNamedAction(file, QStringLiteral("mExit"), QStringLiteral("E&xit"), this,
+                   &frmMain::exitProgram);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    QAction* mAbout = help->addAction(QStringLiteral("&About..."), this, &frmMain::mAbout_Click);
-    mAbout->setObjectName(QStringLiteral("mAbout"));
+    AddHelpMenu(menuBar(), this);
 }
 
 void frmMain::setCommand(QPushButton* button, std::function<void()> action) {
@@ -296,11 +293,6 @@ void frmMain::showEnterDual() {
 void frmMain::mPrintSetup_Click() {
     QPageSetupDialog dialog(&SharedPrinter(), this);
     dialog.exec();
-}
-
-void frmMain::mAbout_Click() {
-    frmAbout about(this);
-    about.exec();
 }
 
 void frmMain::exitProgram() {

@@ -67,7 +67,6 @@ private:
     void updateCommands();
     void showStatus();
     void mPrintSetup_Click();
-    void mAbout_Click();
     void exitProgram();
     QString dialogFolder() const;
     EntryHandOver entryHandOver();

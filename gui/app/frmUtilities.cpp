@@ -7,6 +7,7 @@
 #include "roster/frmEditStripNums.h"
 #include "roster/frmEditTeamNames.h"
 #include "widgets/EnterAsTab.h"
+#include "widgets/NamedButton.h"
 #include "widgets/PreviewSink.h"
 #include "widgets/PrintOutcome.h"
 #include "widgets/Prompter.h"
@@ -21,11 +22,7 @@ namespace {
 const QString kConfirm = QStringLiteral("Confirm initialization");
 
 QPushButton* commandButton(const char* name, const char* caption, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setObjectName(QLatin1String(name));
-    button->setFixedSize(220, 40);
-    button->setAutoDefault(false);
-    return button;
+    return NamedButton(QLatin1String(name), QString::fromUtf8(caption), parent, QSize(220, 40));
 }
 
 }  // namespace

@@ -1,17 +1,13 @@
 #include "entry/EntryMenus.h"
 
-#include "app/frmAbout.h"
+#include "widgets/HelpMenu.h"
+#include "widgets/NamedAction.h"
 
 #include <QActionGroup>
 #include <QDialog>
 #include <QMenuBar>
 
 namespace {
-
-QAction* named(QAction* action, const QString& name) {
-    action->setObjectName(name);
-    return action;
-}
 
 template <size_t N>
 void makeExclusive(QDialog* window, const std::array<QAction*, N>& items) {
@@ -29,14 +25,14 @@ EntryMenus::EntryMenus(QDialog* window, bool withSave) {
 
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     if (withSave) {
-        mSave = named(file->addAction(QStringLiteral("&Save")), QStringLiteral("mSave"));
+        mSave = NamedAction(file->addAction(QStringLiteral("&Save")), QStringLiteral("mSave"));
         mSave->setShortcut(QKeySequence::Save);
     }
-    mExit = named(file->addAction(QStringLiteral("E&xit")), QStringLiteral("mExit"));
+    mExit = NamedAction(file->addAction(QStringLiteral("E&xit")), QStringLiteral("mExit"));
 
     QMenu* weapon = bar->addMenu(QStringLiteral("&Weapon"));
     for (int w = 0; w < 6; ++w) {
-        mWeapon[w] = named(weapon->addAction(QString()), QStringLiteral("mWeapon%1").arg(w));
+        mWeapon[w] = NamedAction(weapon->addAction(QString()), QStringLiteral("mWeapon%1").arg(w));
         // The keypad digits reach the same items: Qt retries a shortcut without the
         // keypad modifier.
         mWeapon[w]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + w)));
@@ -45,36 +41,34 @@ EntryMenus::EntryMenus(QDialog* window, bool withSave) {
     makeExclusive(window, mWeapon);
 
     QMenu* round = bar->addMenu(QStringLiteral("&Round"));
-    mPrevRound = named(round->addAction(QStringLiteral("&Previous")), QStringLiteral("mPrevRound"));
-    mNextRound = named(round->addAction(QStringLiteral("&Next")), QStringLiteral("mNextRound"));
+    mPrevRound =
+        NamedAction(round->addAction(QStringLiteral("&Previous")), QStringLiteral("mPrevRound"));
+    mNextRound =
+        NamedAction(round->addAction(QStringLiteral("&Next")), QStringLiteral("mNextRound"));
     round->addSeparator();
     for (int r = 0; r < 7; ++r) {
-        mRound[r] = named(round->addAction(QStringLiteral("Round &%1").arg(r + 1)),
-                          QStringLiteral("mRound%1").arg(r));
+        mRound[r] = NamedAction(round->addAction(QStringLiteral("Round &%1").arg(r + 1)),
+                                QStringLiteral("mRound%1").arg(r));
     }
     makeExclusive(window, mRound);
     round->addSeparator();
     mFinalFour =
-        named(round->addAction(QStringLiteral("&Final Four")), QStringLiteral("mFinalFour"));
+        NamedAction(round->addAction(QStringLiteral("&Final Four")), QStringLiteral("mFinalFour"));
 
     // Alt+S belongs to the Save button of the dual window.
     QMenu* strips = bar->addMenu(QStringLiteral("S&trips"));
     mPrevStrip =
-        named(strips->addAction(QStringLiteral("&Previous")), QStringLiteral("mPrevStrip"));
-    mNextStrip = named(strips->addAction(QStringLiteral("&Next")), QStringLiteral("mNextStrip"));
+        NamedAction(strips->addAction(QStringLiteral("&Previous")), QStringLiteral("mPrevStrip"));
+    mNextStrip =
+        NamedAction(strips->addAction(QStringLiteral("&Next")), QStringLiteral("mNextStrip"));
     strips->addSeparator();
     for (int s = 0; s < 4; ++s) {
-        mStrip[s] = named(strips->addAction(QStringLiteral("Strip Set %1").arg(s + 1)),
-                          QStringLiteral("mStrip%1").arg(s));
+        mStrip[s] = NamedAction(strips->addAction(QStringLiteral("Strip Set %1").arg(s + 1)),
+                                QStringLiteral("mStrip%1").arg(s));
     }
     makeExclusive(window, mStrip);
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    mAbout = named(help->addAction(QStringLiteral("&About...")), QStringLiteral("mAbout"));
-    QObject::connect(mAbout, &QAction::triggered, window, [window] {
-        frmAbout about(window);
-        about.exec();
-    });
+    mAbout = AddHelpMenu(bar, window);
 }
 
 void EntryMenus::setEventNames(const QStringList& names) {

@@ -4,6 +4,7 @@
 #include "entry/EntryHeader.h"
 #include "entry/EntryMoves.h"
 #include "entry/ScoreRules.h"
+#include "entry/StartEntryWindow.h"
 #include "entry/StripHeader.h"
 #include "widgets/EnterAsTab.h"
 #include "widgets/EventColor.h"
@@ -56,13 +57,8 @@ QLabel* victoryMark(const QString& name, QWidget* parent) {
 frmEnterDual::frmEnterDual(ORLEMain& state, Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_state(state), m_prompter(prompter), m_menus(this, true) {
     setObjectName(QStringLiteral("frmEnterDual"));
-    setWindowTitle(QStringLiteral("Enter Results"));
-    auto* outer = new QVBoxLayout(this);
-    outer->setMenuBar(m_menus.bar);
-    outer->setContentsMargins(18, 12, 18, 14);
-    outer->setSpacing(12);
-    m_header = new EntryHeader(this);
-    outer->addWidget(m_header);
+    m_header = StartEntryWindow(this, m_menus.bar);
+    auto* outer = static_cast<QVBoxLayout*>(layout());
     auto* bouts = new QWidget(this);
     buildBouts(bouts);
     outer->addWidget(bouts, 0, Qt::AlignHCenter);
@@ -408,10 +404,7 @@ void frmEnterDual::handOver(int round) {
         checkMenus();
         return;
     }
-    m_state.CurrentRound = static_cast<short>(round);
-    if (m_handOver.keepEntering) {
-        m_handOver.keepEntering();
-    }
+    m_handOver.openRound(m_state, round);
     m_leaving = true;
     done(QDialog::Accepted);
 }

@@ -3,9 +3,11 @@
 #include "db/ORLEMain.h"
 #include "entry/EntryHeader.h"
 #include "entry/EntryMoves.h"
+#include "entry/StartEntryWindow.h"
 #include "entry/StripHeader.h"
 #include "widgets/EnterAsTab.h"
 #include "widgets/EventColor.h"
+#include "widgets/NamedButton.h"
 #include "widgets/Prompter.h"
 #include "widgets/WaitCursor.h"
 
@@ -34,9 +36,7 @@ QLabel* gridLabel(const QString& name, const QString& text, Qt::Alignment align,
 }
 
 QPushButton* navButton(const char* name, const char* caption, QWidget* parent) {
-    auto* button = new QPushButton(QLatin1String(caption), parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
+    QPushButton* button = NamedButton(QLatin1String(name), QLatin1String(caption), parent);
     button->setFixedWidth(56);
     return button;
 }
@@ -50,13 +50,8 @@ int cellIndex(int row, int column) {
 frmEnterPool::frmEnterPool(ORLEMain& state, Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_state(state), m_prompter(prompter), m_menus(this, false) {
     setObjectName(QStringLiteral("frmEnterPool"));
-    setWindowTitle(QStringLiteral("Enter Results"));
-    auto* outer = new QVBoxLayout(this);
-    outer->setMenuBar(m_menus.bar);
-    outer->setContentsMargins(18, 12, 18, 14);
-    outer->setSpacing(12);
-    m_header = new EntryHeader(this);
-    outer->addWidget(m_header);
+    m_header = StartEntryWindow(this, m_menus.bar);
+    auto* outer = static_cast<QVBoxLayout*>(layout());
     auto* grid = new QWidget(this);
     buildGrid(grid);
     outer->addWidget(grid, 0, Qt::AlignHCenter);
@@ -368,10 +363,7 @@ void frmEnterPool::handOver(int round) {
         m_menus.check(m_state.CurrentWeapon, 0, m_state.CurrentStripSet);
         return;
     }
-    m_state.CurrentRound = static_cast<short>(round);
-    if (m_handOver.keepEntering) {
-        m_handOver.keepEntering();
-    }
+    m_handOver.openRound(m_state, round);
     m_leaving = true;
     done(QDialog::Accepted);
 }

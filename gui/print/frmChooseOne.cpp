@@ -1,9 +1,10 @@
 #include "print/frmChooseOne.h"
 
-#include "app/frmAbout.h"
 #include "db/ORLEMain.h"
 #include "print/ScheduleChoices.h"
 #include "widgets/EnterAsTab.h"
+#include "widgets/HelpMenu.h"
+#include "widgets/NamedAction.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -79,16 +80,12 @@ frmChooseOne::frmChooseOne(ORLEMain& state, Prompter&, QWidget* parent)
 void frmChooseOne::buildMenus() {
     auto* bar = new QMenuBar(this);
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    QAction* mRun = file->addAction(QStringLiteral("&Run"), this, &frmChooseOne::bRun_Click);
-    mRun->setObjectName(QStringLiteral("mRun"));
+    AddNamedAction(file, QStringLiteral("mRun"), QStringLiteral("&Run"), this,
+                   &frmChooseOne::bRun_Click);
     file->addSeparator();
-    QAction* mExit = file->addAction(QStringLiteral("E&xit"), this, &frmChooseOne::bCancel_Click);
-    mExit->setObjectName(QStringLiteral("mExit"));
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&About..."), this, [this] {
-        frmAbout about(this);
-        about.exec();
-    });
+    AddNamedAction(file, QStringLiteral("mExit"), QStringLiteral("E&xit"), this,
+                   &frmChooseOne::bCancel_Click);
+    AddHelpMenu(bar, this);
     layout()->setMenuBar(bar);
 }
 

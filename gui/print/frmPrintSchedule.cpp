@@ -1,12 +1,14 @@
 #include "print/frmPrintSchedule.h"
 
-#include "app/frmAbout.h"
 #include "db/ORLEMain.h"
 #include "print/ScheduleReports.h"
 #include "print/ScheduleSheets.h"
 #include "print/SystemPrinterSink.h"
 #include "print/frmChooseOne.h"
 #include "widgets/EnterAsTab.h"
+#include "widgets/HelpMenu.h"
+#include "widgets/NamedAction.h"
+#include "widgets/NamedButton.h"
 #include "widgets/PrintOutcome.h"
 #include "widgets/Prompter.h"
 #include "widgets/WaitCursor.h"
@@ -23,20 +25,8 @@
 
 namespace {
 
-QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    b->setMinimumSize(190, 34);
-    return b;
-}
-
-auto onDay(Status (*build)(const Database&, const SheetEvent&, ChampionshipDay, GridSheet&),
-           ChampionshipDay day) {
-    return [build, day](const Database& db, const SheetEvent& event, GridSheet& sheet) {
-        return build(db, event, day, sheet);
-    };
-}
+// One size for every sheet button, so the columns line up.
+constexpr QSize kButtonSize{190, 34};
 
 }  // namespace
 
@@ -71,7 +61,8 @@ void frmPrintSchedule::buildControls() {
         connect(cbWeapon[w], &QCheckBox::toggled, this, &frmPrintSchedule::cbWeapon_Click);
     }
     for (int g = 0; g < 3; ++g) {
-        bGender[g] = button(QStringLiteral("bGender%1").arg(g), QString(), events);
+        bGender[g] =
+            NamedButton(QStringLiteral("bGender%1").arg(g), QString(), events, kButtonSize);
         connect(bGender[g], &QPushButton::clicked, this, [this, g] { bGender_Click(g); });
     }
     bGender[2]->setText(QStringLiteral("A&ll Weapons"));
@@ -85,14 +76,16 @@ void frmPrintSchedule::buildControls() {
                                QStringLiteral("&Schedules"), QStringLiteral("&Announcer - Day 1"),
                                QStringLiteral("A&nnouncer - Day 2")};
     for (int i = 1; i <= 4; ++i) {
-        bPrint[i] = button(QStringLiteral("bPrint%1").arg(i), captions[i], sheets);
+        bPrint[i] =
+            NamedButton(QStringLiteral("bPrint%1").arg(i), captions[i], sheets, kButtonSize);
         connect(bPrint[i], &QPushButton::clicked, this, [this, i] { bPrint_Click(i); });
         sheetGrid->addWidget(bPrint[i], (i - 1) % 2, (i - 1) / 2);
     }
     const QStringList referee{QStringLiteral("Complete - Day &1"),
                               QStringLiteral("Complete - Day &2")};
     for (int i = 0; i < 2; ++i) {
-        bPrintReferee[i] = button(QStringLiteral("bPrintReferee%1").arg(i), referee[i], sheets);
+        bPrintReferee[i] =
+            NamedButton(QStringLiteral("bPrintReferee%1").arg(i), referee[i], sheets, kButtonSize);
         connect(bPrintReferee[i], &QPushButton::clicked, this,
                 [this, i] { bPrintReferee_Click(i); });
         sheetGrid->addWidget(bPrintReferee[i], 2, i);
@@ -100,16 +93,17 @@ void frmPrintSchedule::buildControls() {
 
     auto* personal = new QGroupBox(QStringLiteral("Personal Schedules"), this);
     auto* personalRow = new QHBoxLayout(personal);
-    bPrintCompetitor = button(QStringLiteral("bPrintCompetitor"),
-                              QStringLiteral("&Competitor Schedules"), personal);
-    bPrintTeam = button(QStringLiteral("bPrintTeam"), QStringLiteral("&Team Schedules"), personal);
+    bPrintCompetitor = NamedButton(QStringLiteral("bPrintCompetitor"),
+                                   QStringLiteral("&Competitor Schedules"), personal, kButtonSize);
+    bPrintTeam = NamedButton(QStringLiteral("bPrintTeam"), QStringLiteral("&Team Schedules"),
+                             personal, kButtonSize);
     personalRow->addWidget(bPrintCompetitor);
     personalRow->addWidget(bPrintTeam);
     connect(bPrintCompetitor, &QPushButton::clicked, this,
             &frmPrintSchedule::bPrintCompetitor_Click);
     connect(bPrintTeam, &QPushButton::clicked, this, &frmPrintSchedule::bPrintTeam_Click);
 
-    bExit = button(QStringLiteral("bExit"), QStringLiteral("&Return"), this);
+    bExit = NamedButton(QStringLiteral("bExit"), QStringLiteral("&Return"), this, kButtonSize);
     connect(bExit, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* body = new QHBoxLayout;
@@ -142,21 +136,14 @@ void frmPrintSchedule::buildMenus() {
         entry->setObjectName(QStringLiteral("mPrint%1").arg(i));
     }
     mPrintHdr->addSeparator();
-    mPrintHdr
-        ->addAction(QStringLiteral("&Competitor Schedules"), this,
-                    &frmPrintSchedule::bPrintCompetitor_Click)
-        ->setObjectName(QStringLiteral("mPrintCompetitor"));
-    mPrintHdr
-        ->addAction(QStringLiteral("&Team Schedules"), this, &frmPrintSchedule::bPrintTeam_Click)
-        ->setObjectName(QStringLiteral("mPrintTeam"));
+    AddNamedAction(mPrintHdr, QStringLiteral("mPrintCompetitor"),
+                   QStringLiteral("&Competitor Schedules"), this,
+                   &frmPrintSchedule::bPrintCompetitor_Click);
+    AddNamedAction(mPrintHdr, QStringLiteral("mPrintTeam"), QStringLiteral("&Team Schedules"), this,
+                   &frmPrintSchedule::bPrintTeam_Click);
     file->addSeparator();
-    file->addAction(QStringLiteral("E&xit"), this, &QDialog::accept)
-        ->setObjectName(QStringLiteral("mExit"));
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&About..."), this, [this] {
-        frmAbout about(this);
-        about.exec();
-    });
+    AddNamedAction(file, QStringLiteral("mExit"), QStringLiteral("E&xit"), this, &QDialog::accept);
+    AddHelpMenu(bar, this);
     layout()->setMenuBar(bar);
 }
 
@@ -227,10 +214,10 @@ void frmPrintSchedule::bPrint_Click(int index) {
             printSheets({Schedule});
             break;
         case 3:
-            printSheets({onDay(StripAssignments, ChampionshipDay::One)});
+            printSheets({OnDay(StripAssignments, ChampionshipDay::One)});
             break;
         case 4:
-            printSheets({onDay(StripAssignments, ChampionshipDay::Two)});
+            printSheets({OnDay(StripAssignments, ChampionshipDay::Two)});
             break;
         default:
             break;
@@ -239,7 +226,7 @@ void frmPrintSchedule::bPrint_Click(int index) {
 
 void frmPrintSchedule::bPrintReferee_Click(int index) {
     const ChampionshipDay day = index == 0 ? ChampionshipDay::One : ChampionshipDay::Two;
-    printSheets({onDay(ScheduleSheets::RefereeAssignments, day)});
+    printSheets({ScheduleSheets::OnDay(ScheduleSheets::RefereeAssignments, day)});
 }
 
 void frmPrintSchedule::printSheets(const QList<Builder>& builders) {

@@ -1,7 +1,8 @@
 #include "publish/frmChooseResults.h"
 
-#include "app/frmAbout.h"
 #include "widgets/EnterAsTab.h"
+#include "widgets/HelpMenu.h"
+#include "widgets/NamedAction.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -91,18 +92,12 @@ frmChooseResults::frmChooseResults(QWidget* parent) : QDialog(parent) {
 void frmChooseResults::buildMenus() {
     auto* bar = new QMenuBar(this);
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    mPrint = file->addAction(QStringLiteral("&Print"), this, &frmChooseResults::bPrint_Click);
-    mPrint->setObjectName(QStringLiteral("mPrint"));
+    mPrint = AddNamedAction(file, QStringLiteral("mPrint"), QStringLiteral("&Print"), this,
+                            &frmChooseResults::bPrint_Click);
     file->addSeparator();
-    QAction* mExit =
-        file->addAction(QStringLiteral("E&xit"), this, &frmChooseResults::bCancel_Click);
-    mExit->setObjectName(QStringLiteral("mExit"));
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    QAction* mAbout = help->addAction(QStringLiteral("&About..."), this, [this] {
-        frmAbout about(this);
-        about.exec();
-    });
-    mAbout->setObjectName(QStringLiteral("mAbout"));
+    AddNamedAction(file, QStringLiteral("mExit"), QStringLiteral("E&xit"), this,
+                   &frmChooseResults::bCancel_Click);
+    AddHelpMenu(bar, this);
 }
 
 void frmChooseResults::prepare(const std::array<QString, 6>& eventNames, int shownEvent) {

@@ -1,6 +1,5 @@
 #include "roster/frmEditRosters.h"
 
-#include "app/frmAbout.h"
 #include "db/ORLEMain.h"
 #include "entry/StripHeader.h"
 #include "print/SystemPrinterSink.h"
@@ -11,6 +10,9 @@
 #include "roster/RosterStore.h"
 #include "widgets/EnterAsTab.h"
 #include "widgets/EventColor.h"
+#include "widgets/HelpMenu.h"
+#include "widgets/NamedAction.h"
+#include "widgets/NamedButton.h"
 #include "widgets/PreviewSink.h"
 #include "widgets/PrintOutcome.h"
 #include "widgets/Prompter.h"
@@ -25,13 +27,8 @@
 
 namespace {
 
-QPushButton* button(const char* name, const char* caption, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    b->setMinimumWidth(120);
-    return b;
-}
+// One width for the whole button row.
+constexpr QSize kButtonSize{120, 0};
 
 }  // namespace
 
@@ -66,11 +63,11 @@ void frmEditRosters::buildControls() {
     connect(fpRoster, &RosterGrid::cellEdited, this, [this] { setSaveEnabled(true); });
     connect(m_groupView, &GroupView::slotClicked, this, &frmEditRosters::lName_Click);
 
-    bSave = button("bSave", "&Save", this);
-    bPrint = button("bPrint", "&Print All", this);
-    bMakeGroups = button("bMakeGroups", "Make &Groups", this);
-    bRerandomize = button("bRerandomize", "&Re-randomize", this);
-    bCancel = button("bCancel", "Close", this);
+    bSave = NamedButton("bSave", "&Save", this, kButtonSize);
+    bPrint = NamedButton("bPrint", "&Print All", this, kButtonSize);
+    bMakeGroups = NamedButton("bMakeGroups", "Make &Groups", this, kButtonSize);
+    bRerandomize = NamedButton("bRerandomize", "&Re-randomize", this, kButtonSize);
+    bCancel = NamedButton("bCancel", "Close", this, kButtonSize);
     bRerandomize->hide();
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(bSave);
@@ -96,14 +93,14 @@ void frmEditRosters::buildControls() {
 void frmEditRosters::buildMenus() {
     auto* bar = new QMenuBar(this);
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    mSave = file->addAction(QStringLiteral("&Save"), this, &frmEditRosters::bSave_Click);
-    mSave->setObjectName(QStringLiteral("mSave"));
+    mSave = AddNamedAction(file, QStringLiteral("mSave"), QStringLiteral("&Save"), this,
+                           &frmEditRosters::bSave_Click);
     mSave->setShortcut(QKeySequence::Save);
-    mPrint = file->addAction(QStringLiteral("&Print"), this, &frmEditRosters::bPrint_Click);
-    mPrint->setObjectName(QStringLiteral("mPrint"));
+    mPrint = AddNamedAction(file, QStringLiteral("mPrint"), QStringLiteral("&Print"), this,
+                            &frmEditRosters::bPrint_Click);
     file->addSeparator();
-    QAction* mExit = file->addAction(QStringLiteral("E&xit"), this, &frmEditRosters::bCancel_Click);
-    mExit->setObjectName(QStringLiteral("mExit"));
+    AddNamedAction(file, QStringLiteral("mExit"), QStringLiteral("E&xit"), this,
+                   &frmEditRosters::bCancel_Click);
     QMenu* weapons = bar->addMenu(QStringLiteral("&Weapon"));
     for (int w = 0; w < 6; ++w) {
         QAction* item = weapons->addAction(QString());
@@ -112,12 +109,7 @@ void frmEditRosters::buildMenus() {
         connect(item, &QAction::triggered, this, [this, w] { mWeapon_Click(w); });
         mWeapon[static_cast<size_t>(w)] = item;
     }
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    QAction* mAbout = help->addAction(QStringLiteral("&About..."), this, [this] {
-        frmAbout about(this);
-        about.exec();
-    });
-    mAbout->setObjectName(QStringLiteral("mAbout"));
+    AddHelpMenu(bar, this);
     layout()->setMenuBar(bar);
 }
 

@@ -1,10 +1,12 @@
 #include "roster/frmEditStripNums.h"
 
-#include "app/frmAbout.h"
 #include "db/ORLEMain.h"
 #include "entry/StripHeader.h"
 #include "roster/StripNameStore.h"
 #include "widgets/EnterAsTab.h"
+#include "widgets/HelpMenu.h"
+#include "widgets/NamedAction.h"
+#include "widgets/NamedButton.h"
 #include "widgets/Prompter.h"
 #include "widgets/WaitCursor.h"
 
@@ -22,13 +24,8 @@
 
 namespace {
 
-QPushButton* button(const char* name, const char* caption, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    b->setMinimumWidth(100);
-    return b;
-}
+// Wide enough for the three buttons to line up under the strip names.
+constexpr QSize kButtonSize{100, 0};
 
 }  // namespace
 
@@ -74,9 +71,9 @@ void frmEditStripNums::buildControls() {
         this);
     note->setWordWrap(true);
     layout->addWidget(note);
-    bSave = button("bSave", "&Save", this);
-    bClear = button("bClear", "C&lear", this);
-    bCancel = button("bCancel", "Cancel", this);
+    bSave = NamedButton("bSave", "&Save", this, kButtonSize);
+    bClear = NamedButton("bClear", "C&lear", this, kButtonSize);
+    bCancel = NamedButton("bCancel", "Cancel", this, kButtonSize);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(bSave);
@@ -96,19 +93,14 @@ void frmEditStripNums::buildControls() {
 void frmEditStripNums::buildMenus() {
     auto* bar = new QMenuBar(this);
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    mSave = file->addAction(QStringLiteral("&Save"), this, &frmEditStripNums::bSave_Click);
-    mSave->setObjectName(QStringLiteral("mSave"));
-    QAction* mExit = file->addAction(QStringLiteral("E&xit"), this, &frmEditStripNums::reject);
-    mExit->setObjectName(QStringLiteral("mExit"));
+    mSave = AddNamedAction(file, QStringLiteral("mSave"), QStringLiteral("&Save"), this,
+                           &frmEditStripNums::bSave_Click);
+    AddNamedAction(file, QStringLiteral("mExit"), QStringLiteral("E&xit"), this,
+                   &frmEditStripNums::reject);
     QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
-    QAction* mClear =
-        edit->addAction(QStringLiteral("C&lear"), this, &frmEditStripNums::bClear_Click);
-    mClear->setObjectName(QStringLiteral("mClear"));
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&About..."), this, [this] {
-        frmAbout about(this);
-        about.exec();
-    });
+    AddNamedAction(edit, QStringLiteral("mClear"), QStringLiteral("C&lear"), this,
+                   &frmEditStripNums::bClear_Click);
+    AddHelpMenu(bar, this);
     layout()->setMenuBar(bar);
 }
 

@@ -1,9 +1,11 @@
 #include "roster/frmEditTeamNames.h"
 
-#include "app/frmAbout.h"
 #include "db/ORLEMain.h"
 #include "roster/TeamStore.h"
 #include "widgets/EnterAsTab.h"
+#include "widgets/HelpMenu.h"
+#include "widgets/NamedAction.h"
+#include "widgets/NamedButton.h"
 #include "widgets/Prompter.h"
 
 #include <QFormLayout>
@@ -19,13 +21,6 @@ namespace {
 
 // Teams.Team is a byte.
 constexpr int kHighestSchoolNumber = 255;
-
-QPushButton* button(const char* name, const char* caption, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 QLineEdit* nameBox(const char* name, int maxLength, int width, QWidget* parent) {
     auto* box = new QLineEdit(parent);
@@ -64,10 +59,10 @@ void frmEditTeamNames::buildControls() {
     form->addRow(QStringLiteral("&Long Team Name (50 chars):"), tFullTeamName);
     layout->addLayout(form);
 
-    bFirst = button("bFirst", "|<", this);
-    bPrev = button("bPrev", "<", this);
-    bNext = button("bNext", ">", this);
-    bLast = button("bLast", ">|", this);
+    bFirst = NamedButton("bFirst", "|<", this);
+    bPrev = NamedButton("bPrev", "<", this);
+    bNext = NamedButton("bNext", ">", this);
+    bLast = NamedButton("bLast", ">|", this);
     auto* navigation = new QHBoxLayout;
     navigation->addStretch();
     for (QPushButton* b : {bFirst, bPrev, bNext, bLast}) {
@@ -77,11 +72,11 @@ void frmEditTeamNames::buildControls() {
     navigation->addStretch();
     layout->addLayout(navigation);
 
-    bAdd = button("bAdd", "&Add New", this);
-    bDelete = button("bDelete", "&Delete", this);
-    bClear = button("bClear", "&Clear", this);
-    bSave = button("bSave", "&Save", this);
-    bExit = button("bExit", "E&xit", this);
+    bAdd = NamedButton("bAdd", "&Add New", this);
+    bDelete = NamedButton("bDelete", "&Delete", this);
+    bClear = NamedButton("bClear", "&Clear", this);
+    bSave = NamedButton("bSave", "&Save", this);
+    bExit = NamedButton("bExit", "E&xit", this);
     auto* actions = new QHBoxLayout;
     for (QPushButton* b : {bAdd, bDelete, bClear, bSave, bExit}) {
         actions->addWidget(b);
@@ -125,15 +120,11 @@ void frmEditTeamNames::buildControls() {
 void frmEditTeamNames::buildMenus() {
     auto* bar = new QMenuBar(this);
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    mSave = file->addAction(QStringLiteral("&Save"), this, &frmEditTeamNames::SaveTeamIfChanged);
-    mSave->setObjectName(QStringLiteral("mSave"));
-    QAction* mExit = file->addAction(QStringLiteral("E&xit"), this, &frmEditTeamNames::reject);
-    mExit->setObjectName(QStringLiteral("mExit"));
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&About..."), this, [this] {
-        frmAbout about(this);
-        about.exec();
-    });
+    mSave = AddNamedAction(file, QStringLiteral("mSave"), QStringLiteral("&Save"), this,
+                           &frmEditTeamNames::SaveTeamIfChanged);
+    AddNamedAction(file, QStringLiteral("mExit"), QStringLiteral("E&xit"), this,
+                   &frmEditTeamNames::reject);
+    AddHelpMenu(bar, this);
     layout()->setMenuBar(bar);
 }
 

@@ -1,6 +1,5 @@
 #include "standings/frmShowResults.h"
 
-#include "app/frmAbout.h"
 #include "db/ORLEMain.h"
 #include "print/PrintSink.h"
 #include "print/SystemPrinterSink.h"
@@ -14,6 +13,8 @@
 #include "standings/StandingsGridFiller.h"
 #include "widgets/EnterAsTab.h"
 #include "widgets/EventColor.h"
+#include "widgets/HelpMenu.h"
+#include "widgets/NamedAction.h"
 #include "widgets/PreviewSink.h"
 #include "widgets/PrintOutcome.h"
 #include "widgets/Prompter.h"
@@ -141,14 +142,12 @@ QWidget* frmShowResults::buildTab(int index) {
 
 void frmShowResults::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    mPrint = file->addAction(QStringLiteral("&Print"), this, &frmShowResults::bPrint_Click);
-    mPrint->setObjectName(QStringLiteral("mPrint"));
-    mDownload =
-        file->addAction(QStringLiteral("&Download"), this, &frmShowResults::bDownload_Click);
-    mDownload->setObjectName(QStringLiteral("mDownload"));
+    mPrint = AddNamedAction(file, QStringLiteral("mPrint"), QStringLiteral("&Print"), this,
+                            &frmShowResults::bPrint_Click);
+    mDownload = AddNamedAction(file, QStringLiteral("mDownload"), QStringLiteral("&Download"), this,
+                               &frmShowResults::bDownload_Click);
     file->addSeparator();
-    QAction* mExit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
-    mExit->setObjectName(QStringLiteral("mExit"));
+    AddNamedAction(file, QStringLiteral("mExit"), QStringLiteral("E&xit"), this, &QWidget::close);
 
     m_weaponMenu = menuBar()->addMenu(QStringLiteral("&Weapon"));
     m_weaponMenu->setObjectName(QStringLiteral("mWeapon"));
@@ -166,12 +165,7 @@ void frmShowResults::buildMenus() {
         addAction(item);
     }
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    QAction* mAbout = help->addAction(QStringLiteral("&About..."), this, [this] {
-        frmAbout about(this);
-        about.exec();
-    });
-    mAbout->setObjectName(QStringLiteral("mAbout"));
+    AddHelpMenu(menuBar(), this);
 }
 
 void frmShowResults::Form_Load() {

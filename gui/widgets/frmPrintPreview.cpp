@@ -2,6 +2,7 @@
 
 #include "print/DocumentPainter.h"
 #include "print/PrintSink.h"
+#include "widgets/NamedButton.h"
 #include "widgets/PrintOutcome.h"
 #include "widgets/WaitCursor.h"
 
@@ -10,17 +11,6 @@
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-}  // namespace
 
 frmPrintPreview::frmPrintPreview(const PrintDocument& document, PrintSink& printTo,
                                  Prompter& prompter, QWidget* parent)
@@ -39,10 +29,10 @@ frmPrintPreview::frmPrintPreview(const PrintDocument& document, PrintSink& print
     ppPreview->setObjectName(QStringLiteral("ppPreview"));
     connect(ppPreview, &QPrintPreviewWidget::paintRequested, this, &frmPrintPreview::paintPreview);
 
-    QPushButton* bPrint = button("bPrint", QStringLiteral("&Print"), this);
-    QPushButton* bZoomIn = button("bZoomIn", QStringLiteral("Zoom &In"), this);
-    QPushButton* bZoomOut = button("bZoomOut", QStringLiteral("Zoom &Out"), this);
-    QPushButton* bClose = button("bClose", QStringLiteral("&Close"), this);
+    QPushButton* bPrint = NamedButton("bPrint", QStringLiteral("&Print"), this);
+    QPushButton* bZoomIn = NamedButton("bZoomIn", QStringLiteral("Zoom &In"), this);
+    QPushButton* bZoomOut = NamedButton("bZoomOut", QStringLiteral("Zoom &Out"), this);
+    QPushButton* bClose = NamedButton("bClose", QStringLiteral("&Close"), this);
     connect(bPrint, &QPushButton::clicked, this, &frmPrintPreview::bPrint_Click);
     connect(bZoomIn, &QPushButton::clicked, ppPreview, [this] { ppPreview->zoomIn(); });
     connect(bZoomOut, &QPushButton::clicked, ppPreview, [this] { ppPreview->zoomOut(); });

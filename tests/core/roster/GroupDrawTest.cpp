@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 
 namespace {
@@ -39,35 +40,42 @@ GroupDraw::Random rising() {
     return [next] { return ++*next / 100.0; };
 }
 
-int teamIn(const GroupDraw::Result& result, const std::vector<RosterRow>& rows, int slot) {
-    return rows[static_cast<size_t>(result.groupSlots[static_cast<size_t>(slot)].fencerNumber)]
-        .team;
-}
-
-void expectEveryFencerOnce(const GroupDraw::Result& result) {
-    std::set<int> numbers;
-    for (const GroupSlot& slot : result.groupSlots) {
-        numbers.insert(slot.fencerNumber);
+// Draws with rising keys; every test first checks that each fencer has exactly one place.
+class GroupDrawTest : public ::testing::Test {
+protected:
+    void draw(const std::vector<int>& teams) {
+        rows = roster(teams);
+        result = GroupDraw::Draw(rows, schools(), rising());
+        ASSERT_TRUE(result);
+        std::set<int> numbers;
+        for (const GroupSlot& slot : result->groupSlots) {
+            numbers.insert(slot.fencerNumber);
+        }
+        EXPECT_EQ(numbers.size(), 24u);
+        EXPECT_EQ(*numbers.begin(), 0);
+        EXPECT_EQ(*numbers.rbegin(), 23);
     }
-    EXPECT_EQ(numbers.size(), 24u);
-    EXPECT_EQ(*numbers.begin(), 0);
-    EXPECT_EQ(*numbers.rbegin(), 23);
-}
 
-TEST(GroupDrawTest, TwentyFourSchoolsFillPairsThenThirdPlacesBackwards) {
+    int teamIn(int slot) const {
+        return rows[static_cast<size_t>(result->groupSlots[static_cast<size_t>(slot)].fencerNumber)]
+            .team;
+    }
+
+    std::vector<RosterRow> rows;
+    std::optional<GroupDraw::Result> result;
+};
+
+TEST_F(GroupDrawTest, TwentyFourSchoolsFillPairsThenThirdPlacesBackwards) {
     std::vector<int> teams;
     for (int t = 23; t >= 0; --t) {
         teams.push_back(t);
     }
-    const auto rows = roster(teams);
-    const auto result = GroupDraw::Draw(rows, schools(), rising());
-    ASSERT_TRUE(result);
-    expectEveryFencerOnce(*result);
+    ASSERT_NO_FATAL_FAILURE(draw(teams));
     // School order is key order here: positions 1..16 are schools 0..15, 17..24 are 16..23.
     for (int g = 0; g < 8; ++g) {
-        EXPECT_EQ(teamIn(*result, rows, 3 * g), 2 * g);
-        EXPECT_EQ(teamIn(*result, rows, 3 * g + 1), 2 * g + 1);
-        EXPECT_EQ(teamIn(*result, rows, 3 * g + 2), 23 - g);
+        EXPECT_EQ(teamIn(3 * g), 2 * g);
+        EXPECT_EQ(teamIn(3 * g + 1), 2 * g + 1);
+        EXPECT_EQ(teamIn(3 * g + 2), 23 - g);
     }
     EXPECT_EQ(result->groupSlots[0].caption, QStringLiteral("F23 L23 (S0)"));
     EXPECT_TRUE(result->warning().isEmpty());
@@ -81,7 +89,7 @@ TEST(GroupDrawTest, TwentyFourSchoolsFillPairsThenThirdPlacesBackwards) {
     EXPECT_TRUE(again->warning().isEmpty());
 }
 
-TEST(GroupDrawTest, EightPairsEachShareAGroupWithASingleInThirdPlace) {
+TEST_F(GroupDrawTest, EightPairsEachShareAGroupWithASingleInThirdPlace) {
     std::vector<int> teams;
     for (int t = 0; t < 8; ++t) {
         teams.insert(teams.end(), {t, t});
@@ -89,19 +97,16 @@ TEST(GroupDrawTest, EightPairsEachShareAGroupWithASingleInThirdPlace) {
     for (int t = 10; t < 18; ++t) {
         teams.push_back(t);
     }
-    const auto rows = roster(teams);
-    const auto result = GroupDraw::Draw(rows, schools(), rising());
-    ASSERT_TRUE(result);
-    expectEveryFencerOnce(*result);
+    ASSERT_NO_FATAL_FAILURE(draw(teams));
     for (int g = 0; g < 8; ++g) {
-        EXPECT_EQ(teamIn(*result, rows, 3 * g), teamIn(*result, rows, 3 * g + 1));
-        EXPECT_GE(teamIn(*result, rows, 3 * g + 2), 10);
+        EXPECT_EQ(teamIn(3 * g), teamIn(3 * g + 1));
+        EXPECT_GE(teamIn(3 * g + 2), 10);
     }
     EXPECT_FALSE(result->moreThanEightPairs);
     EXPECT_TRUE(result->warning().isEmpty());
 }
 
-TEST(GroupDrawTest, NinthPairIsSplitOverGroupsSevenAndSixAndReported) {
+TEST_F(GroupDrawTest, NinthPairIsSplitOverGroupsSevenAndSixAndReported) {
     std::vector<int> teams;
     for (int t = 0; t < 9; ++t) {
         teams.insert(teams.end(), {t, t});
@@ -109,11 +114,8 @@ TEST(GroupDrawTest, NinthPairIsSplitOverGroupsSevenAndSixAndReported) {
     for (int t = 20; t < 26; ++t) {
         teams.push_back(t);
     }
-    const auto rows = roster(teams);
-    const auto result = GroupDraw::Draw(rows, schools(), rising());
-    ASSERT_TRUE(result);
-    expectEveryFencerOnce(*result);
-    EXPECT_EQ(teamIn(*result, rows, 23), teamIn(*result, rows, 20));
+    ASSERT_NO_FATAL_FAILURE(draw(teams));
+    EXPECT_EQ(teamIn(23), teamIn(20));
     EXPECT_TRUE(result->moreThanEightPairs);
     ASSERT_EQ(result->splitTeams.size(), 1);
     EXPECT_TRUE(result->warning().startsWith(
@@ -123,41 +125,35 @@ TEST(GroupDrawTest, NinthPairIsSplitOverGroupsSevenAndSixAndReported) {
     EXPECT_TRUE(result->warning().contains(QStringLiteral("(Group G)")));
 }
 
-TEST(GroupDrawTest, ThreeOfASchoolShareAWholeGroup) {
+TEST_F(GroupDrawTest, ThreeOfASchoolShareAWholeGroup) {
     std::vector<int> teams;
     for (int t = 0; t < 8; ++t) {
         teams.insert(teams.end(), {t, t, t});
     }
-    const auto rows = roster(teams);
-    const auto result = GroupDraw::Draw(rows, schools(), rising());
-    ASSERT_TRUE(result);
-    expectEveryFencerOnce(*result);
+    ASSERT_NO_FATAL_FAILURE(draw(teams));
     for (int g = 0; g < 8; ++g) {
-        EXPECT_EQ(teamIn(*result, rows, 3 * g), teamIn(*result, rows, 3 * g + 1));
-        EXPECT_EQ(teamIn(*result, rows, 3 * g), teamIn(*result, rows, 3 * g + 2));
+        EXPECT_EQ(teamIn(3 * g), teamIn(3 * g + 1));
+        EXPECT_EQ(teamIn(3 * g), teamIn(3 * g + 2));
     }
     EXPECT_TRUE(result->warning().isEmpty());
 }
 
-TEST(GroupDrawTest, ATripleAPairAndTheFourthOfASchoolAreKeptAsFarAsPossible) {
+TEST_F(GroupDrawTest, ATripleAPairAndTheFourthOfASchoolAreKeptAsFarAsPossible) {
     std::vector<int> teams = {5, 5, 5, 5, 6, 6, 6, 6, 6, 7, 7};  // four, five and a pair
     for (int t = 10; t < 23; ++t) {
         teams.push_back(t);
     }
-    const auto rows = roster(teams);
-    const auto result = GroupDraw::Draw(rows, schools(), rising());
-    ASSERT_TRUE(result);
-    expectEveryFencerOnce(*result);
+    ASSERT_NO_FATAL_FAILURE(draw(teams));
     // Whole groups first, in key order: school 5 (key -0.01) then 6 (key -0.02 sorts first).
-    EXPECT_EQ(teamIn(*result, rows, 0), 6);
-    EXPECT_EQ(teamIn(*result, rows, 2), 6);
-    EXPECT_EQ(teamIn(*result, rows, 3), 5);
-    EXPECT_EQ(teamIn(*result, rows, 5), 5);
+    EXPECT_EQ(teamIn(0), 6);
+    EXPECT_EQ(teamIn(2), 6);
+    EXPECT_EQ(teamIn(3), 5);
+    EXPECT_EQ(teamIn(5), 5);
     // The pairs left over (school 6's last two, school 7) share places 0 and 1 of a group.
     std::set<int> pairedTeams;
     for (int g = 2; g < 8; ++g) {
-        if (teamIn(*result, rows, 3 * g) == teamIn(*result, rows, 3 * g + 1)) {
-            pairedTeams.insert(teamIn(*result, rows, 3 * g));
+        if (teamIn(3 * g) == teamIn(3 * g + 1)) {
+            pairedTeams.insert(teamIn(3 * g));
         }
     }
     EXPECT_EQ(pairedTeams, std::set<int>({6, 7}));
@@ -167,7 +163,7 @@ TEST(GroupDrawTest, ATripleAPairAndTheFourthOfASchoolAreKeptAsFarAsPossible) {
         QStringLiteral("Not all teammates are in the same group.\n\nS5: ")));
 }
 
-TEST(GroupDrawTest, AnyRowWithoutSchoolStopsTheDraw) {
+TEST_F(GroupDrawTest, AnyRowWithoutSchoolStopsTheDraw) {
     std::vector<int> teams(24, 1);
     teams[17] = -1;
     EXPECT_FALSE(GroupDraw::Draw(roster(teams), schools(), rising()));

@@ -1,25 +1,17 @@
 #pragma once
 
-#include "db/ORLEMain.h"
+#include "gui/ChampionshipWindowFixture.h"
 #include "support/ChampionshipBuilder.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TempChampionship.h"
 
-#include <gtest/gtest.h>
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
-#include <QTest>
 #include <functional>
 
 // A drawn championship open in the shared state, with scripted answers, for the entry
 // windows. Event 0: fencer n in group n / 3, place n % 3, school n.
-class EntryWindowFixture : public ::testing::Test {
+class EntryWindowFixture : public ChampionshipWindowFixture {
 protected:
-    EntryWindowFixture()
-        : state(std::make_unique<RegistrySettings>(
-              settingsDir.filePath(QStringLiteral("orle.ini")))) {
+    EntryWindowFixture() {
         ChampionshipBuilder(file).drawFullEvent(0);
         ChampionshipBuilder(file).drawFullEvent(1);
     }
@@ -33,9 +25,7 @@ protected:
     void show(W& window, std::function<void()> keepEntering = {}) {
         window.setHandOver({std::move(keepEntering), false});
         window.Form_Load();
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        showAndActivate(window);
     }
 
     template <typename W>
@@ -50,21 +40,6 @@ protected:
         EXPECT_NE(label, nullptr) << name.toStdString();
         return label ? label->text() : QString();
     }
-    // Types into whatever has the focus, as the keyboard does.
-    static void type(const QString& keys) {
-        for (QChar c : keys) {
-            QWidget* target = QApplication::focusWidget();
-            ASSERT_NE(target, nullptr);
-            QTest::keyClick(target, c.toLatin1());
-            QCoreApplication::processEvents();
-        }
-    }
-    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QWidget* target = QApplication::focusWidget();
-        ASSERT_NE(target, nullptr);
-        QTest::keyClick(target, key, modifiers);
-        QCoreApplication::processEvents();
-    }
     static QString focusName() {
         QWidget* w = QApplication::focusWidget();
         return w ? w->objectName() : QString();
@@ -75,9 +50,4 @@ protected:
             QStringLiteral("CREATE TRIGGER FailSave BEFORE INSERT ON Results "
                            "BEGIN SELECT RAISE(ABORT, 'the disk is full'); END"));
     }
-
-    QTemporaryDir settingsDir;
-    TempChampionship file;
-    ORLEMain state;
-    ScriptedPrompter prompter;
 };
