@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "db/FileCommands.h"
 #include "db/ResetCommands.h"
+#include "entry/CheckCommands.h"
 #include "entry/EntryCommands.h"
 #include "print/PrintCommands.h"
 #include "publish/PublishCommands.h"
@@ -26,6 +27,8 @@ const std::map<QString, CliCommand>& commands() {
         {QStringLiteral("bout"), {{}, RunBoutCommand}},
         {QStringLiteral("bouts"), {{}, RunBoutsCommand}},
         {QStringLiteral("simulate"), {{}, RunSimulateCommand}},
+        {QStringLiteral("missing"), {{}, RunMissingCommand}},
+        {QStringLiteral("confirm"), {{}, RunConfirmCommand}},
         {QStringLiteral("print"), {{QStringLiteral("grids")}, RunPrintCommand}},
         {QStringLiteral("download"), {{}, RunDownloadCommand}},
         {QStringLiteral("reset"),

@@ -1,5 +1,7 @@
 #include "entry/BoutResults.h"
 #include "entry/DualEntry.h"
+#include "entry/FencerRecord.h"
+#include "entry/MissingResults.h"
 #include "entry/PoolEntry.h"
 #include "entry/ResultsSimulator.h"
 #include "support/ChampionshipBuilder.h"
@@ -81,5 +83,28 @@ void SimulateWholeChampionship(benchmark::State& state) {
     }
 }
 BENCHMARK(SimulateWholeChampionship)->Unit(benchmark::kMillisecond);
+
+// The finder's evaluation of every strip of every round of all six events.
+void EvaluateMissingResults(benchmark::State& state) {
+    FullChampionship c;
+    for (auto _ : state) {
+        const std::vector<StripReport> all = MissingResults::ForChampionship(c.file.db(), 6, 3);
+        if (all.size() != 168 || all.back().state() != ReportState::Complete) {
+            state.SkipWithError("evaluation failed");
+        }
+    }
+}
+BENCHMARK(EvaluateMissingResults)->Unit(benchmark::kMillisecond);
+
+void LoadFencerRecord(benchmark::State& state) {
+    FullChampionship c;
+    for (auto _ : state) {
+        const FencerRecord record = FencerRecord::Load(c.file.db(), 3, 17);
+        if (record.wins + record.losses != 23) {
+            state.SkipWithError("record incomplete");
+        }
+    }
+}
+BENCHMARK(LoadFencerRecord)->Unit(benchmark::kMillisecond);
 
 }  // namespace

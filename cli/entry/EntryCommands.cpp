@@ -2,6 +2,7 @@
 
 #include "CliArguments.h"
 #include "entry/BoutResults.h"
+#include "entry/FencerOption.h"
 #include "entry/ResultsSimulator.h"
 #include "entry/ScheduledBouts.h"
 #include "entry/ScoreRules.h"
@@ -31,20 +32,6 @@ std::optional<QList<int>> parseRounds(const QString& text) {
         }
     }
     return rounds;
-}
-
-std::optional<int> fencerOption(const CommandLine& args, const QString& name, const CliOutput& io,
-                                int* exitCode) {
-    const std::optional<QString> text = args.value(name);
-    bool ok = false;
-    const int number = text ? text->trimmed().toInt(&ok) : -1;
-    if (!ok || number < 0 || number > 255) {
-        *exitCode =
-            io.fail(text ? QStringLiteral("--%1 takes a fencer number, not %2").arg(name, *text)
-                         : QStringLiteral("--%1 FENCER is required").arg(name));
-        return std::nullopt;
-    }
-    return number;
 }
 
 // Why the bout between two fencers cannot be entered, or an empty text.
@@ -79,9 +66,9 @@ int RunBoutCommand(const CommandLine& args, const CliOutput& io) {
     }
     const std::optional<int> event = RequiredEvent(args, io, &exitCode);
     const std::optional<int> left =
-        event ? fencerOption(args, "left", io, &exitCode) : std::nullopt;
+        event ? FencerOption(args, "left", io, &exitCode) : std::nullopt;
     const std::optional<int> right =
-        left ? fencerOption(args, "right", io, &exitCode) : std::nullopt;
+        left ? FencerOption(args, "right", io, &exitCode) : std::nullopt;
     if (!right) {
         return exitCode;
     }

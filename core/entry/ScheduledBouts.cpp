@@ -7,7 +7,7 @@ namespace {
 // Group-mates meet in round one through the schedule rows that pair a group with itself.
 const char* const kScheduledBouts =
     "SELECT S.Round, A.FencerNumber, B.FencerNumber, "
-    "CASE WHEN A.Excluded <> 0 OR B.Excluded <> 0 THEN 1 ELSE 0 END "
+    "CASE WHEN A.Excluded <> 0 OR B.Excluded <> 0 THEN 1 ELSE 0 END, S.Stripset "
     "FROM Schedule AS S "
     "INNER JOIN Roster AS A ON A.\"Group\" = S.Group1 "
     "INNER JOIN Roster AS B ON B.\"Group\" = S.Group2 AND B.Weapon = A.Weapon "
@@ -17,7 +17,8 @@ const char* const kScheduledBouts =
 std::vector<ScheduledBout> readBouts(Statement& rows) {
     std::vector<ScheduledBout> bouts;
     while (rows.next()) {
-        bouts.push_back({rows.toInt(0), rows.toInt(1), rows.toInt(2), rows.toInt(3) != 0});
+        bouts.push_back(
+            {rows.toInt(0), rows.toInt(1), rows.toInt(2), rows.toInt(3) != 0, rows.toInt(4)});
     }
     return bouts;
 }

@@ -12,6 +12,7 @@ struct ScheduledBout final {
     int left = -1;
     int right = -1;
     bool excluded = false;  // either fencer is excluded
+    int stripSet = 0;
 };
 
 // The bouts the schedule makes between an event's drawn fencers.

@@ -3,8 +3,10 @@
 #include "app/frmUtilities.h"
 #include "db/ORLEMain.h"
 #include "entry/EntryHandOver.h"
+#include "entry/frmConfirmInd.h"
 #include "entry/frmEnterDual.h"
 #include "entry/frmEnterPool.h"
+#include "entry/frmFindMissing.h"
 #include "print/SharedPrinter.h"
 #include "print/frmPrintSchedule.h"
 #include "roster/frmEditRosters.h"
@@ -69,6 +71,8 @@ frmMain::frmMain(ORLEMain& state, Prompter& prompter, QWidget* parent)
     setCommand(bPrintSchedule, [this] { showTaskWindow(m_printSchedule); });
     setCommand(bEditRosters, [this] { showTaskWindow(m_editRosters); });
     setCommand(bCalculateResults, [this] { taskWindow(m_showResults).Open(); });
+    setCommand(bUnreported, [this] { showFindMissing(); });
+    setCommand(bConfirm, [this] { showTaskWindow(m_confirmInd); });
     setCommand(bUtilities, [this] { showTaskWindow(m_utilities); });
     updateCommands();
     showStatus();
@@ -288,6 +292,16 @@ void frmMain::showEnterPool() {
 void frmMain::showEnterDual() {
     taskWindow(m_enterDual).setHandOver(entryHandOver());
     showTaskWindow(m_enterDual);
+}
+
+// The finder opens a strip's entry window through the Enter Results loop.
+void frmMain::showFindMissing() {
+    frmFindMissing& finder = taskWindow(m_findMissing);
+    finder.setEnterResults([this] { bEnterResults_Click(); });
+    if (finder.isVisible()) {
+        finder.hide();
+    }
+    showTaskWindow(m_findMissing);
 }
 
 void frmMain::mPrintSetup_Click() {

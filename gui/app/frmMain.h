@@ -12,9 +12,11 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class frmConfirmInd;
 class frmEditRosters;
 class frmEnterDual;
 class frmEnterPool;
+class frmFindMissing;
 struct EntryHandOver;
 class frmPrintSchedule;
 class frmShowResults;
@@ -72,6 +74,7 @@ private:
     EntryHandOver entryHandOver();
     void showEnterPool();
     void showEnterDual();
+    void showFindMissing();
 
     ORLEMain& m_state;
     Prompter& m_prompter;
@@ -93,6 +96,8 @@ private:
     frmEditRosters* m_editRosters = nullptr;
     frmEnterPool* m_enterPool = nullptr;
     frmEnterDual* m_enterDual = nullptr;
+    frmFindMissing* m_findMissing = nullptr;
+    frmConfirmInd* m_confirmInd = nullptr;
     frmPrintSchedule* m_printSchedule = nullptr;
     frmShowResults* m_showResults = nullptr;
     frmUtilities* m_utilities = nullptr;

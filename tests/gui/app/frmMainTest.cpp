@@ -20,8 +20,9 @@ namespace {
 const QStringList kFileCommands = {"bCalculateResults", "bConfirm",    "bEditRosters", "bEnterResults",
                                    "bExit",             "bUnreported", "bUtilities"};
 // The buttons whose windows are part of the program; the others stay disabled.
-const QStringList kWiredButtons = {"bCalculateResults", "bEditRosters", "bEnterResults", "bExit",
-                                   "bPrintSchedule",    "bUtilities"};
+const QStringList kWiredButtons = {"bCalculateResults", "bConfirm",       "bEditRosters",
+                                   "bEnterResults",     "bExit",          "bPrintSchedule",
+                                   "bUnreported",       "bUtilities"};
 
 class frmMainTest : public ::testing::Test {
 protected:
