@@ -2,9 +2,11 @@
 
 #include "CommandLine.h"
 #include "db/FileCommands.h"
+#include "db/ResetCommands.h"
 #include "entry/CheckCommands.h"
 #include "entry/EntryCommands.h"
 #include "print/PrintCommands.h"
+#include "publish/PublishCommands.h"
 #include "roster/RosterCommands.h"
 #include "standings/FinalFourCommands.h"
 #include "standings/StandingsCommands.h"
@@ -28,7 +30,10 @@ const std::map<QString, CliCommand>& commands() {
         {QStringLiteral("simulate"), {{}, RunSimulateCommand}},
         {QStringLiteral("missing"), {{}, RunMissingCommand}},
         {QStringLiteral("confirm"), {{}, RunConfirmCommand}},
-        {QStringLiteral("print"), {{}, RunPrintCommand}},
+        {QStringLiteral("print"), {{QStringLiteral("grids")}, RunPrintCommand}},
+        {QStringLiteral("download"), {{}, RunDownloadCommand}},
+        {QStringLiteral("reset"),
+         {{QStringLiteral("results"), QStringLiteral("rosters")}, RunResetCommand}},
         {QStringLiteral("roster"), {{}, RunRosterCommand}},
         {QStringLiteral("draw"), {{}, RunDrawCommand}},
         {QStringLiteral("standings"), {{}, RunStandingsCommand}},

@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include "app/frmUtilities.h"
 #include "db/ORLEMain.h"
 #include "entry/EntryHandOver.h"
 #include "entry/frmConfirmInd.h"
@@ -9,8 +10,6 @@
 #include "print/SharedPrinter.h"
 #include "print/frmPrintSchedule.h"
 #include "roster/frmEditRosters.h"
-#include "roster/frmEditStripNums.h"
-#include "roster/frmEditTeamNames.h"
 #include "standings/frmEnterFinal4.h"
 #include "standings/frmShowResults.h"
 #include "widgets/HelpMenu.h"
@@ -76,6 +75,7 @@ frmMain::frmMain(ORLEMain& state, Prompter& prompter, QWidget* parent)
     setCommand(bCalculateResults, [this] { taskWindow(m_showResults).Open(); });
     setCommand(bUnreported, [this] { showFindMissing(); });
     setCommand(bConfirm, [this] { showTaskWindow(m_confirmInd); });
+    setCommand(bUtilities, [this] { showTaskWindow(m_utilities); });
     updateCommands();
     showStatus();
 }
@@ -154,13 +154,6 @@ void frmMain::buildMenus() {
                                    &frmMain::mNew_Click);
     mNew->setShortcut(QKeySequence::New);
     file->addSeparator();
-    mEditTeamNames =
-        AddNamedAction(file, QStringLiteral("mEditTeamNames"), QStringLiteral("Edit &Team Names"),
-                       this, &frmMain::mEditTeamNames_Click);
-    mEditStripNames =
-        AddNamedAction(file, QStringLiteral("mEditStripNames"), QStringLiteral("Edit &Strip Names"),
-                       this, &frmMain::mEditStripNames_Click);
-    file->addSeparator();
     AddNamedAction(file, QStringLiteral("mPrintSetup"), QStringLiteral("Print Set&up"), this,
                    &frmMain::mPrintSetup_Click);
     file->addSeparator();
@@ -190,8 +183,6 @@ void frmMain::updateCommands() {
         const bool needsFile = button != bPrintSchedule && button != bPrintScoresheets;
         button->setEnabled(hasWindow && (m_databaseAvailable || !needsFile));
     }
-    mEditTeamNames->setEnabled(m_databaseAvailable);
-    mEditStripNames->setEnabled(m_databaseAvailable);
 }
 
 void frmMain::showStatus() {
@@ -324,14 +315,6 @@ void frmMain::mPrintSetup_Click() {
     QPageSetupDialog dialog(&SharedPrinter(), this);
     dialog.exec();
 }
-
-void frmMain::mEditTeamNames_Click() {
-    if (taskWindow(m_editTeamNames).Form_Load()) {
-        m_editTeamNames->exec();
-    }
-}
-
-void frmMain::mEditStripNames_Click() { showTaskWindow(m_editStripNums); }
 
 void frmMain::exitProgram() {
     close();

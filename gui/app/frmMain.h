@@ -14,8 +14,6 @@ class QLabel;
 class QPushButton;
 class frmConfirmInd;
 class frmEditRosters;
-class frmEditStripNums;
-class frmEditTeamNames;
 class frmEnterDual;
 class frmEnterFinal4;
 class frmEnterPool;
@@ -23,6 +21,7 @@ class frmFindMissing;
 struct EntryHandOver;
 class frmPrintSchedule;
 class frmShowResults;
+class frmUtilities;
 
 // The main window: opens and creates championship files and leads to every task window.
 class frmMain final : public QMainWindow {
@@ -71,8 +70,6 @@ private:
     void updateCommands();
     void showStatus();
     void mPrintSetup_Click();
-    void mEditTeamNames_Click();
-    void mEditStripNames_Click();
     void exitProgram();
     QString dialogFolder() const;
     EntryHandOver entryHandOver();
@@ -98,11 +95,7 @@ private:
     QPushButton* bUtilities = nullptr;
     QPushButton* bExit = nullptr;
     QCheckBox* cbKeepEntering = nullptr;
-    QAction* mEditTeamNames = nullptr;
-    QAction* mEditStripNames = nullptr;
     frmEditRosters* m_editRosters = nullptr;
-    frmEditTeamNames* m_editTeamNames = nullptr;
-    frmEditStripNums* m_editStripNums = nullptr;
     frmEnterPool* m_enterPool = nullptr;
     frmEnterDual* m_enterDual = nullptr;
     frmEnterFinal4* m_enterFinal4 = nullptr;
@@ -110,4 +103,5 @@ private:
     frmConfirmInd* m_confirmInd = nullptr;
     frmPrintSchedule* m_printSchedule = nullptr;
     frmShowResults* m_showResults = nullptr;
+    frmUtilities* m_utilities = nullptr;
 };

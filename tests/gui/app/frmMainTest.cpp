@@ -22,7 +22,7 @@ const QStringList kFileCommands = {"bCalculateResults", "bConfirm",    "bEditRos
 // The buttons whose windows are part of the program; the others stay disabled.
 const QStringList kWiredButtons = {"bCalculateResults", "bConfirm",       "bEditRosters",
                                    "bEnterResults",     "bExit",          "bPrintSchedule",
-                                   "bUnreported"};
+                                   "bUnreported",       "bUtilities"};
 
 class frmMainTest : public ::testing::Test {
 protected:
