@@ -2,10 +2,13 @@
 
 #include "CommandLine.h"
 #include "db/FileCommands.h"
+#include "db/ResetCommands.h"
 #include "entry/CheckCommands.h"
 #include "entry/EntryCommands.h"
 #include "print/PrintCommands.h"
+#include "publish/PublishCommands.h"
 #include "roster/RosterCommands.h"
+#include "standings/FinalFourCommands.h"
 #include "standings/StandingsCommands.h"
 
 #include <functional>
@@ -27,11 +30,17 @@ const std::map<QString, CliCommand>& commands() {
         {QStringLiteral("simulate"), {{}, RunSimulateCommand}},
         {QStringLiteral("missing"), {{}, RunMissingCommand}},
         {QStringLiteral("confirm"), {{}, RunConfirmCommand}},
-        {QStringLiteral("print"), {{QStringLiteral("tomorrow")}, RunPrintCommand}},
+        {QStringLiteral("print"),
+         {{QStringLiteral("grids"), QStringLiteral("tomorrow")}, RunPrintCommand}},
+        {QStringLiteral("download"), {{}, RunDownloadCommand}},
+        {QStringLiteral("reset"),
+         {{QStringLiteral("results"), QStringLiteral("rosters")}, RunResetCommand}},
         {QStringLiteral("roster"), {{}, RunRosterCommand}},
         {QStringLiteral("draw"), {{}, RunDrawCommand}},
         {QStringLiteral("standings"), {{}, RunStandingsCommand}},
         {QStringLiteral("teams"), {{}, RunTeamsCommand}},
+        {QStringLiteral("seed"), {{}, RunSeedCommand}},
+        {QStringLiteral("final"), {{}, RunFinalCommand}},
     };
     return table;
 }

@@ -6,9 +6,13 @@
 #include "print/ScoresheetCommands.h"
 #include "print/ScheduleReports.h"
 #include "print/ScheduleSheets.h"
+#include "publish/FullResultsReport.h"
+#include "publish/ResultsPrintRun.h"
+#include "publish/RoundRobinSheet.h"
 #include "standings/TablePrintout.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QFileInfo>
 #include <algorithm>
 #include <functional>
@@ -147,6 +151,53 @@ Printout scoresheets(const QStringList& options, const QString& usage, Scoreshee
             }};
 }
 
+// The results run of the results window, every printout into the one PDF.
+Status printResultsRun(const PrintRequest& request, const ResultsPrintChoice& choice,
+                       PrintSink& sink) {
+    ResultsPrintRun run(request.db, request.year, QDateTime::currentDateTime());
+    return run.Run(
+        choice, [&sink](const BandedReport& report) { return sink.print(report); },
+        [&](int event, const QString& progress, const PlaceOf& placeOf) {
+            GridSheet sheet;
+            const Status built = RoundRobinSheet::Build(
+                request.db, SheetEvent::Load(request.db, event, request.year), progress, placeOf, 1,
+                sheet);
+            return built ? sink.print(sheet) : built;
+        });
+}
+
+Status printIndividual(const PrintRequest& request, PrintSink& sink) {
+    ResultsPrintChoice choice;
+    choice.Events = eventsOption(request.args, QStringLiteral("events"));
+    choice.Grids = request.args.has(QStringLiteral("grids"));
+    if (choice.Events.isEmpty()) {
+        return badArgument(QStringLiteral("--events needs events 0..5 or MS, MF, ME, WS, WF, WE"));
+    }
+    return printResultsRun(request, choice, sink);
+}
+
+Status printSchoolResults(const PrintRequest& request, PrintSink& sink) {
+    const QStringList variants = {QStringLiteral("all"), QStringLiteral("men"),
+                                  QStringLiteral("women")};
+    ResultsPrintChoice choice;
+    const QString given =
+        request.args.value(QStringLiteral("variant")).value_or(QStringLiteral("all"));
+    for (const QString& name : given.split(QLatin1Char(','))) {
+        const qsizetype variant = variants.indexOf(name.trimmed().toLower());
+        if (variant < 0) {
+            return badArgument(QStringLiteral("--variant needs all, men or women"));
+        }
+        choice.Teams[static_cast<size_t>(variant)] = true;
+    }
+    return printResultsRun(request, choice, sink);
+}
+
+Status printFullResults(const PrintRequest& request, PrintSink& sink) {
+    BandedReport report;
+    const Status built = FullResultsReport::Build(request.db, request.year, report);
+    return built ? sink.print(report) : built;
+}
+
 // Every printout orle-cli knows, by the name given after "print".
 const std::map<QString, Printout>& printouts() {
     using namespace ScheduleSheets;
@@ -190,6 +241,18 @@ const std::map<QString, Printout>& printouts() {
          {{QStringLiteral("event")},
           QStringLiteral("orle-cli print table --db PATH --event N --pdf OUT.pdf"),
           printTable}},
+        {QStringLiteral("results"),
+         {{}, QStringLiteral("orle-cli print results --db PATH --pdf OUT.pdf"), printFullResults}},
+        {QStringLiteral("individual"),
+         {{QStringLiteral("events"), QStringLiteral("grids")},
+          QStringLiteral("orle-cli print individual --db PATH --events N[,N...] [--grids] "
+                         "--pdf OUT.pdf"),
+          printIndividual}},
+        {QStringLiteral("teams"),
+         {{QStringLiteral("variant")},
+          QStringLiteral("orle-cli print teams --db PATH [--variant all|men|women[,...]] "
+                         "--pdf OUT.pdf"),
+          printSchoolResults}},
     };
     return table;
 }

@@ -1,6 +1,6 @@
 #include "app/frmMain.h"
 
-#include "app/frmColors.h"
+#include "app/frmUtilities.h"
 #include "db/ORLEMain.h"
 #include "entry/EntryHandOver.h"
 #include "entry/frmConfirmInd.h"
@@ -11,8 +11,7 @@
 #include "print/frmPrintSchedule.h"
 #include "print/frmPrintScoresheets.h"
 #include "roster/frmEditRosters.h"
-#include "roster/frmEditStripNums.h"
-#include "roster/frmEditTeamNames.h"
+#include "standings/frmEnterFinal4.h"
 #include "standings/frmShowResults.h"
 #include "widgets/HelpMenu.h"
 #include "widgets/NamedAction.h"
@@ -71,12 +70,14 @@ frmMain::frmMain(ORLEMain& state, Prompter& prompter, QWidget* parent)
     setCommand(bExit, [this] { exitProgram(); });
     setEntryWindow(EntryWindow::Pool, [this] { showEnterPool(); });
     setEntryWindow(EntryWindow::Dual, [this] { showEnterDual(); });
+    setEntryWindow(EntryWindow::FinalFour, [this] { showEnterFinal4(); });
     setCommand(bPrintSchedule, [this] { showTaskWindow(m_printSchedule); });
     setCommand(bPrintScoresheets, [this] { showTaskWindow(m_printScoresheets); });
     setCommand(bEditRosters, [this] { showTaskWindow(m_editRosters); });
     setCommand(bCalculateResults, [this] { taskWindow(m_showResults).Open(); });
     setCommand(bUnreported, [this] { showFindMissing(); });
     setCommand(bConfirm, [this] { showTaskWindow(m_confirmInd); });
+    setCommand(bUtilities, [this] { showTaskWindow(m_utilities); });
     updateCommands();
     showStatus();
 }
@@ -155,16 +156,6 @@ void frmMain::buildMenus() {
                                    &frmMain::mNew_Click);
     mNew->setShortcut(QKeySequence::New);
     file->addSeparator();
-    mEditTeamNames =
-        AddNamedAction(file, QStringLiteral("mEditTeamNames"), QStringLiteral("Edit &Team Names"),
-                       this, &frmMain::mEditTeamNames_Click);
-    mEditStripNames =
-        AddNamedAction(file, QStringLiteral("mEditStripNames"), QStringLiteral("Edit &Strip Names"),
-                       this, &frmMain::mEditStripNames_Click);
-    // The colours live in the settings, so they can be changed without a file open.
-    AddNamedAction(file, QStringLiteral("mWeaponColors"), QStringLiteral("Weapon &Colors..."), this,
-                   [this] { showTaskWindow(m_colors); });
-    file->addSeparator();
     AddNamedAction(file, QStringLiteral("mPrintSetup"), QStringLiteral("Print Set&up"), this,
                    &frmMain::mPrintSetup_Click);
     file->addSeparator();
@@ -194,8 +185,6 @@ void frmMain::updateCommands() {
         const bool needsFile = button != bPrintSchedule && button != bPrintScoresheets;
         button->setEnabled(hasWindow && (m_databaseAvailable || !needsFile));
     }
-    mEditTeamNames->setEnabled(m_databaseAvailable);
-    mEditStripNames->setEnabled(m_databaseAvailable);
 }
 
 void frmMain::showStatus() {
@@ -309,6 +298,11 @@ void frmMain::showEnterDual() {
     showTaskWindow(m_enterDual);
 }
 
+void frmMain::showEnterFinal4() {
+    taskWindow(m_enterFinal4).setHandOver(entryHandOver());
+    showTaskWindow(m_enterFinal4);
+}
+
 // The finder opens a strip's entry window through the Enter Results loop.
 void frmMain::showFindMissing() {
     frmFindMissing& finder = taskWindow(m_findMissing);
@@ -323,14 +317,6 @@ void frmMain::mPrintSetup_Click() {
     QPageSetupDialog dialog(&SharedPrinter(), this);
     dialog.exec();
 }
-
-void frmMain::mEditTeamNames_Click() {
-    if (taskWindow(m_editTeamNames).Form_Load()) {
-        m_editTeamNames->exec();
-    }
-}
-
-void frmMain::mEditStripNames_Click() { showTaskWindow(m_editStripNums); }
 
 void frmMain::exitProgram() {
     close();

@@ -12,18 +12,17 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QPushButton;
-class frmColors;
 class frmConfirmInd;
 class frmEditRosters;
-class frmEditStripNums;
-class frmEditTeamNames;
 class frmEnterDual;
+class frmEnterFinal4;
 class frmEnterPool;
 class frmFindMissing;
 struct EntryHandOver;
 class frmPrintSchedule;
 class frmPrintScoresheets;
 class frmShowResults;
+class frmUtilities;
 
 // The main window: opens and creates championship files and leads to every task window.
 class frmMain final : public QMainWindow {
@@ -72,13 +71,12 @@ private:
     void updateCommands();
     void showStatus();
     void mPrintSetup_Click();
-    void mEditTeamNames_Click();
-    void mEditStripNames_Click();
     void exitProgram();
     QString dialogFolder() const;
     EntryHandOver entryHandOver();
     void showEnterPool();
     void showEnterDual();
+    void showEnterFinal4();
     void showFindMissing();
 
     ORLEMain& m_state;
@@ -98,17 +96,14 @@ private:
     QPushButton* bUtilities = nullptr;
     QPushButton* bExit = nullptr;
     QCheckBox* cbKeepEntering = nullptr;
-    QAction* mEditTeamNames = nullptr;
-    QAction* mEditStripNames = nullptr;
     frmEditRosters* m_editRosters = nullptr;
-    frmEditTeamNames* m_editTeamNames = nullptr;
-    frmEditStripNums* m_editStripNums = nullptr;
     frmEnterPool* m_enterPool = nullptr;
     frmEnterDual* m_enterDual = nullptr;
+    frmEnterFinal4* m_enterFinal4 = nullptr;
     frmFindMissing* m_findMissing = nullptr;
     frmConfirmInd* m_confirmInd = nullptr;
     frmPrintSchedule* m_printSchedule = nullptr;
     frmPrintScoresheets* m_printScoresheets = nullptr;
-    frmColors* m_colors = nullptr;
     frmShowResults* m_showResults = nullptr;
+    frmUtilities* m_utilities = nullptr;
 };

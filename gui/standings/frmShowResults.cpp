@@ -2,7 +2,12 @@
 
 #include "db/ORLEMain.h"
 #include "print/PrintSink.h"
+#include "print/SystemPrinterSink.h"
+#include "publish/ResultsDownload.h"
+#include "publish/ResultsPrintRun.h"
 #include "publish/RoundRobinSheet.h"
+#include "publish/frmChooseDownload.h"
+#include "publish/frmChooseResults.h"
 #include "standings/BuildLiveStandings.h"
 #include "standings/BuildLiveTeamStandings.h"
 #include "standings/StandingsGridFiller.h"
@@ -10,16 +15,20 @@
 #include "widgets/EventColor.h"
 #include "widgets/HelpMenu.h"
 #include "widgets/NamedAction.h"
+#include "widgets/PreviewSink.h"
+#include "widgets/PrintOutcome.h"
 #include "widgets/Prompter.h"
 #include "widgets/WaitCursor.h"
 
 #include <QActionGroup>
+#include <QDateTime>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -69,6 +78,10 @@ void frmShowResults::buildWindow() {
     tabCategory->addTab(buildTab(Individual), QStringLiteral("&Individual"));
     tabCategory->addTab(buildTab(Schools), QStringLiteral("&Team"));
     layout->addWidget(tabCategory, 1);
+    lDownloading = namedLabel("lDownloading", central);
+    lDownloading->setText(QStringLiteral("Results download is being completed."));
+    lDownloading->hide();
+    layout->addWidget(lDownloading, 1);
     connect(tabCategory, &QTabWidget::currentChanged, this, [this](int tab) { Refresh(tab); });
 
     bPrint = new QPushButton(QStringLiteral("&Print"), central);
@@ -77,9 +90,8 @@ void frmShowResults::buildWindow() {
     bDownload->setObjectName(QStringLiteral("bDownload"));
     bExit = new QPushButton(QStringLiteral("&Return"), central);
     bExit->setObjectName(QStringLiteral("bExit"));
-    // Printing the results and writing the download files come with their own windows.
-    bPrint->setEnabled(false);
-    bDownload->setEnabled(false);
+    connect(bPrint, &QPushButton::clicked, this, &frmShowResults::bPrint_Click);
+    connect(bDownload, &QPushButton::clicked, this, &frmShowResults::bDownload_Click);
     connect(bExit, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {bPrint, bDownload, bExit}) {
@@ -130,11 +142,10 @@ QWidget* frmShowResults::buildTab(int index) {
 
 void frmShowResults::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    mPrint = NamedAction(file->addAction(QStringLiteral("&Print")), QStringLiteral("mPrint"));
-    mPrint->setEnabled(false);
-    mDownload =
-        NamedAction(file->addAction(QStringLiteral("&Download")), QStringLiteral("mDownload"));
-    mDownload->setEnabled(false);
+    mPrint = AddNamedAction(file, QStringLiteral("mPrint"), QStringLiteral("&Print"), this,
+                            &frmShowResults::bPrint_Click);
+    mDownload = AddNamedAction(file, QStringLiteral("mDownload"), QStringLiteral("&Download"), this,
+                               &frmShowResults::bDownload_Click);
     file->addSeparator();
     AddNamedAction(file, QStringLiteral("mExit"), QStringLiteral("E&xit"), this, &QWidget::close);
 
@@ -262,6 +273,120 @@ Status frmShowResults::DoGrid(int event, int copies, const QString& progressText
     const Status built =
         RoundRobinSheet::Build(m_state.connection(), printed, progressText, placeOf, copies, sheet);
     return built ? sink.print(sheet) : built;
+}
+
+frmChooseDownload& frmShowResults::downloadChooser() {
+    if (!m_downloadChooser) {
+        m_downloadChooser = new frmChooseDownload(this);
+    }
+    return *m_downloadChooser;
+}
+
+frmChooseResults& frmShowResults::printChooser() {
+    if (!m_printChooser) {
+        m_printChooser = new frmChooseResults(this);
+    }
+    return *m_printChooser;
+}
+
+void frmShowResults::bDownload_Click() {
+    if (!m_state.isOpen()) {
+        return;
+    }
+    frmChooseDownload& choose = downloadChooser();
+    choose.exec();
+    RunDownload(choose.DownloadType());
+}
+
+void frmShowResults::RunDownload(const QString& downloadType) {
+    const std::optional<ResultsDownload::Format> format =
+        downloadType == QLatin1String("TXT")    ? ResultsDownload::Format::Text
+        : downloadType == QLatin1String("XML")  ? ResultsDownload::Format::Xml
+        : downloadType == QLatin1String("HTML") ? ResultsDownload::Format::Html
+                                                : std::optional<ResultsDownload::Format>();
+    if (!format || !m_state.isOpen()) {
+        return;
+    }
+    const QString path = ResultsDownload::PathFor(m_state.connection().path(), *format);
+    Status written = Status::success();
+    {
+        tabCategory->hide();
+        lDownloading->show();
+        WaitCursor busy;
+        written =
+            ResultsDownload::Write(m_state.connection(), m_state.ChampionshipYear, *format, path);
+        lDownloading->hide();
+        tabCategory->show();
+    }
+    if (!written) {
+        m_prompter.tell(this, QMessageBox::Critical, QStringLiteral("Download"), written.message());
+        return;
+    }
+    statusBar()->showMessage(QStringLiteral("Results written to ") + path);
+}
+
+void frmShowResults::bPrint_Click() {
+    if (!m_state.isOpen()) {
+        return;
+    }
+    std::array<QString, 6> names;
+    for (int w = 0; w < 6; ++w) {
+        names[static_cast<size_t>(w)] = m_events.name(w);
+    }
+    frmChooseResults& choose = printChooser();
+    choose.prepare(names,
+                   tabCategory->currentIndex() == Individual ? hsReport[Individual]->value() : -1);
+    choose.exec();
+    RunPrint(choose.Choice());
+}
+
+void frmShowResults::RunPrint(const ResultsPrintChoice& choice) {
+    if (choice.isEmpty() || !m_state.isOpen()) {
+        return;
+    }
+    const int tab = tabCategory->currentIndex();
+    const int shownEvent = hsReport[Individual]->value();
+    const int shownVariant = hsReport[Schools]->value();
+    const Status printed = printAll(choice);
+    {
+        const QSignalBlocker quietTabs(tabCategory);
+        const QSignalBlocker quietEvents(hsReport[Individual]);
+        const QSignalBlocker quietVariants(hsReport[Schools]);
+        tabCategory->setCurrentIndex(tab);
+        hsReport[Individual]->setValue(shownEvent);
+        hsReport[Schools]->setValue(shownVariant);
+    }
+    Refresh(tab);
+    if (!printed) {
+        m_prompter.tell(this, QMessageBox::Critical, windowTitle(), printed.message());
+    }
+    activateWindow();
+}
+
+// The reports open in the preview, with its own print command; the tables go straight to the
+// printer, as every grid sheet does.
+Status frmShowResults::printAll(const ResultsPrintChoice& choice) {
+    std::unique_ptr<SystemPrinterSink> printer;
+    std::unique_ptr<PreviewSink> preview;
+    if (!m_sink) {
+        printer = std::make_unique<SystemPrinterSink>(m_state.connection().path());
+        preview = std::make_unique<PreviewSink>(*printer, m_prompter, this);
+    }
+    PrintSink& reports = m_sink ? *m_sink : static_cast<PrintSink&>(*preview);
+    PrintSink& grids = m_sink ? *m_sink : static_cast<PrintSink&>(*printer);
+    ResultsPrintRun run(m_state.connection(), m_state.ChampionshipYear,
+                        QDateTime::currentDateTime());
+    Status status = run.Run(
+        choice, [&reports](const BandedReport& report) { return reports.print(report); },
+        [&](int event, const QString& progress, const PlaceOf& placeOf) {
+            WaitCursor busy;
+            return DoGrid(event, 1, progress, placeOf, grids);
+        });
+    if (printer) {
+        TellPrintOutcome(m_prompter, this, windowTitle(), Status::success(),
+                         printer->takeSavedFiles());
+    }
+    return status;
 }
 
 // Closing the message activates the window, which refreshes again: the same failure is told

@@ -2,6 +2,7 @@
 
 #include "db/EventColors.h"
 #include "db/Status.h"
+#include "publish/ResultsPrintChoice.h"
 #include "standings/EventNames.h"
 #include "standings/LiveStandings.h"
 
@@ -10,6 +11,8 @@
 
 class ORLEMain;
 class PrintSink;
+class frmChooseDownload;
+class frmChooseResults;
 class Prompter;
 class QAction;
 class QLabel;
@@ -39,6 +42,22 @@ public:
     Status DoGrid(int event, int copies, const QString& progressText, const PlaceOf& placeOf,
                   PrintSink& sink);
 
+    // Asks for the download type and writes the download file beside the championship file.
+    void bDownload_Click();
+    // Writes the download file of that type ("TXT", "XML" or "HTML"); nothing when empty.
+    void RunDownload(const QString& downloadType);
+    // Asks what to print and prints it.
+    void bPrint_Click();
+    // Prints the school reports and the events' lists (previewed) and tables (to the printer),
+    // then returns to the view the user left.
+    void RunPrint(const ResultsPrintChoice& choice);
+
+    // The dialogs, created on first use and kept with the window.
+    frmChooseDownload& downloadChooser();
+    frmChooseResults& printChooser();
+    // Tests catch every printout here instead of the preview and the printer.
+    void setPrintSink(PrintSink* sink) { m_sink = sink; }
+
     // What the last refresh of the individual tab computed: rows, progress, Final Four.
     const LiveStandings& standings() const { return m_standings; }
 
@@ -57,12 +76,16 @@ private:
     void setWeaponMenuEnabled(bool enabled);
     void mWeapon_Click(int event);
     void report(const Status& status);
+    Status printAll(const ResultsPrintChoice& choice);
 
     ORLEMain& m_state;
     Prompter& m_prompter;
     EventNames m_events;
     LiveStandings m_standings;
     QString m_lastFailure;
+    PrintSink* m_sink = nullptr;
+    frmChooseDownload* m_downloadChooser = nullptr;
+    frmChooseResults* m_printChooser = nullptr;
 
     QTabWidget* tabCategory = nullptr;
     std::array<QScrollBar*, 2> hsReport{};
@@ -70,6 +93,7 @@ private:
     QLabel* lReportName = nullptr;
     QLabel* lLastRound = nullptr;
     QLabel* lFinalFour = nullptr;
+    QLabel* lDownloading = nullptr;
     QPushButton* bPrint = nullptr;
     QPushButton* bDownload = nullptr;
     QPushButton* bExit = nullptr;

@@ -27,9 +27,8 @@ public:
     }
 
     PrintDocument run() {
-        startPage();
+        startPage(true);
         Chain chain;
-        place(m_report.reportHeader(), chain);
         placeLevel(m_report.records(), 0, chain);
         m_doc.pages.append(m_page);
         numberPages();
@@ -37,7 +36,8 @@ public:
     }
 
 private:
-    void startPage() {
+    // The report header opens the first page, above the page header, as its title.
+    void startPage(bool first = false) {
         m_page = PrintDocument::Page();
         m_y = PageFrame::kTopMargin;
         const Chain none;
@@ -46,6 +46,10 @@ private:
         m_bodyBottom = m_bottom - footerHeight;
         if (!footer.isEmpty()) {
             draw(footer, m_bodyBottom, none);
+        }
+        if (first && !m_report.reportHeader().isEmpty()) {
+            draw(m_report.reportHeader(), m_y, none);
+            m_y += m_report.reportHeader().height;
         }
         if (!m_report.pageHeader().isEmpty()) {
             draw(m_report.pageHeader(), m_y, none);

@@ -1,5 +1,5 @@
 #include "app/frmColors.h"
-#include "app/frmMain.h"
+#include "app/frmUtilities.h"
 #include "db/ORLEMain.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempChampionship.h"
@@ -167,26 +167,24 @@ TEST_F(frmColorsTest, SpaceAndTheRightButtonReachTheDialogAndTheDefaultToo) {
     EXPECT_EQ(shown(3), qRgb(232, 184, 232));
 }
 
-TEST(frmMainWeaponColors, TheFileMenuOpensTheColoursWindowWithoutAChampionshipFile) {
+TEST(frmUtilitiesWeaponColors, TheUtilitiesButtonOpensTheColoursWindow) {
     QTemporaryDir dir;
     ORLEMain state(
         std::make_unique<RegistrySettings>(dir.filePath(QStringLiteral("settings.ini"))));
     ScriptedPrompter prompter;
-    frmMain main(state, prompter);
-    auto* entry = main.findChild<QAction*>(QStringLiteral("mWeaponColors"));
-    ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(entry->text(), QStringLiteral("Weapon &Colors..."));
-    ASSERT_TRUE(entry->isEnabled());
+    frmUtilities utilities(state, prompter);
+    auto* button = utilities.findChild<QPushButton*>(QStringLiteral("bColors"));
+    ASSERT_TRUE(button->isEnabled());
     QString opened;
     QString firstEvent;
-    QTimer::singleShot(0, &main, [&] {
+    QTimer::singleShot(0, &utilities, [&] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             opened = modal->objectName();
             firstEvent = modal->findChild<QLabel*>(QStringLiteral("lWeaponName0"))->text();
             modal->close();
         }
     });
-    entry->trigger();
+    button->click();
     EXPECT_EQ(opened, QStringLiteral("frmColors"));
     EXPECT_EQ(firstEvent, QStringLiteral("MS"));
 }

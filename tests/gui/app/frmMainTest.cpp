@@ -22,7 +22,7 @@ const QStringList kFileCommands = {"bCalculateResults", "bConfirm",    "bEditRos
 // The buttons whose windows are part of the program; the others stay disabled.
 const QStringList kWiredButtons = {"bCalculateResults", "bConfirm",       "bEditRosters",
                                    "bEnterResults",     "bExit",          "bPrintSchedule",
-                                   "bPrintScoresheets", "bUnreported"};
+                                   "bPrintScoresheets", "bUnreported",       "bUtilities"};
 
 class frmMainTest : public ::testing::Test {
 protected:
@@ -217,9 +217,10 @@ TEST_F(frmMainTest, EnterResultsFollowsTheHandOverBetweenEntryWindows) {
     EXPECT_EQ(opened, QStringList({"pool", "dual1", "dual2", "dual3"}));
 
     opened.clear();
-    state.CurrentRound = 8;  // the Final Four window is not part of the program yet
+    window.setEntryWindow(frmMain::EntryWindow::FinalFour, [&] { opened << "final4"; });
+    state.CurrentRound = 8;
     button("bEnterResults")->click();
-    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_EQ(opened, QStringList({"final4"}));
 }
 
 TEST(frmAboutTest, ShowsTheVersionAndLegalNotice) {

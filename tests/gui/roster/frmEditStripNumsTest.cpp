@@ -72,11 +72,10 @@ TEST_F(frmEditStripNumsTest, CancellingTheSaveQuestionKeepsTheWindowAndItsEdits)
 TEST_F(frmEditStripNumsTest, MainWindowOffersTheEditorsOnlyWithAFile) {
     frmMain main(state, prompter);
     main.ActivationStep();
-    EXPECT_FALSE(main.findChild<QAction*>(QStringLiteral("mEditTeamNames"))->isEnabled());
+    EXPECT_FALSE(main.findChild<QPushButton*>(QStringLiteral("bUtilities"))->isEnabled());
     EXPECT_FALSE(main.findChild<QPushButton*>(QStringLiteral("bEditRosters"))->isEnabled());
     main.OpenDatabase(file.path(), true);
-    EXPECT_TRUE(main.findChild<QAction*>(QStringLiteral("mEditTeamNames"))->isEnabled());
-    EXPECT_TRUE(main.findChild<QAction*>(QStringLiteral("mEditStripNames"))->isEnabled());
+    EXPECT_TRUE(main.findChild<QPushButton*>(QStringLiteral("bUtilities"))->isEnabled());
     EXPECT_TRUE(main.findChild<QPushButton*>(QStringLiteral("bEditRosters"))->isEnabled());
 }
 

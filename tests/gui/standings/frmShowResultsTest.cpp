@@ -70,8 +70,8 @@ TEST_F(frmShowResultsTest, OpensOnTheCurrentEventWithItsColour) {
     EXPECT_EQ(cell(0, 0, 12), "1");
     EXPECT_EQ(window->palette().color(QPalette::Window), EventQColor(state.EventColors[1]));
     EXPECT_TRUE(find<QAction>("mWeapon1")->isChecked());
-    EXPECT_FALSE(find<QPushButton>("bPrint")->isEnabled());
-    EXPECT_FALSE(find<QPushButton>("bDownload")->isEnabled());
+    EXPECT_TRUE(find<QPushButton>("bPrint")->isEnabled());
+    EXPECT_TRUE(find<QPushButton>("bDownload")->isEnabled());
 }
 
 TEST_F(frmShowResultsTest, WeaponMenuAndCtrlDigitsSwitchEvents) {

@@ -115,3 +115,14 @@ TEST(ReportLayout, TextTooWideForItsFieldPrintsSmallerToStayInside) {
         }
     }
 }
+
+TEST(ReportLayout, TheReportHeaderOpensTheFirstPageAboveThePageHeaderOnly) {
+    BandedReport report = schoolReport(30);
+    report.reportHeader().height = 50;
+    report.reportHeader().add(ReportElement::label(
+        QStringLiteral("lBanner"), QStringLiteral("Banner"), 0, 0, 200, PrintFont()));
+    const PrintDocument doc = ReportLayout::Layout(report, QPageSize(QPageSize::Letter));
+    ASSERT_GE(doc.pages.size(), 2);
+    EXPECT_EQ(doc.texts(0).mid(1, 3), (QStringList{"Banner", "Title", "School 0"}));
+    EXPECT_FALSE(doc.texts(1).contains(QStringLiteral("Banner")));
+}

@@ -1,0 +1,97 @@
+#include "entry/ResultsSimulator.h"
+#include "print/RecordingSink.h"
+#include "publish/FullResultsReport.h"
+#include "publish/ResultsDownload.h"
+#include "publish/ResultsPrintRun.h"
+#include "support/ChampionshipBuilder.h"
+#include "support/TempChampionship.h"
+
+#include <benchmark/benchmark.h>
+#include <QGuiApplication>
+
+namespace {
+
+// Laying out pages measures fonts, which needs a GUI application; none is ever shown.
+void EnsureGuiApplication() {
+    if (QGuiApplication::instance() == nullptr) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "orle_bench";
+        static char* argv[] = {name, nullptr};
+        static QGuiApplication app(argc, argv);
+    }
+}
+
+// Six drawn events with all 1,656 bouts fenced and the men's foil Final Four decided.
+const TempChampionship& FullChampionship() {
+    static const TempChampionship* file = [] {
+        auto* made = new TempChampionship;
+        ChampionshipBuilder builder(*made);
+        for (int w = 0; w < 6; ++w) {
+            builder.drawFullEvent(w);
+        }
+        ResultsSimulator::Fill(made->db(), {0, 1, 2, 3, 4, 5}, {0, 1, 2, 3, 4, 5, 6}, 2004);
+        made->exec(QStringLiteral(
+            "UPDATE Roster SET Advanced = -1 WHERE Weapon = 1 AND FencerNumber < 4"));
+        made->exec(
+            QStringLiteral("INSERT INTO FinalFour VALUES (1, 0, 0, 3, 0, '5-2'), "
+                           "(1, 1, 2, 1, 1, '5-4'), (1, 10, 0, 1, 0, '5-3'), "
+                           "(1, 11, 3, 2, 2, '5-1')"));
+        return made;
+    }();
+    return *file;
+}
+
+void DownloadOfTheWholeChampionship(benchmark::State& state) {
+    const Database& db = FullChampionship().db();
+    const auto format = static_cast<ResultsDownload::Format>(state.range(0));
+    for (auto _ : state) {
+        Status status = Status::success();
+        const QByteArray bytes =
+            ResultsDownload::Bytes(db, QStringLiteral("2004"), format, &status);
+        if (!status || bytes.isEmpty()) {
+            state.SkipWithError("download failed");
+        }
+        benchmark::DoNotOptimize(bytes);
+    }
+}
+BENCHMARK(DownloadOfTheWholeChampionship)
+    ->Arg(static_cast<int>(ResultsDownload::Format::Text))
+    ->Arg(static_cast<int>(ResultsDownload::Format::Html))
+    ->Arg(static_cast<int>(ResultsDownload::Format::Xml))
+    ->Unit(benchmark::kMillisecond);
+
+// One event's list with its bracket, laid out into pages, as one print of the results window.
+void OneEventsPrintedResults(benchmark::State& state) {
+    EnsureGuiApplication();
+    const Database& db = FullChampionship().db();
+    ResultsPrintChoice choice;
+    choice.Events = {1};
+    for (auto _ : state) {
+        RecordingSink sink;
+        ResultsPrintRun run(db, QStringLiteral("2004"), QDateTime::currentDateTime());
+        const Status status = run.Run(
+            choice, [&sink](const BandedReport& report) { return sink.print(report); },
+            [](int, const QString&, const PlaceOf&) { return Status::success(); });
+        if (!status || sink.documents.size() != 1) {
+            state.SkipWithError("printed results failed");
+        }
+    }
+}
+BENCHMARK(OneEventsPrintedResults)->Unit(benchmark::kMillisecond);
+
+void FullResultsReportLaidOut(benchmark::State& state) {
+    EnsureGuiApplication();
+    const Database& db = FullChampionship().db();
+    for (auto _ : state) {
+        BandedReport report;
+        RecordingSink sink;
+        if (!FullResultsReport::Build(db, QStringLiteral("2004"), report) || !sink.print(report)) {
+            state.SkipWithError("full results failed");
+        }
+        benchmark::DoNotOptimize(sink.documents);
+    }
+}
+BENCHMARK(FullResultsReportLaidOut)->Unit(benchmark::kMillisecond);
+
+}  // namespace

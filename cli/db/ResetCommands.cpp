@@ -1,0 +1,25 @@
+#include "db/ResetCommands.h"
+
+#include "CliArguments.h"
+#include "db/DataReset.h"
+
+int RunResetCommand(const CommandLine& args, const CliOutput& io) {
+    const bool results = args.has(QStringLiteral("results"));
+    const bool rosters = args.has(QStringLiteral("rosters"));
+    // Naming what goes keeps a wipe from happening by a bare command; the rosters take
+    // their results with them.
+    if (!results && !rosters) {
+        return io.fail(QStringLiteral("usage: orle-cli reset --db PATH --results|--rosters"));
+    }
+    int exitCode = 0;
+    const std::unique_ptr<Database> db = OpenChampionshipFor(
+        args, io, {QStringLiteral("results"), QStringLiteral("rosters")}, &exitCode);
+    if (!db) {
+        return exitCode;
+    }
+    if (const Status wiped = DataReset::InitializeResults(*db, rosters); !wiped) {
+        return io.fail(QStringLiteral("nothing was erased: ") + wiped.message());
+    }
+    io.out << (rosters ? "erased: results and rosters" : "erased: results") << Qt::endl;
+    return 0;
+}

@@ -1,0 +1,86 @@
+#include "publish/TeamResultsReport.h"
+
+#include "print/RecordQuery.h"
+#include "publish/ResultReportParts.h"
+
+#include <QLocale>
+
+using ResultReportParts::Font;
+using ResultReportParts::kWidth;
+
+namespace {
+
+struct Column {
+    const char* field;
+    const char* caption;
+    double left;
+    double width;
+    TextAlign align;
+};
+
+constexpr Column kColumns[] = {
+    {"Place", "Place", 0, 40, TextAlign::Right},
+    {"FullTeamName", "Name", 56, 230, TextAlign::Left},
+    {"Points", "Points", 290, 50, TextAlign::Right},
+    {"ME", "ME", 350, 30, TextAlign::Right},
+    {"MF", "MF", 382, 30, TextAlign::Right},
+    {"MS", "MS", 414, 30, TextAlign::Right},
+    {"WE", "WE", 446, 30, TextAlign::Right},
+    {"WF", "WF", 478, 30, TextAlign::Right},
+    {"WS", "WS", 510, 30, TextAlign::Right},
+};
+
+void design(BandedReport& report) {
+    ReportSection& header = report.reportHeader();
+    header.name = QStringLiteral("ReportHeader");
+    header.height = 96;
+    header
+        .add(ReportElement::label(QStringLiteral("lTournamentYear"), QString(), 0, 0, kWidth,
+                                  Font(14, false, true), TextAlign::Centre))
+        .add(ReportElement::label(QStringLiteral("lWeapon"), QString(), 0, 20, kWidth,
+                                  Font(26, true), TextAlign::Centre))
+        .add(ReportElement::label(QStringLiteral("lDateTime"), QString(), 0, 60, kWidth,
+                                  Font(11, false, true), TextAlign::Centre));
+    ReportSection& page = report.pageHeader();
+    page.name = QStringLiteral("PageHeader");
+    page.height = 24;
+    page.add(ReportElement::box(0, 0, kWidth, 18, 0xD8D8D8));
+    report.detail().name = QStringLiteral("Detail");
+    report.detail().height = 16;
+    for (const Column& c : kColumns) {
+        page.add(ReportElement::label(QStringLiteral("l%1Hdr").arg(QLatin1String(c.field)),
+                                      QLatin1String(c.caption), c.left, 3, c.width, Font(11, true),
+                                      c.align));
+        report.detail().add(
+            ReportElement::field(QLatin1String(c.field), c.left, 1, c.width, Font(11), c.align));
+    }
+    ResultReportParts::AddPageFooter(report);
+}
+
+}  // namespace
+
+namespace TeamResultsReport {
+
+Status Build(const Database& db, const QString& championshipYear, const QString& title,
+             const QDateTime& printedAt, BandedReport& report) {
+    report = BandedReport(QStringLiteral("TeamResults"));
+    report.setJobName(QStringLiteral("ORLE Results - ") + title);
+    design(report);
+    report.setLabel(QStringLiteral("lTournamentYear"),
+                    ResultReportParts::TournamentYear(championshipYear));
+    report.setLabel(QStringLiteral("lWeapon"), title);
+    report.setLabel(QStringLiteral("lDateTime"),
+                    QLocale(QLocale::English, QLocale::UnitedStates)
+                        .toString(printedAt, QStringLiteral("MMMM d, yyyy   h:mm AP")));
+    Status status = Status::success();
+    QList<ReportRecord> rows = RecordQuery::Rows(
+        db,
+        QStringLiteral("SELECT FullTeamName, (SELECT COUNT(FullTeamName) FROM TeamScratchpad "
+                       "WHERE TSP.Points < Points) + 1 AS Place, Points, ME, MF, MS, WE, WF, WS "
+                       "FROM TeamScratchpad TSP ORDER BY 3 DESC, 1"),
+        {}, &status);
+    report.setRecords(std::move(rows));
+    return status;
+}
+
+}  // namespace TeamResultsReport

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "db/Status.h"
+
+#include <array>
+
+class Database;
+
+// Writes and removes the seeding of an event's Final Four: the two semifinals and the
+// Advanced flags of the four fencers.
+class FinalFourSeeding final {
+public:
+    // Fencer numbers of seeds 1 to 4, in that order.
+    using Seeds = std::array<int, 4>;
+
+    // Semifinal A is seed 1 against seed 4, Semifinal B seed 3 against seed 2. Every earlier
+    // Final Four result of the event is discarded. Four different fencers of the event are
+    // required; otherwise nothing is written.
+    static Status Save(const Database& db, int event, const Seeds& seeds);
+    // Returns the event to the unseeded state: no Final Four rows, nobody advanced.
+    static Status Delete(const Database& db, int event);
+
+private:
+    static Status checkSeeds(const Database& db, int event, const Seeds& seeds);
+    static Status clear(const Database& db, int event);
+};

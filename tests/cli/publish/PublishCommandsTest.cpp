@@ -1,0 +1,73 @@
+#include "cli/CliRunner.h"
+#include "support/ChampionshipBuilder.h"
+#include "support/FileBytes.h"
+#include "support/FullEventResults.h"
+#include "support/PdfText.h"
+#include "support/TempChampionship.h"
+
+#include <gtest/gtest.h>
+#include <QFile>
+
+namespace {
+
+class PublishCommandsTest : public ::testing::Test {
+protected:
+    PublishCommandsTest() { ChampionshipBuilder(file).drawFullEvent(0); }
+
+    TempChampionship file;
+};
+
+}  // namespace
+
+TEST_F(PublishCommandsTest, DownloadWritesBesideTheChampionshipOrWhereAsked) {
+    const CliRun html = RunCli({"download", "--db", file.path(), "--format", "html"});
+    EXPECT_EQ(html.exitCode, 0) << html.err.toStdString();
+    const QString beside = file.folder() + QStringLiteral("/ORLE2004.HTML");
+    EXPECT_TRUE(html.out.contains(beside));
+    EXPECT_TRUE(QFile::exists(beside));
+
+    const QString out = file.folder() + QStringLiteral("/results.txt");
+    const CliRun text = RunCli({"download", "--db", file.path(), "--format", "TEXT", "--out", out});
+    EXPECT_EQ(text.exitCode, 0) << text.err.toStdString();
+    EXPECT_TRUE(ReadBytes(out).startsWith("MEN'S SABER - NO DATA AVAILABLE\r\n"));
+}
+
+TEST_F(PublishCommandsTest, DownloadRefusesAnUnknownFormatOrAnUnwritablePlace) {
+    const CliRun format = RunCli({"download", "--db", file.path(), "--format", "pdf"});
+    EXPECT_NE(format.exitCode, 0);
+    EXPECT_TRUE(format.err.contains(QLatin1String("--format")));
+    const CliRun place = RunCli({"download", "--db", file.path(), "--format", "xml", "--out",
+                                 file.folder() + QStringLiteral("/no/such/folder.xml")});
+    EXPECT_NE(place.exitCode, 0);
+}
+
+TEST_F(PublishCommandsTest, ResultReportsPrintTheirTitlesAndLines) {
+    FullEventResults(file).fenceAllRounds(0);
+    const QString pdf = file.folder() + QStringLiteral("/results.pdf");
+    const auto print = [&](const QStringList& words) {
+        const CliRun run =
+            RunCli(QStringList{QStringLiteral("print")} + words +
+                   QStringList{QStringLiteral("--db"), file.path(), QStringLiteral("--pdf"), pdf});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        return PdfText(pdf);
+    };
+    QString text = print({"individual", "--events", "MS", "--grids"});
+    EXPECT_TRUE(text.contains(QLatin1String("2004 ORLE Championships")));
+    EXPECT_TRUE(text.contains(QLatin1String("Final Pool Standings")));
+    EXPECT_TRUE(text.contains(QLatin1String("Final Pool Table and Standings")));
+    EXPECT_TRUE(text.contains(QLatin1String("First23 Last23")));
+    EXPECT_EQ(PdfPageCount(pdf), 2);
+
+    text = print({"teams", "--variant", "men,women"});
+    EXPECT_TRUE(text.contains(QLatin1String("Men's Teams")));
+    EXPECT_TRUE(text.contains(QLatin1String("Women's Teams")));
+
+    text = print({"results"});
+    EXPECT_TRUE(text.contains(QLatin1String("Last0, First0")));
+    EXPECT_TRUE(text.contains(QLatin1String("Opponent")));
+
+    const CliRun bad =
+        RunCli({"print", "teams", "--variant", "mixed", "--db", file.path(), "--pdf", pdf});
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_TRUE(bad.err.contains(QLatin1String("--variant needs")));
+}
