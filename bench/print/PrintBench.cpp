@@ -7,21 +7,10 @@
 #include "support/TempChampionship.h"
 
 #include <benchmark/benchmark.h>
-#include <QGuiApplication>
 #include <functional>
 
 namespace {
 
-// Printing measures fonts, which needs a GUI application; the benchmarks never show one.
-void EnsureGuiApplication() {
-    if (QGuiApplication::instance() == nullptr) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "orle_bench";
-        static char* argv[] = {name, nullptr};
-        static QGuiApplication app(argc, argv);
-    }
-}
 
 // A full championship: six events of 24 fencers drawn into groups.
 const TempChampionship& FullChampionship() {
@@ -60,7 +49,6 @@ const QList<Builder>& SixSheets() {
 
 // The six schedule sheets of one event into one PDF, from the queries to the closed file.
 void PrintSixSheetsOfOneEventToPdf(benchmark::State& state) {
-    EnsureGuiApplication();
     const TempChampionship& file = FullChampionship();
     const QString path = file.folder() + QStringLiteral("/bench.pdf");
     for (auto _ : state) {
@@ -81,7 +69,6 @@ BENCHMARK(PrintSixSheetsOfOneEventToPdf)->Unit(benchmark::kMillisecond);
 
 // What a window waits for before the printer takes over: queries and page layout only.
 void LayOutSixSheetsOfOneEvent(benchmark::State& state) {
-    EnsureGuiApplication();
     const TempChampionship& file = FullChampionship();
     for (auto _ : state) {
         RecordingSink pages;
@@ -98,7 +85,6 @@ BENCHMARK(LayOutSixSheetsOfOneEvent)->Unit(benchmark::kMillisecond);
 
 // Competitor schedules of every fencer of the championship, laid out (144 pages).
 void LayOutAllCompetitorSchedules(benchmark::State& state) {
-    EnsureGuiApplication();
     const TempChampionship& file = FullChampionship();
     for (auto _ : state) {
         RecordingSink pages;
@@ -114,7 +100,6 @@ BENCHMARK(LayOutAllCompetitorSchedules)->Unit(benchmark::kMillisecond);
 // Every scoresheet of one event into one PDF: four pool sheets, 24 dual pages and the four
 // Final Four sheets, as "All of Day One", "All of Day Two" and "All of Final Four" print them.
 void PrintAllScoresheetsOfOneEventToPdf(benchmark::State& state) {
-    EnsureGuiApplication();
     const TempChampionship& file = FullChampionship();
     const QString path = file.folder() + QStringLiteral("/scoresheets.pdf");
     ScoresheetChoice all;

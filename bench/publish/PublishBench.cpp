@@ -7,20 +7,9 @@
 #include "support/TempChampionship.h"
 
 #include <benchmark/benchmark.h>
-#include <QGuiApplication>
 
 namespace {
 
-// Laying out pages measures fonts, which needs a GUI application; none is ever shown.
-void EnsureGuiApplication() {
-    if (QGuiApplication::instance() == nullptr) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "orle_bench";
-        static char* argv[] = {name, nullptr};
-        static QGuiApplication app(argc, argv);
-    }
-}
 
 // Six drawn events with all 1,656 bouts fenced and the men's foil Final Four decided.
 const TempChampionship& FullChampionship() {
@@ -63,7 +52,6 @@ BENCHMARK(DownloadOfTheWholeChampionship)
 
 // One event's list with its bracket, laid out into pages, as one print of the results window.
 void OneEventsPrintedResults(benchmark::State& state) {
-    EnsureGuiApplication();
     const Database& db = FullChampionship().db();
     ResultsPrintChoice choice;
     choice.Events = {1};
@@ -81,7 +69,6 @@ void OneEventsPrintedResults(benchmark::State& state) {
 BENCHMARK(OneEventsPrintedResults)->Unit(benchmark::kMillisecond);
 
 void FullResultsReportLaidOut(benchmark::State& state) {
-    EnsureGuiApplication();
     const Database& db = FullChampionship().db();
     for (auto _ : state) {
         BandedReport report;
