@@ -195,6 +195,13 @@ TEST_F(ScoresheetsTest, FinalFourSheetsPrintForEveryChosenBoutSeededOrNot) {
     EXPECT_EQ(gold.value(QStringLiteral("TopFencer")), QStringLiteral("First5 Last5"));
     EXPECT_EQ(gold.value(QStringLiteral("BottomTeam")), abbreviation(7));
     EXPECT_EQ(report.records()[1].value(QStringLiteral("BottomFencer")), QString());
+    // A fencer taken off the roster after the seeding: the bout keeps its sheet.
+    file.exec(QStringLiteral("DELETE FROM Roster WHERE Weapon=0 AND FencerNumber=7"));
+    ASSERT_TRUE(Scoresheets::Final4Scoresheets(file.db(), request(), {10}, report));
+    ASSERT_EQ(report.records().size(), 1);
+    EXPECT_EQ(report.records()[0].value(QStringLiteral("TopFencer")),
+              QStringLiteral("First5 Last5"));
+    EXPECT_EQ(report.records()[0].value(QStringLiteral("BottomFencer")), QString());
 }
 
 TEST(ScoresheetChoiceTest, StripsOnlyForExactlyOneRoundAndNeverForTheFinalFour) {
