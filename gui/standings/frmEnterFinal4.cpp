@@ -2,6 +2,7 @@
 
 #include "db/ORLEMain.h"
 #include "entry/StripHeader.h"
+#include "print/frmPrintScoresheets.h"
 #include "standings/frmEditFinalFencers.h"
 #include "widgets/EnterAsTab.h"
 #include "widgets/EventColor.h"
@@ -150,8 +151,6 @@ void frmEnterFinal4::buildBracket() {
 void frmEnterFinal4::buildButtons() {
     bPrintScoresheets = NamedButton(QStringLiteral("bPrintScoresheets"),
                                     QStringLiteral("&Print Scoresheets"), this);
-    // The scoresheet printing window is not part of the program yet.
-    bPrintScoresheets->setEnabled(false);
     bSave = NamedButton(QStringLiteral("bSave"), QStringLiteral("&Save"), this);
     bCancel = NamedButton(QStringLiteral("bCancel"), QStringLiteral("Cancel"), this);
     for (QPushButton* b : {bPrintScoresheets, bSave, bCancel}) {
@@ -181,6 +180,11 @@ void frmEnterFinal4::buildButtons() {
     setTabOrder(previous, bSave);
     setTabOrder(bSave, bCancel);
     setTabOrder(bCancel, bPrintScoresheets);
+    connect(bPrintScoresheets, &QPushButton::clicked, this, [this] {
+        frmPrintScoresheets sheets(m_state, m_prompter, this);
+        sheets.Form_Load();
+        sheets.exec();
+    });
     connect(bSave, &QPushButton::clicked, this, &frmEnterFinal4::save);
     connect(bCancel, &QPushButton::clicked, this, &frmEnterFinal4::reject);
 }

@@ -161,3 +161,24 @@ TEST_F(frmEnterFinal4Test, AFailedSaveIsToldAndKeepsTheEntries) {
 }
 
 }  // namespace
+
+namespace {
+
+class frmEnterFinal4PrintTest : public FinalFourWindowFixture {};
+
+TEST_F(frmEnterFinal4PrintTest, PrintScoresheetsOpensTheScoresheetWindow) {
+    seed();
+    frmEnterFinal4 w(state, prompter);
+    show(w);
+    bool opened = false;
+    whenShown(QStringLiteral("frmPrintScoresheets"), [&opened](QWidget* sheets) {
+        opened = true;
+        static_cast<QDialog*>(sheets)->reject();
+    });
+    QPushButton* print = button(w, QStringLiteral("bPrintScoresheets"));
+    ASSERT_TRUE(print->isEnabled());
+    print->click();
+    EXPECT_TRUE(opened);
+}
+
+}  // namespace
