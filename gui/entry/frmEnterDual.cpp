@@ -55,7 +55,7 @@ QLabel* victoryMark(const QString& name, QWidget* parent) {
 }  // namespace
 
 frmEnterDual::frmEnterDual(ORLEMain& state, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), m_state(state), m_prompter(prompter), m_menus(this, true) {
+    : LeaveGuardedDialog(parent), m_state(state), m_prompter(prompter), m_menus(this, true) {
     setObjectName(QStringLiteral("frmEnterDual"));
     m_header = StartEntryWindow(this, m_menus.bar);
     auto* outer = static_cast<QVBoxLayout*>(layout());
@@ -409,21 +409,6 @@ void frmEnterDual::handOver(int round) {
     done(QDialog::Accepted);
 }
 
-void frmEnterDual::reject() {
-    if (m_leaving || confirmLeave()) {
-        m_leaving = true;
-        QDialog::reject();
-    }
-}
-
-void frmEnterDual::closeEvent(QCloseEvent* event) {
-    if (m_leaving || confirmLeave()) {
-        m_leaving = true;
-        QDialog::closeEvent(event);
-    } else {
-        event->ignore();
-    }
-}
 
 bool frmEnterDual::eventFilter(QObject* watched, QEvent* event) {
     const QVariant bout = watched->property("bout");

@@ -5,7 +5,7 @@
 #include "entry/EntryHandOver.h"
 #include "entry/EntryMenus.h"
 
-#include <QDialog>
+#include "widgets/LeaveGuardedDialog.h"
 #include <array>
 
 class EntryHeader;
@@ -17,7 +17,7 @@ class QPushButton;
 
 // Result entry for a dual of rounds 2..7: the nine bouts of two groups of three in bout
 // order, one score box each.
-class frmEnterDual final : public QDialog {
+class frmEnterDual final : public LeaveGuardedDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmEnterDual)
 
@@ -28,11 +28,8 @@ public:
     // Opens on the current event, round and strip set.
     void Form_Load();
 
-    void reject() override;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildBouts(QWidget* parent);
@@ -48,7 +45,7 @@ private:
     // Reads every box typed in but not yet read; false when one is refused.
     bool commitTypedScores();
     bool save();
-    bool confirmLeave();
+    bool confirmLeave() override;
     void moveTo(int weapon, int round, int stripSet);
     void handOver(int round);
     void checkMenus();
@@ -65,7 +62,6 @@ private:
     // Read scores differ from the stored ones; typing alone also offers Save.
     bool m_changed = false;
     bool m_checking = false;
-    bool m_leaving = false;
 
     EntryHeader* m_header = nullptr;
     std::array<std::array<QLabel*, 6>, 3> m_names{};  // lName, lNameB, lNameC

@@ -39,7 +39,7 @@ QTableWidgetItem* cell(const QString& text, Qt::Alignment align = Qt::AlignRight
 }  // namespace
 
 frmEditFinalFencers::frmEditFinalFencers(ORLEMain& state, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), m_state(state), m_prompter(prompter) {
+    : LeaveGuardedDialog(parent), m_state(state), m_prompter(prompter) {
     setObjectName(QStringLiteral("frmEditFinalFencers"));
     setWindowTitle(QStringLiteral("Select Final Four Competitors"));
     auto* outer = new QVBoxLayout(this);
@@ -283,18 +283,3 @@ bool frmEditFinalFencers::confirmLeave() {
     return answer == QMessageBox::No;
 }
 
-void frmEditFinalFencers::reject() {
-    if (m_leaving || confirmLeave()) {
-        m_leaving = true;
-        QDialog::reject();
-    }
-}
-
-void frmEditFinalFencers::closeEvent(QCloseEvent* event) {
-    if (m_leaving || confirmLeave()) {
-        m_leaving = true;
-        QDialog::closeEvent(event);
-    } else {
-        event->ignore();
-    }
-}

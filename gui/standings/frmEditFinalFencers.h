@@ -2,7 +2,7 @@
 
 #include "standings/SeedingTable.h"
 
-#include <QDialog>
+#include "widgets/LeaveGuardedDialog.h"
 
 class ORLEMain;
 class Prompter;
@@ -13,7 +13,7 @@ class QTableWidget;
 
 // Proposes the Final Four seeding of the current event from its standings and lets the
 // scoring table reorder it before the semifinals are written.
-class frmEditFinalFencers final : public QDialog {
+class frmEditFinalFencers final : public LeaveGuardedDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmEditFinalFencers)
 
@@ -22,11 +22,6 @@ public:
 
     // Shows the standings order of the current event; `weaponName` heads the window.
     void Form_Load(const QString& weaponName);
-
-    void reject() override;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildGrid();
@@ -38,14 +33,13 @@ private:
     void enableMoves();
     bool save();
     void deleteSeeding();
-    bool confirmLeave();
+    bool confirmLeave() override;
 
     ORLEMain& m_state;
     Prompter& m_prompter;
     SeedingTable m_table;
     // A proposal counts as unsaved until it is saved or the seeding is deleted.
     bool m_pending = false;
-    bool m_leaving = false;
 
     QLabel* lWeaponName = nullptr;
     QTableWidget* fpStandings = nullptr;

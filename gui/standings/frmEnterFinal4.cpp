@@ -45,7 +45,7 @@ void setBold(QWidget* widget, bool bold) {
 }  // namespace
 
 frmEnterFinal4::frmEnterFinal4(ORLEMain& state, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), m_state(state), m_prompter(prompter), m_menus(this, true) {
+    : LeaveGuardedDialog(parent), m_state(state), m_prompter(prompter), m_menus(this, true) {
     setObjectName(QStringLiteral("frmEnterFinal4"));
     setWindowTitle(QStringLiteral("Enter Results"));
     auto* outer = new QVBoxLayout(this);
@@ -372,21 +372,6 @@ void frmEnterFinal4::handOver(int round) {
     done(QDialog::Accepted);
 }
 
-void frmEnterFinal4::reject() {
-    if (m_leaving || confirmLeave()) {
-        m_leaving = true;
-        QDialog::reject();
-    }
-}
-
-void frmEnterFinal4::closeEvent(QCloseEvent* event) {
-    if (m_leaving || confirmLeave()) {
-        m_leaving = true;
-        QDialog::closeEvent(event);
-    } else {
-        event->ignore();
-    }
-}
 
 bool frmEnterFinal4::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn && watched->property("box").isValid()) {

@@ -4,7 +4,7 @@
 #include "entry/EntryMenus.h"
 #include "standings/FinalFourBracket.h"
 
-#include <QDialog>
+#include "widgets/LeaveGuardedDialog.h"
 #include <map>
 
 class ORLEMain;
@@ -17,7 +17,7 @@ class frmEditFinalFencers;
 
 // Result entry for an event's Final Four: the semifinals, then the gold and bronze medal
 // bouts, as a bracket whose winners are picked by name.
-class frmEnterFinal4 final : public QDialog {
+class frmEnterFinal4 final : public LeaveGuardedDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmEnterFinal4)
 
@@ -28,11 +28,8 @@ public:
     // Opens on the current event.
     void Form_Load();
 
-    void reject() override;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* buildBout(int bout, QWidget* parent);
@@ -48,7 +45,7 @@ private:
     void mSeed_Click();
     void setUnsaved(bool unsaved);
     bool save();
-    bool confirmLeave();
+    bool confirmLeave() override;
     void moveToEvent(int weapon);
     void handOver(int round);
     void checkMenus();
@@ -58,7 +55,6 @@ private:
     EntryHandOver m_handOver;
     EntryMenus m_menus;
     FinalFourBracket m_bracket;
-    bool m_leaving = false;
 
     QLabel* lRoundStrip = nullptr;
     QLabel* lWeaponName = nullptr;
