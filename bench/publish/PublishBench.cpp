@@ -1,10 +1,10 @@
-#include "entry/ResultsSimulator.h"
 #include "print/RecordingSink.h"
 #include "publish/FullResultsReport.h"
 #include "publish/ResultsDownload.h"
 #include "publish/ResultsPrintRun.h"
-#include "support/ChampionshipBuilder.h"
 #include "support/TempChampionship.h"
+
+#include "FencedChampionship.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,12 +14,7 @@ namespace {
 // Six drawn events with all 1,656 bouts fenced and the men's foil Final Four decided.
 const TempChampionship& FullChampionship() {
     static const TempChampionship* file = [] {
-        auto* made = new TempChampionship;
-        ChampionshipBuilder builder(*made);
-        for (int w = 0; w < 6; ++w) {
-            builder.drawFullEvent(w);
-        }
-        ResultsSimulator::Fill(made->db(), {0, 1, 2, 3, 4, 5}, {0, 1, 2, 3, 4, 5, 6}, 2004);
+        auto* made = &NewFencedChampionship();
         made->exec(QStringLiteral(
             "UPDATE Roster SET Advanced = -1 WHERE Weapon = 1 AND FencerNumber < 4"));
         made->exec(

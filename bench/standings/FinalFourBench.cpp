@@ -1,9 +1,9 @@
-#include "entry/ResultsSimulator.h"
 #include "standings/FinalFourBracket.h"
 #include "standings/FinalFourSeeding.h"
 #include "standings/SeedingTable.h"
-#include "support/ChampionshipBuilder.h"
 #include "support/TempChampionship.h"
+
+#include "FencedChampionship.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,12 +12,7 @@ namespace {
 // Six drawn events with every bout of the seven rounds fenced.
 const TempChampionship& FencedChampionship() {
     static const TempChampionship* file = [] {
-        auto* made = new TempChampionship;
-        ChampionshipBuilder builder(*made);
-        for (int w = 0; w < 6; ++w) {
-            builder.drawFullEvent(w);
-        }
-        ResultsSimulator::Fill(made->db(), {0, 1, 2, 3, 4, 5}, {0, 1, 2, 3, 4, 5, 6}, 2004);
+        auto* made = &NewFencedChampionship();
         return made;
     }();
     return *file;

@@ -1,12 +1,12 @@
-#include "entry/ResultsSimulator.h"
 #include "standings/BuildLiveStandings.h"
 #include "standings/BuildLiveTeamStandings.h"
 #include "standings/FillTeamScratchpad.h"
 #include "standings/LoadFinalFourPicture.h"
 #include "standings/RankScratchpad.h"
 #include "standings/RankedPlaces.h"
-#include "support/ChampionshipBuilder.h"
 #include "support/TempChampionship.h"
+
+#include "FencedChampionship.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,12 +16,7 @@ namespace {
 // men's saber Final Four under way.
 const TempChampionship& FullChampionship() {
     static const TempChampionship* file = [] {
-        auto* made = new TempChampionship;
-        ChampionshipBuilder builder(*made);
-        for (int w = 0; w < 6; ++w) {
-            builder.drawFullEvent(w);
-        }
-        ResultsSimulator::Fill(made->db(), {0, 1, 2, 3, 4, 5}, {0, 1, 2, 3, 4, 5, 6}, 2004);
+        auto* made = &NewFencedChampionship();
         made->exec(
             QStringLiteral("UPDATE Roster SET Advanced = -1 WHERE Weapon = 0 AND "
                            "FencerNumber < 4"));
