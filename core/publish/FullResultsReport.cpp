@@ -41,13 +41,7 @@ const char* const kBouts =
     "(Schedule.Group2 = Roster.\"Group\" AND Schedule.Group1 = OppRos.\"Group\") "
     "ORDER BY Results.Weapon, Roster.Team, Results.FencerNumber, Schedule.Round, Opponent";
 
-struct Column {
-    const char* field;
-    const char* caption;
-    double left;
-    double width;
-    TextAlign align;
-};
+using ResultReportParts::Column;
 
 constexpr Column kBoutColumns[] = {
     {"Round", "Round", 40, 40, TextAlign::Centre},
@@ -79,20 +73,13 @@ void design(BandedReport& report) {
     fencer.header.name = QStringLiteral("FencerHeader");
     fencer.header.height = 36;
     fencer.header.add(ReportElement::field(QStringLiteral("FullName"), 12, 4, 400, Font(12, true)));
-    for (const Column& c : kBoutColumns) {
-        fencer.header.add(ReportElement::label(QStringLiteral("l%1Hdr").arg(QLatin1String(c.field)),
-                                               QLatin1String(c.caption), c.left, 20, c.width,
-                                               Font(9, false, true), c.align));
-    }
+    ResultReportParts::AddHeadings(fencer.header, kBoutColumns, 20, Font(9, false, true));
     fencer.footer.height = 6;
     report.groups() << schoolEvent << fencer;
 
     report.detail().name = QStringLiteral("Detail");
     report.detail().height = 14;
-    for (const Column& c : kBoutColumns) {
-        report.detail().add(
-            ReportElement::field(QLatin1String(c.field), c.left, 1, c.width, Font(10), c.align));
-    }
+    ResultReportParts::AddFields(report.detail(), kBoutColumns, 1, Font(10));
     ResultReportParts::AddPageFooter(report);
 }
 

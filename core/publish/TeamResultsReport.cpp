@@ -10,13 +10,7 @@ using ResultReportParts::kWidth;
 
 namespace {
 
-struct Column {
-    const char* field;
-    const char* caption;
-    double left;
-    double width;
-    TextAlign align;
-};
+using ResultReportParts::Column;
 
 constexpr Column kColumns[] = {
     {"Place", "Place", 0, 40, TextAlign::Right},
@@ -47,13 +41,8 @@ void design(BandedReport& report) {
     page.add(ReportElement::box(0, 0, kWidth, 18, 0xD8D8D8));
     report.detail().name = QStringLiteral("Detail");
     report.detail().height = 16;
-    for (const Column& c : kColumns) {
-        page.add(ReportElement::label(QStringLiteral("l%1Hdr").arg(QLatin1String(c.field)),
-                                      QLatin1String(c.caption), c.left, 3, c.width, Font(11, true),
-                                      c.align));
-        report.detail().add(
-            ReportElement::field(QLatin1String(c.field), c.left, 1, c.width, Font(11), c.align));
-    }
+    ResultReportParts::AddHeadings(page, kColumns, 3, Font(11, true));
+    ResultReportParts::AddFields(report.detail(), kColumns, 1, Font(11));
     ResultReportParts::AddPageFooter(report);
 }
 
