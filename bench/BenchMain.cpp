@@ -1,5 +1,5 @@
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
+#include <QGuiApplication>
 
 // Laying out printouts measures fonts, which needs a GUI application; none is ever shown.
 int main(int argc, char** argv) {

@@ -38,7 +38,8 @@ std::unique_ptr<Database> OpenChampionshipFor(const CommandLine& args, const Cli
     QStringList allowed = known;
     allowed << QStringLiteral("db");
     if (const QStringList unknown = args.unknownOptions(allowed); !unknown.isEmpty()) {
-        *exitCode = io.fail(QStringLiteral("unknown option %1").arg(unknown.join(QLatin1Char(' '))));
+        *exitCode =
+            io.fail(QStringLiteral("unknown option %1").arg(unknown.join(QLatin1Char(' '))));
         return nullptr;
     }
     const std::optional<QString> path = args.value(QStringLiteral("db"));
@@ -57,8 +58,10 @@ std::optional<int> RequiredEvent(const CommandLine& args, const CliOutput& io, i
     const std::optional<QString> text = args.value(QStringLiteral("event"));
     const std::optional<int> event = text ? ParseEvent(*text) : std::nullopt;
     if (!event) {
-        *exitCode = io.fail(text ? QStringLiteral("unknown event %1 (use 0..5 or MS, MF, ME, WS, WF, WE)").arg(*text)
-                                 : QStringLiteral("--event N is required"));
+        *exitCode = io.fail(
+            text
+                ? QStringLiteral("unknown event %1 (use 0..5 or MS, MF, ME, WS, WF, WE)").arg(*text)
+                : QStringLiteral("--event N is required"));
     }
     return event;
 }

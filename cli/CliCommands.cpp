@@ -50,7 +50,8 @@ int usage(const CliOutput& io) {
     for (const auto& [name, command] : commands()) {
         names << name;
     }
-    return io.fail(QStringLiteral("usage: orle-cli COMMAND ...; commands: %1").arg(names.join(QStringLiteral(", "))));
+    return io.fail(QStringLiteral("usage: orle-cli COMMAND ...; commands: %1")
+                       .arg(names.join(QStringLiteral(", "))));
 }
 
 }  // namespace

@@ -8,7 +8,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quillon Works"));
     QApplication::setApplicationName(QStringLiteral("ORLE"));
-    QApplication::setApplicationDisplayName(QStringLiteral("ORLE Fencing Championship Scoring System"));
+    QApplication::setApplicationDisplayName(
+        QStringLiteral("ORLE Fencing Championship Scoring System"));
 
     ORLEMain state(std::make_unique<RegistrySettings>());
     WidgetPrompter prompter;

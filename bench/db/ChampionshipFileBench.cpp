@@ -1,7 +1,7 @@
 #include "db/ChampionshipFile.h"
 
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <QTemporaryDir>
 
 namespace {
 

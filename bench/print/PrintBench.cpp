@@ -11,7 +11,6 @@
 
 namespace {
 
-
 // A full championship: six events of 24 fencers drawn into groups.
 const TempChampionship& FullChampionship() {
     static const TempChampionship file = [] {
@@ -107,8 +106,8 @@ void PrintAllScoresheetsOfOneEventToPdf(benchmark::State& state) {
     all.semis = all.medals = true;
     for (auto _ : state) {
         PdfFileSink pdf(path);
-        const Scoresheets::Request request{
-            SheetEvent::Load(file.db(), 0, QStringLiteral("2026")), QDate(2026, 3, 21), -1};
+        const Scoresheets::Request request{SheetEvent::Load(file.db(), 0, QStringLiteral("2026")),
+                                           QDate(2026, 3, 21), -1};
         if (!PrintScoresheets(file.db(), request, all, pdf) || !pdf.finish()) {
             state.SkipWithError("printing failed");
         }

@@ -10,7 +10,6 @@
 
 namespace {
 
-
 // Six drawn events with all 1,656 bouts fenced and the men's foil Final Four decided.
 const TempChampionship& FullChampionship() {
     static const TempChampionship* file = [] {

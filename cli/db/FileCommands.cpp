@@ -26,7 +26,8 @@ int checkArguments(const CommandLine& args, const CliOutput& io, const QStringLi
 }  // namespace
 
 int RunNewCommand(const CommandLine& args, const CliOutput& io) {
-    if (int bad = checkArguments(args, io, {QStringLiteral("force")}, "orle-cli new PATH [--force]")) {
+    if (int bad =
+            checkArguments(args, io, {QStringLiteral("force")}, "orle-cli new PATH [--force]")) {
         return bad;
     }
     const QString path = QFileInfo(args.positional().first()).absoluteFilePath();
@@ -51,13 +52,18 @@ int RunInfoCommand(const CommandLine& args, const CliOutput& io) {
         return io.fail(QStringLiteral("%1: %2").arg(path, opened.reason));
     }
     const Database& db = *opened.db;
-    const long long groups = db.queryInt(QStringLiteral("SELECT COUNT(\"Group\") FROM Groups")).value_or(0);
-    io.out << "version: " << db.queryText(QStringLiteral("SELECT DatabaseVersion FROM VersionInfo")).value_or(QString()) << Qt::endl;
+    const long long groups =
+        db.queryInt(QStringLiteral("SELECT COUNT(\"Group\") FROM Groups")).value_or(0);
+    io.out << "version: "
+           << db.queryText(QStringLiteral("SELECT DatabaseVersion FROM VersionInfo"))
+                  .value_or(QString())
+           << Qt::endl;
     io.out << "year: " << ChampionshipYearFor(path, QDate::currentDate()) << Qt::endl;
     io.out << "last_round: " << groups - 3 << Qt::endl;
     io.out << "last_stripset: " << (groups - 1) / 2 - 1 << Qt::endl;
     for (const TableDef& table : ChampionshipTables()) {
-        const QString sql = QStringLiteral("SELECT COUNT(*) FROM \"%1\"").arg(QLatin1String(table.name));
+        const QString sql =
+            QStringLiteral("SELECT COUNT(*) FROM \"%1\"").arg(QLatin1String(table.name));
         io.out << table.name << ": " << db.queryInt(sql).value_or(0) << Qt::endl;
     }
     return 0;

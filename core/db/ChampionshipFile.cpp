@@ -6,13 +6,13 @@
 #include "db/StoredViews.h"
 #include "db/Transaction.h"
 
+#include <sys/stat.h>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <sys/stat.h>
 
 namespace ChampionshipFile {
 namespace {
@@ -100,7 +100,9 @@ Status Create(const QString& path) {
     return failureFor(path, built.message());
 }
 
-QString WrongVersionMessage() { return QStringLiteral("The database is not the proper version."); }
+QString WrongVersionMessage() {
+    return QStringLiteral("The database is not the proper version.");
+}
 
 Opened Open(const QString& path) {
     Opened opened;

@@ -28,7 +28,9 @@ std::unique_ptr<Database> Database::open(const QString& path, Mode mode, QString
     return database;
 }
 
-Database::~Database() { sqlite3_close_v2(m_db); }
+Database::~Database() {
+    sqlite3_close_v2(m_db);
+}
 
 Status Database::configure() const {
     sqlite3_extended_result_codes(m_db, 1);

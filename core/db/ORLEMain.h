@@ -16,7 +16,8 @@ class ORLEMain final {
 public:
     using Clock = std::function<QDate()>;
 
-    explicit ORLEMain(std::unique_ptr<RegistrySettings> settings, Clock today = &QDate::currentDate);
+    explicit ORLEMain(std::unique_ptr<RegistrySettings> settings,
+                      Clock today = &QDate::currentDate);
 
     // Reads the settings: the last file's path and the event colours.
     QString LoadSettings();

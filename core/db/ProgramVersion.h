@@ -11,14 +11,18 @@ constexpr int kMinor = ORLE_VERSION_MINOR;
 constexpr int kBuild = ORLE_VERSION_BUILD;
 
 // "4.3": stored in VersionInfo and compared at every open.
-inline QString DatabaseVersionText() { return QStringLiteral("%1.%2").arg(kMajor).arg(kMinor); }
+inline QString DatabaseVersionText() {
+    return QStringLiteral("%1.%2").arg(kMajor).arg(kMinor);
+}
 
 // "Ver. 4.3 (Build 60)".
 inline QString VersionLine() {
     return QStringLiteral("Ver. %1.%2 (Build %3)").arg(kMajor).arg(kMinor).arg(kBuild);
 }
 
-inline QString ProductTitle() { return QStringLiteral("ORLE Fencing Championship Scoring System"); }
+inline QString ProductTitle() {
+    return QStringLiteral("ORLE Fencing Championship Scoring System");
+}
 
 // The legal notice printed in the footer of every sheet and shown in the About window.
 inline QString LegalNotice() {

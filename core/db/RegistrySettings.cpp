@@ -3,11 +3,14 @@
 #include <QSettings>
 
 namespace {
-QString colorName(int event) { return QStringLiteral("Color%1").arg(event + 1); }
+QString colorName(int event) {
+    return QStringLiteral("Color%1").arg(event + 1);
+}
 }  // namespace
 
 RegistrySettings::RegistrySettings()
-    : m_settings(std::make_unique<QSettings>(QStringLiteral("Quillon Works"), QStringLiteral("ORLE"))) {}
+    : m_settings(
+          std::make_unique<QSettings>(QStringLiteral("Quillon Works"), QStringLiteral("ORLE"))) {}
 
 RegistrySettings::RegistrySettings(const QString& iniPath)
     : m_settings(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}

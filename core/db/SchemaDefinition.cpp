@@ -4,10 +4,18 @@ namespace {
 
 using T = ColumnType;
 
-ColumnDef byteCol(const char* name) { return {name, T::Byte}; }
-ColumnDef yesNo(const char* name) { return {name, T::YesNo}; }
-ColumnDef text(const char* name, int size) { return {name, T::Text, size, false}; }
-ColumnDef textOrEmpty(const char* name, int size) { return {name, T::Text, size, true}; }
+ColumnDef byteCol(const char* name) {
+    return {name, T::Byte};
+}
+ColumnDef yesNo(const char* name) {
+    return {name, T::YesNo};
+}
+ColumnDef text(const char* name, int size) {
+    return {name, T::Text, size, false};
+}
+ColumnDef textOrEmpty(const char* name, int size) {
+    return {name, T::Text, size, true};
+}
 IndexDef primaryKey(std::vector<const char*> columns) {
     return {"PrimaryKey", std::move(columns), true, true};
 }
@@ -51,10 +59,10 @@ std::vector<TableDef> buildTables() {
           byteCol("Group"), byteCol("Subgroup"), yesNo("Excluded"), yesNo("ExcludedButCount"),
           yesNo("Injury"), yesNo("Advanced")},
          {index("Advanced", {"Advanced"}), index("ByFencerNumber", {"FencerNumber"}),
-          index("ByGroup", {"Group"}), index("BySubgroup", {"Subgroup"}),
-          index("ByTeam", {"Team"}), index("ByWeapon", {"Weapon", "Group", "Subgroup"}),
-          index("Excluded", {"Excluded"}), index("Injury", {"Injury"}),
-          primaryKey({"Weapon", "FencerNumber"}), index("RosterWeapon", {"Weapon"})}},
+          index("ByGroup", {"Group"}), index("BySubgroup", {"Subgroup"}), index("ByTeam", {"Team"}),
+          index("ByWeapon", {"Weapon", "Group", "Subgroup"}), index("Excluded", {"Excluded"}),
+          index("Injury", {"Injury"}), primaryKey({"Weapon", "FencerNumber"}),
+          index("RosterWeapon", {"Weapon"})}},
         {"Schedule",
          {byteCol("Round"), byteCol("Group1"), byteCol("Group2"), byteCol("Stripset")},
          {primaryKey({"Round", "Group1", "Group2"}), index("ByRoundStrip", {"Round", "Stripset"})}},
@@ -70,8 +78,14 @@ std::vector<TableDef> buildTables() {
           textOrEmpty("Abbreviation", 5)},
          {primaryKey({"Team"})}},
         {"TeamScratchpad",
-         {text("FullTeamName", 50), {"Points", T::Integer}, byteCol("ME"), byteCol("MF"),
-          byteCol("MS"), byteCol("WE"), byteCol("WF"), byteCol("WS")},
+         {text("FullTeamName", 50),
+          {"Points", T::Integer},
+          byteCol("ME"),
+          byteCol("MF"),
+          byteCol("MS"),
+          byteCol("WE"),
+          byteCol("WF"),
+          byteCol("WS")},
          {}},
         {"Weapons",
          {byteCol("Weapon"), text("Abbreviation", 6), text("WeaponName", 25)},
@@ -81,13 +95,25 @@ std::vector<TableDef> buildTables() {
 
 std::vector<RelationDef> buildRelations() {
     return {
-        {"FencerNumbersRoster", "FencerNumbers", {"FencerNumber"}, "Roster", {"FencerNumber"},
+        {"FencerNumbersRoster",
+         "FencerNumbers",
+         {"FencerNumber"},
+         "Roster",
+         {"FencerNumber"},
          false},
         {"TeamsRoster", "Teams", {"Team"}, "Roster", {"Team"}, true},
-        {"RosterResults", "Roster", {"Weapon", "FencerNumber"}, "Results",
-         {"Weapon", "FencerNumber"}, true},
-        {"Roster1Results", "Roster", {"Weapon", "FencerNumber"}, "Results",
-         {"Weapon", "Opponent"}, true},
+        {"RosterResults",
+         "Roster",
+         {"Weapon", "FencerNumber"},
+         "Results",
+         {"Weapon", "FencerNumber"},
+         true},
+        {"Roster1Results",
+         "Roster",
+         {"Weapon", "FencerNumber"},
+         "Results",
+         {"Weapon", "Opponent"},
+         true},
         {"WeaponsResults", "Weapons", {"Weapon"}, "Results", {"Weapon"}, true},
         {"WeaponsStripNumbers", "Weapons", {"Weapon"}, "StripNumbers", {"Weapon"}, true},
         {"WeaponsFinalFour", "Weapons", {"Weapon"}, "FinalFour", {"Weapon"}, true},

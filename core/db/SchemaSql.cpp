@@ -2,7 +2,9 @@
 
 namespace {
 
-QString quoted(const char* name) { return QLatin1Char('"') + QLatin1String(name) + QLatin1Char('"'); }
+QString quoted(const char* name) {
+    return QLatin1Char('"') + QLatin1String(name) + QLatin1Char('"');
+}
 
 QString joined(const std::vector<const char*>& names) {
     QStringList parts;
@@ -34,7 +36,8 @@ QString columnSql(const ColumnDef& column) {
             sql += QStringLiteral(" TEXT COLLATE NOCASE CHECK (length(%1) <= %2")
                        .arg(name)
                        .arg(column.textSize);
-            sql += column.emptyAllowed ? QStringLiteral(")") : QStringLiteral(" AND %1 <> '')").arg(name);
+            sql += column.emptyAllowed ? QStringLiteral(")")
+                                       : QStringLiteral(" AND %1 <> '')").arg(name);
             break;
     }
     if (column.defaultZero) {
@@ -59,7 +62,8 @@ QString CreateTableSql(const TableDef& table, const std::vector<RelationDef>& re
     }
     for (const IndexDef& index : table.indexes) {
         if (index.primary) {
-            parts << QStringLiteral("CONSTRAINT PrimaryKey PRIMARY KEY (%1)").arg(joined(index.columns));
+            parts << QStringLiteral("CONSTRAINT PrimaryKey PRIMARY KEY (%1)")
+                         .arg(joined(index.columns));
         }
     }
     for (const RelationDef& relation : relations) {

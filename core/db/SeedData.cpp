@@ -89,7 +89,9 @@ public:
             m_status = Status::failure(m_statement.errorString());
         }
     }
-    Status status() const { return m_statement.ok() ? m_status : Status::failure(m_statement.errorString()); }
+    Status status() const {
+        return m_statement.ok() ? m_status : Status::failure(m_statement.errorString());
+    }
 
 private:
     Statement m_statement;
@@ -142,7 +144,8 @@ Status insertGroupsAndNumbers(const Database& db) {
     bouts.add({1, "Semifinal B"});
     bouts.add({10, "Gold Medal Bout"});
     bouts.add({11, "Bronze Medal Bout"});
-    for (const Status& s : {groups.status(), subgroups.status(), numbers.status(), bouts.status()}) {
+    for (const Status& s :
+         {groups.status(), subgroups.status(), numbers.status(), bouts.status()}) {
         if (!s) {
             return s;
         }
@@ -152,8 +155,8 @@ Status insertGroupsAndNumbers(const Database& db) {
 
 // Every left position meets every right position once over three sub-rounds.
 Status insertSuborder(const Database& db) {
-    RowWriter rows(db,
-                   "INSERT INTO Suborder (Subround, Bout, Subgroup1, Subgroup2) VALUES (?, ?, ?, ?)");
+    RowWriter rows(
+        db, "INSERT INTO Suborder (Subround, Bout, Subgroup1, Subgroup2) VALUES (?, ?, ?, ?)");
     std::array<int, 3> left = {2, 0, 1};
     std::array<int, 3> right = {5, 4, 3};
     for (int subround = 0; subround < 3; ++subround) {
@@ -165,14 +168,16 @@ Status insertSuborder(const Database& db) {
             std::swap(right[0], right[1]);
         }
         for (int bout = 0; bout < 3; ++bout) {
-            rows.add({subround, bout, left[static_cast<size_t>(bout)], right[static_cast<size_t>(bout)]});
+            rows.add({subround, bout, left[static_cast<size_t>(bout)],
+                      right[static_cast<size_t>(bout)]});
         }
     }
     return rows.status();
 }
 
 Status insertSchedule(const Database& db) {
-    RowWriter rows(db, "INSERT INTO Schedule (Round, Group1, Group2, Stripset) VALUES (?, ?, ?, ?)");
+    RowWriter rows(db,
+                   "INSERT INTO Schedule (Round, Group1, Group2, Stripset) VALUES (?, ?, ?, ?)");
     for (int g = 0; g < 8; ++g) {
         rows.add({0, g, g, g / 2});
     }

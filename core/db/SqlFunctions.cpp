@@ -1,7 +1,7 @@
 #include "db/SqlFunctions.h"
 
-#include <QString>
 #include <sqlite3.h>
+#include <QString>
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 Statement::Statement(sqlite3* db, const QString& sql, const SqlParams& params) : m_db(db) {
     const QByteArray text = sql.toUtf8();
-    const int rc = sqlite3_prepare_v2(m_db, text.constData(), static_cast<int>(text.size()),
-                                      &m_stmt, nullptr);
+    const int rc =
+        sqlite3_prepare_v2(m_db, text.constData(), static_cast<int>(text.size()), &m_stmt, nullptr);
     if (rc != SQLITE_OK) {
         fail(rc);
         return;
@@ -13,7 +13,9 @@ Statement::Statement(sqlite3* db, const QString& sql, const SqlParams& params) :
     bindAll(params);
 }
 
-Statement::~Statement() { sqlite3_finalize(m_stmt); }
+Statement::~Statement() {
+    sqlite3_finalize(m_stmt);
+}
 
 Statement::Statement(Statement&& other) noexcept
     : m_db(other.m_db), m_stmt(other.m_stmt), m_error(std::move(other.m_error)) {
@@ -85,7 +87,9 @@ void Statement::reset() {
     m_error.clear();
 }
 
-int Statement::columnCount() const { return m_stmt ? sqlite3_column_count(m_stmt) : 0; }
+int Statement::columnCount() const {
+    return m_stmt ? sqlite3_column_count(m_stmt) : 0;
+}
 
 QString Statement::columnName(int column) const {
     return QString::fromUtf8(sqlite3_column_name(m_stmt, column));
@@ -95,11 +99,17 @@ bool Statement::isNull(int column) const {
     return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
 }
 
-int Statement::toInt(int column) const { return sqlite3_column_int(m_stmt, column); }
+int Statement::toInt(int column) const {
+    return sqlite3_column_int(m_stmt, column);
+}
 
-long long Statement::toInt64(int column) const { return sqlite3_column_int64(m_stmt, column); }
+long long Statement::toInt64(int column) const {
+    return sqlite3_column_int64(m_stmt, column);
+}
 
-double Statement::toDouble(int column) const { return sqlite3_column_double(m_stmt, column); }
+double Statement::toDouble(int column) const {
+    return sqlite3_column_double(m_stmt, column);
+}
 
 QString Statement::toText(int column) const {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));

@@ -52,8 +52,9 @@ const char* const kTeamPoints =
 QString locatorCrosstab() {
     QString sql = QStringLiteral("SELECT vLocator.Weapon, vLocator.FencerNumber");
     for (int round = 1; round <= 7; ++round) {
-        sql += QStringLiteral(", max(CASE WHEN vLocator.RoundName='Round #%1' "
-                              "THEN vLocator.StripName END) AS \"Round #%1\"")
+        sql += QStringLiteral(
+                   ", max(CASE WHEN vLocator.RoundName='Round #%1' "
+                   "THEN vLocator.StripName END) AS \"Round #%1\"")
                    .arg(round);
     }
     return sql + QStringLiteral(" FROM vLocator GROUP BY vLocator.Weapon, vLocator.FencerNumber");
@@ -64,8 +65,9 @@ QString locatorCrosstab() {
 QString teamPointsCrosstab() {
     QString sql = QStringLiteral("SELECT vTeamPoints.FullTeamName");
     for (const char* event : {"ME", "MF", "MS", "WE", "WF", "WS"}) {
-        sql += QStringLiteral(", Sum(CASE WHEN Weapons.Abbreviation='%1' THEN vTeamPoints.V END) "
-                              "AS %1")
+        sql += QStringLiteral(
+                   ", Sum(CASE WHEN Weapons.Abbreviation='%1' THEN vTeamPoints.V END) "
+                   "AS %1")
                    .arg(QLatin1String(event));
     }
     return sql + QStringLiteral(

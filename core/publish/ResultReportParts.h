@@ -22,7 +22,8 @@ struct Column {
 
 // Adds the heading label of every column to `section`, at `top`.
 template <size_t N>
-void AddHeadings(ReportSection& section, const Column (&columns)[N], double top, const PrintFont& font) {
+void AddHeadings(ReportSection& section, const Column (&columns)[N], double top,
+                 const PrintFont& font) {
     for (const Column& c : columns) {
         section.add(ReportElement::label(QStringLiteral("l%1Hdr").arg(QLatin1String(c.field)),
                                          QLatin1String(c.caption), c.left, top, c.width, font,
@@ -32,9 +33,11 @@ void AddHeadings(ReportSection& section, const Column (&columns)[N], double top,
 
 // Adds the field of every column to `section`, at `top`.
 template <size_t N>
-void AddFields(ReportSection& section, const Column (&columns)[N], double top, const PrintFont& font) {
+void AddFields(ReportSection& section, const Column (&columns)[N], double top,
+               const PrintFont& font) {
     for (const Column& c : columns) {
-        section.add(ReportElement::field(QLatin1String(c.field), c.left, top, c.width, font, c.align));
+        section.add(
+            ReportElement::field(QLatin1String(c.field), c.left, top, c.width, font, c.align));
     }
 }
 

@@ -51,9 +51,10 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     picture->setAlignment(Qt::AlignTop);
 
     QCoreApplication::processEvents();
-    auto* lblAppInfo = new QLabel(QStringLiteral("Orle Sports Union\r\nChampionship Scoring System\r\n") +
-                                      ProgramVersion::VersionLine(),
-                                  this);
+    auto* lblAppInfo =
+        new QLabel(QStringLiteral("Orle Sports Union\r\nChampionship Scoring System\r\n") +
+                       ProgramVersion::VersionLine(),
+                   this);
     lblAppInfo->setObjectName(QStringLiteral("lblAppInfo"));
     QFont big = lblAppInfo->font();
     big.setPointSizeF(big.pointSizeF() * 1.2);

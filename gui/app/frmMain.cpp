@@ -130,7 +130,7 @@ void frmMain::buildButtons() {
     outer->addLayout(grid);
     outer->addStretch();
 
-    const QList<QWidget*> tabOrder = {bEnterResults, bEditRosters,      bUnreported,
+    const QList<QWidget*> tabOrder = {bEnterResults,     bEditRosters,   bUnreported,
                                       bPrintScoresheets, bPrintSchedule, bCalculateResults,
                                       bConfirm,          bUtilities,     bExit};
     for (int i = 1; i < tabOrder.size(); ++i) {
@@ -189,9 +189,9 @@ void frmMain::updateCommands() {
 
 void frmMain::showStatus() {
     if (m_databaseAvailable) {
-        m_status->setText(QStringLiteral("%1 ORLE Championships \u2014 %2")
-                              .arg(m_state.ChampionshipYear,
-                                   QDir::toNativeSeparators(m_state.ConnectString)));
+        m_status->setText(
+            QStringLiteral("%1 ORLE Championships \u2014 %2")
+                .arg(m_state.ChampionshipYear, QDir::toNativeSeparators(m_state.ConnectString)));
     } else {
         m_status->setText(QStringLiteral(
             "No championship file is open. Use File \u203A Open or File \u203A New."));
@@ -244,9 +244,9 @@ void frmMain::mOpen_Click() {
 }
 
 void frmMain::mNew_Click() {
-    const QString path = m_prompter.chooseFileToSave(this, QStringLiteral("New"), dialogFolder(),
-                                                     QLatin1String(kFileFilter),
-                                                     QStringLiteral("mdb"));
+    const QString path =
+        m_prompter.chooseFileToSave(this, QStringLiteral("New"), dialogFolder(),
+                                    QLatin1String(kFileFilter), QStringLiteral("mdb"));
     if (path.isEmpty()) {
         return;
     }
@@ -282,7 +282,9 @@ void frmMain::bEnterResults_Click() {
     } while (cbKeepEntering->isChecked());
 }
 
-void frmMain::KeepEntering() { cbKeepEntering->setChecked(true); }
+void frmMain::KeepEntering() {
+    cbKeepEntering->setChecked(true);
+}
 
 EntryHandOver frmMain::entryHandOver() {
     return {[this] { KeepEntering(); }, m_entryWindows.count(EntryWindow::FinalFour) > 0};

@@ -409,7 +409,6 @@ void frmEnterDual::handOver(int round) {
     done(QDialog::Accepted);
 }
 
-
 bool frmEnterDual::eventFilter(QObject* watched, QEvent* event) {
     const QVariant bout = watched->property("bout");
     if (!bout.isValid()) {

@@ -5,8 +5,8 @@
 #include "entry/EntryHandOver.h"
 #include "entry/EntryMenus.h"
 
-#include "widgets/LeaveGuardedDialog.h"
 #include <array>
+#include "widgets/LeaveGuardedDialog.h"
 
 class EntryHeader;
 class ORLEMain;

@@ -282,4 +282,3 @@ bool frmEditFinalFencers::confirmLeave() {
     }
     return answer == QMessageBox::No;
 }
-

@@ -372,7 +372,6 @@ void frmEnterFinal4::handOver(int round) {
     done(QDialog::Accepted);
 }
 
-
 bool frmEnterFinal4::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn && watched->property("box").isValid()) {
         auto* box = static_cast<QLineEdit*>(watched);

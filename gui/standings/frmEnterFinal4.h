@@ -4,8 +4,8 @@
 #include "entry/EntryMenus.h"
 #include "standings/FinalFourBracket.h"
 
-#include "widgets/LeaveGuardedDialog.h"
 #include <map>
+#include "widgets/LeaveGuardedDialog.h"
 
 class ORLEMain;
 class Prompter;

@@ -29,12 +29,15 @@ bool EnterAsTab::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     auto* field = qobject_cast<QWidget*>(watched);
-    const bool isField = qobject_cast<QLineEdit*>(watched) || qobject_cast<QAbstractSpinBox*>(watched) ||
-                         (qobject_cast<QComboBox*>(watched) && !static_cast<QComboBox*>(watched)->view()->isVisible());
+    const bool isField = qobject_cast<QLineEdit*>(watched) ||
+                         qobject_cast<QAbstractSpinBox*>(watched) ||
+                         (qobject_cast<QComboBox*>(watched) &&
+                          !static_cast<QComboBox*>(watched)->view()->isVisible());
     if (!enter || !isField || (key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier))) {
         return false;
     }
-    QKeyEvent tab(QEvent::KeyPress, key->modifiers() & Qt::ShiftModifier ? Qt::Key_Backtab : Qt::Key_Tab,
+    QKeyEvent tab(QEvent::KeyPress,
+                  key->modifiers() & Qt::ShiftModifier ? Qt::Key_Backtab : Qt::Key_Tab,
                   Qt::NoModifier);
     QApplication::sendEvent(field, &tab);
     return true;

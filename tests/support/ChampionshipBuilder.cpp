@@ -25,8 +25,8 @@ void ChampionshipBuilder::drawFullEvent(int weapon) const {
 
 void ChampionshipBuilder::addBout(int weapon, int left, int right, int leftTouches,
                                   int rightTouches, bool leftWins) const {
-    m_file.exec(QStringLiteral("INSERT INTO Results (Weapon, FencerNumber, Opponent, Victory, "
-                               "Touches) VALUES (?, ?, ?, ?, ?), (?, ?, ?, ?, ?)"),
-                {weapon, left, right, leftWins, leftTouches, weapon, right, left, !leftWins,
-                 rightTouches});
+    m_file.exec(
+        QStringLiteral("INSERT INTO Results (Weapon, FencerNumber, Opponent, Victory, "
+                       "Touches) VALUES (?, ?, ?, ?, ?), (?, ?, ?, ?, ?)"),
+        {weapon, left, right, leftWins, leftTouches, weapon, right, left, !leftWins, rightTouches});
 }

@@ -1,7 +1,7 @@
 #include "support/FileBytes.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
+#include <QFile>
 
 QByteArray ReadBytes(const QString& path) {
     QFile file(path);

@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-TempChampionship::TempChampionship(const QString& fileName)
-    : m_path(m_dir.filePath(fileName)) {
+TempChampionship::TempChampionship(const QString& fileName) : m_path(m_dir.filePath(fileName)) {
     const Status created = ChampionshipFile::Create(m_path);
     EXPECT_TRUE(created.ok()) << created.message().toStdString();
     ChampionshipFile::Opened opened = ChampionshipFile::Open(m_path);

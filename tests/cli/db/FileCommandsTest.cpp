@@ -1,10 +1,10 @@
 #include "cli/CliRunner.h"
 #include "support/FileBytes.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -29,7 +29,8 @@ TEST(FileCommandsTest, InfoDescribesAChampionshipFile) {
     EXPECT_EQ(info.exitCode, 0);
     const QStringList lines = info.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 4 + 15);
-    EXPECT_EQ(lines.mid(0, 4), QStringList({"version: 4.3", "year: 2011", "last_round: 6", "last_stripset: 3"}));
+    EXPECT_EQ(lines.mid(0, 4),
+              QStringList({"version: 4.3", "year: 2011", "last_round: 6", "last_stripset: 3"}));
     EXPECT_TRUE(lines.contains(QStringLiteral("Teams: 47")));
     EXPECT_TRUE(lines.contains(QStringLiteral("Schedule: 36")));
     EXPECT_TRUE(lines.contains(QStringLiteral("Roster: 0")));
@@ -40,9 +41,10 @@ TEST(FileCommandsTest, RefusedFilesAndBadArgumentsExitWithOneLineErrors) {
     const QString junk = dir.filePath(QStringLiteral("junk.mdb"));
     WriteBytes(junk, QByteArray(2048, 'j'));
 
-    for (const QStringList& words : {QStringList{"info", junk}, QStringList{"info"},
-                                     QStringList{"new"}, QStringList{"frobnicate"},
-                                     QStringList{"new", dir.filePath("x.mdb"), "--colour", "red"}}) {
+    for (const QStringList& words :
+         {QStringList{"info", junk}, QStringList{"info"}, QStringList{"new"},
+          QStringList{"frobnicate"},
+          QStringList{"new", dir.filePath("x.mdb"), "--colour", "red"}}) {
         const CliRun run = RunCli(words);
         EXPECT_NE(run.exitCode, 0) << words.join(' ').toStdString();
         EXPECT_TRUE(run.err.startsWith(QStringLiteral("orle-cli: "))) << run.err.toStdString();

@@ -3,12 +3,12 @@
 #include "support/FileBytes.h"
 #include "support/TempChampionship.h"
 
+#include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace {
 
@@ -16,7 +16,8 @@ TEST(ChampionshipFileTest, NewFilePassesTheVersionCheckAndLeavesNoTemporaryFiles
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("ORLE2026.mdb"));
     ASSERT_TRUE(ChampionshipFile::Create(path));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"ORLE2026.mdb"}));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"ORLE2026.mdb"}));
     ChampionshipFile::Opened opened = ChampionshipFile::Open(path);
     ASSERT_TRUE(opened.db);
     EXPECT_EQ(opened.failure, ChampionshipFile::OpenFailure::None);
@@ -24,7 +25,8 @@ TEST(ChampionshipFileTest, NewFilePassesTheVersionCheckAndLeavesNoTemporaryFiles
 
 TEST(ChampionshipFileTest, CreatingOverAnExistingFileReplacesItWithAFreshOne) {
     TempChampionship old;
-    old.exec(QStringLiteral("INSERT INTO Roster (Weapon, FencerNumber, Team, HTMLName) VALUES (0, 0, 0, 'x')"));
+    old.exec(QStringLiteral(
+        "INSERT INTO Roster (Weapon, FencerNumber, Team, HTMLName) VALUES (0, 0, 0, 'x')"));
     ASSERT_TRUE(ChampionshipFile::Create(old.path()));
     ChampionshipFile::Opened fresh = ChampionshipFile::Open(old.path());
     ASSERT_TRUE(fresh.db);
@@ -50,7 +52,8 @@ TEST(ChampionshipFileTest, FailedCreationNamesTheFileAndLeavesTheOldOneAlone) {
     WriteBytes(path, "previous");
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const Status created = ChampionshipFile::Create(path);
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_FALSE(created);
     EXPECT_TRUE(created.message().contains(QStringLiteral("ORLE2026.mdb")));
     EXPECT_EQ(ReadBytes(path), QByteArray("previous"));
@@ -94,9 +97,11 @@ TEST(ChampionshipFileTest, FilesThatAreNotChampionshipsAreRefusedUntouched) {
 TEST(ChampionshipFileTest, AnotherVersionIsRefused) {
     TempChampionship file;
     file.exec(QStringLiteral("UPDATE VersionInfo SET DatabaseVersion='4.2'"));
-    EXPECT_EQ(ChampionshipFile::Open(file.path()).failure, ChampionshipFile::OpenFailure::WrongVersion);
+    EXPECT_EQ(ChampionshipFile::Open(file.path()).failure,
+              ChampionshipFile::OpenFailure::WrongVersion);
     file.exec(QStringLiteral("DELETE FROM VersionInfo"));
-    EXPECT_EQ(ChampionshipFile::Open(file.path()).failure, ChampionshipFile::OpenFailure::WrongVersion);
+    EXPECT_EQ(ChampionshipFile::Open(file.path()).failure,
+              ChampionshipFile::OpenFailure::WrongVersion);
 }
 
 TEST(ChampionshipFileTest, ADamagedFileIsRefused) {

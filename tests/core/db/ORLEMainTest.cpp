@@ -3,8 +3,8 @@
 #include "db/ChampionshipYear.h"
 #include "support/TempChampionship.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -69,7 +69,8 @@ TEST_F(ORLEMainTest, RegistryValuesReportMissingOnesWithoutTouchingTheOutput) {
     QVariant value(42);
     EXPECT_EQ(main.settings().GetRegistryValue(QStringLiteral("Nothing"), value), 2);
     EXPECT_EQ(value, QVariant(42));
-    EXPECT_EQ(main.settings().SetRegistryValue(QStringLiteral("Database"), QStringLiteral("/x.mdb")), 0);
+    EXPECT_EQ(
+        main.settings().SetRegistryValue(QStringLiteral("Database"), QStringLiteral("/x.mdb")), 0);
     EXPECT_EQ(main.settings().GetRegistryValue(QStringLiteral("Database"), value), 0);
     EXPECT_EQ(value.toString(), QStringLiteral("/x.mdb"));
 }
@@ -79,7 +80,8 @@ TEST_F(ORLEMainTest, GroupCountDrivesTheLastRoundAndStripSet) {
     main.OpenDatabase(file.path());
     // Nine rows (eight groups and "unassigned") give four strip sets and seven rounds;
     // fewer groups shrink both.
-    ASSERT_TRUE(main.connection().exec(QStringLiteral("DELETE FROM Groups WHERE \"Group\" IN (6, 7)")));
+    ASSERT_TRUE(
+        main.connection().exec(QStringLiteral("DELETE FROM Groups WHERE \"Group\" IN (6, 7)")));
     main.RecountGroups();
     EXPECT_EQ(main.LastStripSet, 2);
     EXPECT_EQ(main.LastRound, 4);

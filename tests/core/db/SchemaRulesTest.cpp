@@ -22,12 +22,15 @@ protected:
 
 TEST_F(SchemaRulesTest, FencerNumbersAreLimitedToTheAllowedSet) {
     addFencer(0, 23);
-    EXPECT_FALSE(tryExec(QStringLiteral("INSERT INTO Roster (Weapon, FencerNumber, Team, HTMLName) "
-                                        "VALUES (0, 24, 0, 'x')")));
-    EXPECT_FALSE(tryExec(QStringLiteral("INSERT INTO Roster (Weapon, FencerNumber, Team, HTMLName) "
-                                        "VALUES (0, 23, 0, 'duplicate')")));
-    EXPECT_FALSE(tryExec(QStringLiteral("INSERT INTO Roster (Weapon, FencerNumber, Team, HTMLName) "
-                                        "VALUES (0, 5, 47, 'unknown school')")));
+    EXPECT_FALSE(
+        tryExec(QStringLiteral("INSERT INTO Roster (Weapon, FencerNumber, Team, HTMLName) "
+                               "VALUES (0, 24, 0, 'x')")));
+    EXPECT_FALSE(
+        tryExec(QStringLiteral("INSERT INTO Roster (Weapon, FencerNumber, Team, HTMLName) "
+                               "VALUES (0, 23, 0, 'duplicate')")));
+    EXPECT_FALSE(
+        tryExec(QStringLiteral("INSERT INTO Roster (Weapon, FencerNumber, Team, HTMLName) "
+                               "VALUES (0, 5, 47, 'unknown school')")));
 }
 
 TEST_F(SchemaRulesTest, ResultsKeepTheirFencersAndFollowRenumbering) {
@@ -42,7 +45,8 @@ TEST_F(SchemaRulesTest, ResultsKeepTheirFencersAndFollowRenumbering) {
     EXPECT_FALSE(tryExec(QStringLiteral("DELETE FROM Roster WHERE Weapon=1 AND FencerNumber=7")));
     EXPECT_FALSE(tryExec(QStringLiteral("DELETE FROM Roster WHERE Weapon=1 AND FencerNumber=3")));
 
-    file.exec(QStringLiteral("UPDATE Roster SET FencerNumber=12 WHERE Weapon=1 AND FencerNumber=3"));
+    file.exec(
+        QStringLiteral("UPDATE Roster SET FencerNumber=12 WHERE Weapon=1 AND FencerNumber=3"));
     EXPECT_EQ(file.count(QStringLiteral("SELECT COUNT(*) FROM Results WHERE FencerNumber=12 AND "
                                         "Opponent=7")),
               1);
@@ -58,16 +62,19 @@ TEST_F(SchemaRulesTest, ResultsKeepTheirFencersAndFollowRenumbering) {
 }
 
 TEST_F(SchemaRulesTest, EmptyTextIsRefusedOnlyWhereNotAllowed) {
-    EXPECT_FALSE(tryExec(QStringLiteral("INSERT INTO Roster (Weapon, FencerNumber, Team, HTMLName) "
-                                        "VALUES (0, 1, 0, '')")));
+    EXPECT_FALSE(
+        tryExec(QStringLiteral("INSERT INTO Roster (Weapon, FencerNumber, Team, HTMLName) "
+                               "VALUES (0, 1, 0, '')")));
     EXPECT_FALSE(tryExec(QStringLiteral("UPDATE Weapons SET WeaponName='' WHERE Weapon=0")));
     EXPECT_FALSE(tryExec(QStringLiteral("UPDATE Groups SET GroupName='' WHERE \"Group\"=0")));
 
-    EXPECT_TRUE(tryExec(QStringLiteral("INSERT INTO Roster (Weapon, FencerNumber, Team, LName, "
-                                       "AddlText, HTMLName) VALUES (0, 1, 0, '', '', 'x')")));
+    EXPECT_TRUE(
+        tryExec(QStringLiteral("INSERT INTO Roster (Weapon, FencerNumber, Team, LName, "
+                               "AddlText, HTMLName) VALUES (0, 1, 0, '', '', 'x')")));
     EXPECT_TRUE(tryExec(QStringLiteral("UPDATE StripNumbers SET StripName='' WHERE Weapon=0")));
-    EXPECT_TRUE(tryExec(QStringLiteral("UPDATE Teams SET FullTeamName='', MediumTeamName='', "
-                                       "Abbreviation='' WHERE Team=0")));
+    EXPECT_TRUE(
+        tryExec(QStringLiteral("UPDATE Teams SET FullTeamName='', MediumTeamName='', "
+                               "Abbreviation='' WHERE Team=0")));
     EXPECT_TRUE(tryExec(QStringLiteral("INSERT INTO FinalFour VALUES (0, 0, 1, 1, 99, '')")));
 }
 
@@ -79,12 +86,14 @@ TEST_F(SchemaRulesTest, TypesKeepTheirRanges) {
     EXPECT_FALSE(tryExec(QStringLiteral("INSERT INTO ResultsScratchpad (Ind) VALUES (40000)")));
     EXPECT_FALSE(tryExec(QStringLiteral("INSERT INTO ResultsScratchpad (V) VALUES ('many')")));
     EXPECT_TRUE(tryExec(QStringLiteral("INSERT INTO ResultsScratchpad (Ind) VALUES (-32768)")));
-    EXPECT_TRUE(tryExec(QStringLiteral("INSERT INTO Roster (Weapon, FencerNumber, Team, HTMLName) "
-                                       "VALUES (0, 2, 0, 'nulls everywhere else')")));
+    EXPECT_TRUE(
+        tryExec(QStringLiteral("INSERT INTO Roster (Weapon, FencerNumber, Team, HTMLName) "
+                               "VALUES (0, 2, 0, 'nulls everywhere else')")));
 }
 
 TEST_F(SchemaRulesTest, ScratchpadNumbersDefaultToZero) {
-    file.exec(QStringLiteral("INSERT INTO ResultsScratchpad (Name, MediumTeamName) VALUES ('A', 'B')"));
+    file.exec(
+        QStringLiteral("INSERT INTO ResultsScratchpad (Name, MediumTeamName) VALUES ('A', 'B')"));
     Statement row = file.db().prepare(QStringLiteral(
         "SELECT Weapon, FencerNumber, V, Pct, Ind, TS, TR, RankOrder FROM ResultsScratchpad"));
     ASSERT_TRUE(row.next());
@@ -95,12 +104,14 @@ TEST_F(SchemaRulesTest, ScratchpadNumbersDefaultToZero) {
 }
 
 TEST_F(SchemaRulesTest, TextComparesAndSortsWithoutRegardToCase) {
-    EXPECT_EQ(file.count(QStringLiteral("SELECT Team FROM Teams WHERE Abbreviation = ?"), {"usaf"}), 0);
+    EXPECT_EQ(file.count(QStringLiteral("SELECT Team FROM Teams WHERE Abbreviation = ?"), {"usaf"}),
+              0);
     EXPECT_EQ(file.count(QStringLiteral("SELECT Team FROM Teams WHERE MediumTeamName = ?"),
                          {"st. JOHN'S"}),
               36);
     file.exec(QStringLiteral("UPDATE Teams SET FullTeamName='aaa college' WHERE Team=46"));
-    EXPECT_EQ(file.count(QStringLiteral("SELECT Team FROM Teams ORDER BY FullTeamName LIMIT 1")), 46);
+    EXPECT_EQ(file.count(QStringLiteral("SELECT Team FROM Teams ORDER BY FullTeamName LIMIT 1")),
+              46);
 }
 
 TEST_F(SchemaRulesTest, TextWithQuotesIsStoredAsTyped) {

@@ -13,13 +13,17 @@ protected:
 };
 
 TEST_F(SeedDataTest, FixedTablesHaveTheirRows) {
-    const std::pair<const char*, int> counts[] = {
-        {"VersionInfo", 1},   {"Weapons", 7},       {"StripNumbers", 24}, {"Groups", 9},
-        {"Subgroups", 3},     {"FencerNumbers", 24}, {"FinalFourBouts", 4}, {"Suborder", 9},
-        {"Schedule", 36},     {"Teams", 47},        {"Roster", 0},        {"Results", 0},
-        {"FinalFour", 0},     {"ResultsScratchpad", 0}, {"TeamScratchpad", 0}};
+    const std::pair<const char*, int> counts[] = {{"VersionInfo", 1},    {"Weapons", 7},
+                                                  {"StripNumbers", 24},  {"Groups", 9},
+                                                  {"Subgroups", 3},      {"FencerNumbers", 24},
+                                                  {"FinalFourBouts", 4}, {"Suborder", 9},
+                                                  {"Schedule", 36},      {"Teams", 47},
+                                                  {"Roster", 0},         {"Results", 0},
+                                                  {"FinalFour", 0},      {"ResultsScratchpad", 0},
+                                                  {"TeamScratchpad", 0}};
     for (const auto& [table, rows] : counts) {
-        EXPECT_EQ(file.count(QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(table))), rows)
+        EXPECT_EQ(file.count(QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(table))),
+                  rows)
             << table;
     }
     EXPECT_EQ(file.db().queryText(QStringLiteral("SELECT DatabaseVersion FROM VersionInfo")),
@@ -33,13 +37,15 @@ TEST_F(SeedDataTest, EventsAreNamedForMenAndWomen) {
     while (rows.next()) {
         seen << QStringLiteral("%1 %2 %3").arg(rows.toInt(0)).arg(rows.toText(1), rows.toText(2));
     }
-    EXPECT_EQ(seen, QStringList({"0 MS Men's Saber", "1 MF Men's Foil", QString::fromUtf8("2 ME Men's Ep\u00e9e"),
-                                 "3 WS Women's Saber", "4 WF Women's Foil",
-                                 QString::fromUtf8("5 WE Women's Ep\u00e9e"), "101 TEAM Team"}));
+    EXPECT_EQ(seen, QStringList({"0 MS Men's Saber", "1 MF Men's Foil",
+                                 QString::fromUtf8("2 ME Men's Ep\u00e9e"), "3 WS Women's Saber",
+                                 "4 WF Women's Foil", QString::fromUtf8("5 WE Women's Ep\u00e9e"),
+                                 "101 TEAM Team"}));
 }
 
 TEST_F(SeedDataTest, StripsAndGroupsAreNamed) {
-    const QString strip = QStringLiteral("SELECT StripName FROM StripNumbers WHERE Weapon=? AND StripSet=?");
+    const QString strip =
+        QStringLiteral("SELECT StripName FROM StripNumbers WHERE Weapon=? AND StripSet=?");
     EXPECT_EQ(file.db().queryText(strip, {4, 0}), QStringLiteral("5"));
     EXPECT_EQ(file.db().queryText(strip, {2, 3}), QStringLiteral("12"));
     EXPECT_EQ(file.db().queryText(strip, {3, 1}), QStringLiteral("2"));
@@ -47,8 +53,9 @@ TEST_F(SeedDataTest, StripsAndGroupsAreNamed) {
     EXPECT_EQ(file.db().queryText(group, {0}), QStringLiteral("Group A"));
     EXPECT_EQ(file.db().queryText(group, {7}), QStringLiteral("Group H"));
     EXPECT_EQ(file.db().queryText(group, {99}), QStringLiteral("Unassigned"));
-    EXPECT_EQ(file.db().queryText(QStringLiteral("SELECT BoutName FROM FinalFourBouts WHERE Bout=11")),
-              QStringLiteral("Bronze Medal Bout"));
+    EXPECT_EQ(
+        file.db().queryText(QStringLiteral("SELECT BoutName FROM FinalFourBouts WHERE Bout=11")),
+        QStringLiteral("Bronze Medal Bout"));
     EXPECT_EQ(file.db().queryText(QStringLiteral("SELECT FullTeamName FROM Teams WHERE Team=36")),
               QStringLiteral("St. John's University"));
     EXPECT_EQ(file.db().queryText(QStringLiteral("SELECT Abbreviation FROM Teams WHERE Team=46")),
@@ -58,8 +65,8 @@ TEST_F(SeedDataTest, StripsAndGroupsAreNamed) {
 // Every group fences once per round, every pair of groups meets once, and each strip of
 // round one holds the pool of the two groups whose own rows share its strip set.
 TEST_F(SeedDataTest, ScheduleMeetsEveryGroupOnce) {
-    Statement rows = file.db().prepare(
-        QStringLiteral("SELECT Round, Group1, Group2, Stripset FROM Schedule WHERE Group1<>Group2"));
+    Statement rows = file.db().prepare(QStringLiteral(
+        "SELECT Round, Group1, Group2, Stripset FROM Schedule WHERE Group1<>Group2"));
     std::set<std::pair<int, int>> pairs;
     std::set<std::pair<int, int>> groupRounds;
     std::set<std::pair<int, int>> roundStrips;
@@ -75,19 +82,21 @@ TEST_F(SeedDataTest, ScheduleMeetsEveryGroupOnce) {
     EXPECT_EQ(file.count(QStringLiteral("SELECT COUNT(*) FROM Schedule WHERE Round=0")), 12);
     EXPECT_EQ(file.count(QStringLiteral("SELECT COUNT(*) FROM Schedule WHERE Group1=Group2")), 8);
     for (int round = 1; round <= 6; ++round) {
-        EXPECT_EQ(file.count(QStringLiteral("SELECT COUNT(*) FROM Schedule WHERE Round=?"), {round}), 4);
+        EXPECT_EQ(
+            file.count(QStringLiteral("SELECT COUNT(*) FROM Schedule WHERE Round=?"), {round}), 4);
     }
-    EXPECT_EQ(file.count(QStringLiteral(
-                  "SELECT COUNT(*) FROM Schedule P JOIN Schedule S1 ON S1.Group1=S1.Group2 AND "
-                  "S1.Group1=P.Group1 JOIN Schedule S2 ON S2.Group1=S2.Group2 AND S2.Group1=P.Group2 "
-                  "WHERE P.Round=0 AND P.Group1<>P.Group2 AND S1.Stripset=P.Stripset AND "
-                  "S2.Stripset=P.Stripset")),
-              4);
+    EXPECT_EQ(
+        file.count(QStringLiteral(
+            "SELECT COUNT(*) FROM Schedule P JOIN Schedule S1 ON S1.Group1=S1.Group2 AND "
+            "S1.Group1=P.Group1 JOIN Schedule S2 ON S2.Group1=S2.Group2 AND S2.Group1=P.Group2 "
+            "WHERE P.Round=0 AND P.Group1<>P.Group2 AND S1.Stripset=P.Stripset AND "
+            "S2.Stripset=P.Stripset")),
+        4);
 }
 
 TEST_F(SeedDataTest, DualBoutOrderPairsEveryPositionOnce) {
-    Statement rows = file.db().prepare(
-        QStringLiteral("SELECT Subround, Bout, Subgroup1, Subgroup2 FROM Suborder ORDER BY Subround, Bout"));
+    Statement rows = file.db().prepare(QStringLiteral(
+        "SELECT Subround, Bout, Subgroup1, Subgroup2 FROM Suborder ORDER BY Subround, Bout"));
     QStringList bouts;
     std::set<std::pair<int, int>> meetings;
     while (rows.next()) {

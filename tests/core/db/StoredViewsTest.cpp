@@ -36,16 +36,18 @@ protected:
 };
 
 TEST_F(StoredViewsTest, DualScheduleLaysOutThreeSubrounds) {
-    EXPECT_EQ(rows(QStringLiteral("SELECT group_concat(Subgroup, ',') FROM (SELECT Subround, Bout, "
-                                  "Subgroup FROM vSchedule ORDER BY Subround, Bout) GROUP BY Subround")),
-              QStringList({"2,0,1,5,4,3", "0,2,1,5,3,4", "0,1,2,3,5,4"}));
+    EXPECT_EQ(
+        rows(QStringLiteral("SELECT group_concat(Subgroup, ',') FROM (SELECT Subround, Bout, "
+                            "Subgroup FROM vSchedule ORDER BY Subround, Bout) GROUP BY Subround")),
+        QStringList({"2,0,1,5,4,3", "0,2,1,5,3,4", "0,1,2,3,5,4"}));
 }
 
 TEST_F(StoredViewsTest, RankingSharesPlacesAndSkipsTheNext) {
     EXPECT_TRUE(rows(QStringLiteral("SELECT * FROM ResultsRanked")).isEmpty());
-    file.exec(QStringLiteral("INSERT INTO ResultsScratchpad (Weapon, FencerNumber, Name, RankOrder) "
-                             "VALUES (0, 1, 'a', 9.5), (0, 2, 'b', 9.5), (0, 3, 'c', 8), "
-                             "(1, 4, 'd', 1)"));
+    file.exec(
+        QStringLiteral("INSERT INTO ResultsScratchpad (Weapon, FencerNumber, Name, RankOrder) "
+                       "VALUES (0, 1, 'a', 9.5), (0, 2, 'b', 9.5), (0, 3, 'c', 8), "
+                       "(1, 4, 'd', 1)"));
     EXPECT_EQ(rows(QStringLiteral("SELECT FencerNumber, Rank FROM ResultsRanked WHERE Weapon=0 "
                                   "ORDER BY Rank, FencerNumber")),
               QStringList({"1|1", "2|1", "3|3"}));
@@ -56,10 +58,12 @@ TEST_F(StoredViewsTest, RankingSharesPlacesAndSkipsTheNext) {
 TEST_F(StoredViewsTest, UndrawnFencersAreListedButNotLocated) {
     addFencer(0, 0, 3, 0, 1);
     addFencer(0, 1, 3, 99, 99);
-    EXPECT_EQ(rows(QStringLiteral("SELECT FullTeamName, FencerName, NumberEntries FROM vRosterReport")),
-              QStringList({"Brandeis University|First0 Last0|2", "Brandeis University|First1 Last1|2"}));
+    EXPECT_EQ(
+        rows(QStringLiteral("SELECT FullTeamName, FencerName, NumberEntries FROM vRosterReport")),
+        QStringList({"Brandeis University|First0 Last0|2", "Brandeis University|First1 Last1|2"}));
     EXPECT_EQ(file.count(QStringLiteral("SELECT COUNT(*) FROM vLocator WHERE FencerNumber=1")), 0);
-    EXPECT_EQ(file.count(QStringLiteral("SELECT COUNT(*) FROM vLocatorCT WHERE FencerNumber=1")), 0);
+    EXPECT_EQ(file.count(QStringLiteral("SELECT COUNT(*) FROM vLocatorCT WHERE FencerNumber=1")),
+              0);
 }
 
 TEST_F(StoredViewsTest, EveryDrawnFencerHasAStripInEachRound) {
@@ -67,10 +71,10 @@ TEST_F(StoredViewsTest, EveryDrawnFencerHasAStripInEachRound) {
         addFencer(4, group, 0, group);
     }
     EXPECT_EQ(file.count(QStringLiteral("SELECT COUNT(*) FROM vLocator")), 8 * 7);
-    EXPECT_EQ(rows(QStringLiteral("SELECT RoundName, StripName FROM vLocator WHERE FencerNumber=6")),
-              QStringList({"Round #1|Strip 8", "Round #2|Strip 7", "Round #3|Strip 6",
-                           "Round #4|Strip 6", "Round #5|Strip 6", "Round #6|Strip 5",
-                           "Round #7|Strip 5"}));
+    EXPECT_EQ(
+        rows(QStringLiteral("SELECT RoundName, StripName FROM vLocator WHERE FencerNumber=6")),
+        QStringList({"Round #1|Strip 8", "Round #2|Strip 7", "Round #3|Strip 6", "Round #4|Strip 6",
+                     "Round #5|Strip 6", "Round #6|Strip 5", "Round #7|Strip 5"}));
     EXPECT_EQ(rows(QStringLiteral("SELECT \"Round #1\", \"Round #2\", \"Round #7\" FROM vLocatorCT "
                                   "WHERE Weapon=4 AND FencerNumber=0")),
               QStringList({"Strip 5|Strip 5|Strip 8"}));
@@ -87,7 +91,8 @@ TEST_F(StoredViewsTest, TeamPointsCountOnlyCompleteBoutsOfHealthyFencers) {
     addBout(0, 2, 1);  // the injured fencer's win counts for nobody
     addFencer(2, 5, 11, 1);
     addFencer(2, 6, 10, 1);
-    file.exec(QStringLiteral("INSERT INTO Results VALUES (2, 5, 6, -1, 5)"));  // one-sided: no point
+    file.exec(
+        QStringLiteral("INSERT INTO Results VALUES (2, 5, 6, -1, 5)"));  // one-sided: no point
 
     EXPECT_EQ(rows(QStringLiteral("SELECT Abbreviation, FullTeamName, V FROM vTeamPoints "
                                   "ORDER BY FullTeamName")),

@@ -6,6 +6,7 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TempChampionship.h"
 
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -13,25 +14,28 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
-const QStringList kFileCommands = {"bCalculateResults", "bConfirm",    "bEditRosters", "bEnterResults",
-                                   "bExit",             "bUnreported", "bUtilities"};
+const QStringList kFileCommands = {"bCalculateResults", "bConfirm", "bEditRosters",
+                                   "bEnterResults",     "bExit",    "bUnreported",
+                                   "bUtilities"};
 // The buttons whose windows are part of the program; the others stay disabled.
-const QStringList kWiredButtons = {"bCalculateResults", "bConfirm",       "bEditRosters",
-                                   "bEnterResults",     "bExit",          "bPrintSchedule",
-                                   "bPrintScoresheets", "bUnreported",       "bUtilities"};
+const QStringList kWiredButtons = {"bCalculateResults", "bConfirm",    "bEditRosters",
+                                   "bEnterResults",     "bExit",       "bPrintSchedule",
+                                   "bPrintScoresheets", "bUnreported", "bUtilities"};
 
 class frmMainTest : public ::testing::Test {
 protected:
     frmMainTest()
-        : state(std::make_unique<RegistrySettings>(settingsPath()), [] { return QDate(2026, 12, 8); }),
+        : state(std::make_unique<RegistrySettings>(settingsPath()),
+                [] { return QDate(2026, 12, 8); }),
           window(state, prompter) {}
 
     QString settingsPath() const { return settingsDir.filePath(QStringLiteral("orle.ini")); }
-    QPushButton* button(const char* name) { return window.findChild<QPushButton*>(QLatin1String(name)); }
+    QPushButton* button(const char* name) {
+        return window.findChild<QPushButton*>(QLatin1String(name));
+    }
     QAction* action(const char* name) { return window.findChild<QAction*>(QLatin1String(name)); }
     QStringList enabledButtons() {
         QStringList names;
@@ -62,8 +66,9 @@ protected:
 };
 
 TEST_F(frmMainTest, ButtonsStandInTwoColumnsOfOneSizeInTabOrder) {
-    const QStringList order = {"bEnterResults", "bEditRosters", "bUnreported", "bPrintScoresheets",
-                               "bPrintSchedule", "bCalculateResults", "bConfirm", "bUtilities", "bExit"};
+    const QStringList order = {"bEnterResults",     "bEditRosters",   "bUnreported",
+                               "bPrintScoresheets", "bPrintSchedule", "bCalculateResults",
+                               "bConfirm",          "bUtilities",     "bExit"};
     QWidget* current = button("bEnterResults");
     for (int i = 1; i < order.size(); ++i) {
         current = current->nextInFocusChain();
@@ -108,7 +113,8 @@ TEST_F(frmMainTest, ButtonsWithoutTheirWindowStayDisabled) {
     EXPECT_EQ(enabledButtons(), kWiredButtons);
     giveEveryButtonAWindow();
     QStringList all = kFileCommands;
-    all << "bPrintSchedule" << "bPrintScoresheets";
+    all << "bPrintSchedule"
+        << "bPrintScoresheets";
     all.sort();
     EXPECT_EQ(enabledButtons(), all);
 }
@@ -226,8 +232,9 @@ TEST_F(frmMainTest, EnterResultsFollowsTheHandOverBetweenEntryWindows) {
 TEST(frmAboutTest, ShowsTheVersionAndLegalNotice) {
     frmAbout about;
     EXPECT_EQ(about.windowTitle(), QStringLiteral("About - ORLE Scoring System"));
-    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("lblAppInfo"))->text(),
-              QStringLiteral("Orle Sports Union\r\nChampionship Scoring System\r\nVer. 4.3 (Build 60)"));
+    EXPECT_EQ(
+        about.findChild<QLabel*>(QStringLiteral("lblAppInfo"))->text(),
+        QStringLiteral("Orle Sports Union\r\nChampionship Scoring System\r\nVer. 4.3 (Build 60)"));
     EXPECT_FALSE(about.findChild<QLabel*>(QStringLiteral("lblCredits"))->text().isEmpty());
     about.findChild<QPushButton*>(QStringLiteral("ExitButton"))->click();
     EXPECT_EQ(about.result(), QDialog::Accepted);

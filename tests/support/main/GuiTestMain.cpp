@@ -1,5 +1,5 @@
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 // Windows are tested off screen; the platform must be chosen before the application exists.
 int main(int argc, char* argv[]) {
