@@ -213,10 +213,7 @@ bool frmColors::eventFilter(QObject* watched, QEvent* event) {
 void frmColors::reject() {
     // Close, Escape and the title bar all come here, through the save question.
     if (m_editor.pending()) {
-        const QMessageBox::StandardButton answer = m_prompter.ask(
-            this, QMessageBox::Warning, QStringLiteral("Save Changes"),
-            QStringLiteral("Changes have not been saved. Do you want to save now?"),
-            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+        const QMessageBox::StandardButton answer = m_prompter.askToSaveChanges(this);
         if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !save())) {
             return;
         }

@@ -370,10 +370,7 @@ bool frmEnterDual::confirmLeave() {
     if (!bSave->isEnabled()) {
         return true;
     }
-    const QMessageBox::StandardButton answer =
-        m_prompter.ask(this, QMessageBox::Warning, QStringLiteral("Save Changes"),
-                       QStringLiteral("Changes have not been saved. Do you want to save now?"),
-                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    const QMessageBox::StandardButton answer = m_prompter.askToSaveChanges(this);
     if (answer == QMessageBox::Yes) {
         return save();
     }

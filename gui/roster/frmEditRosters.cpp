@@ -150,10 +150,7 @@ bool frmEditRosters::askToSave() {
     if (!saveEnabled()) {
         return true;
     }
-    const auto answer =
-        m_prompter.ask(this, QMessageBox::Warning, QStringLiteral("Save Changes"),
-                       QStringLiteral("Changes have not been saved. Do you want to save now?"),
-                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    const auto answer = m_prompter.askToSaveChanges(this);
     if (answer == QMessageBox::Cancel) {
         return false;
     }

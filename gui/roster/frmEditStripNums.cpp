@@ -171,10 +171,7 @@ frmEditStripNums::SaveOutcome frmEditStripNums::saveNames() {
 // whatever the answer to the save's own question.
 void frmEditStripNums::reject() {
     if (bSave->isEnabled()) {
-        const auto answer = m_prompter.ask(
-            this, QMessageBox::Warning, QStringLiteral("Save Changes"),
-            QStringLiteral("Changes have not been saved. Do you want to save now?"),
-            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+        const auto answer = m_prompter.askToSaveChanges(this);
         if (answer == QMessageBox::Cancel) {
             return;
         }

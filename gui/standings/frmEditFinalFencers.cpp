@@ -273,10 +273,7 @@ bool frmEditFinalFencers::confirmLeave() {
     if (!m_pending) {
         return true;
     }
-    const QMessageBox::StandardButton answer =
-        m_prompter.ask(this, QMessageBox::Warning, QStringLiteral("Save Changes"),
-                       QStringLiteral("Changes have not been saved. Do you want to save now?"),
-                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    const QMessageBox::StandardButton answer = m_prompter.askToSaveChanges(this);
     if (answer == QMessageBox::Yes) {
         return save();
     }

@@ -23,6 +23,14 @@ public:
                                      const QString& startFolder, const QString& filter,
                                      const QString& defaultSuffix) = 0;
 
+    // The question asked before unsaved changes would be dropped: Yes saves, No drops,
+    // Cancel stays.
+    QMessageBox::StandardButton askToSaveChanges(QWidget* parent) {
+        return ask(parent, QMessageBox::Warning, QStringLiteral("Save Changes"),
+                   QStringLiteral("Changes have not been saved. Do you want to save now?"),
+                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    }
+
     // A message with an OK button.
     void tell(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
         ask(parent, icon, title, text, QMessageBox::Ok, QMessageBox::Ok);
