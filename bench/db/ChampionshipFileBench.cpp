@@ -1,3 +1,4 @@
+#include "BenchValue.h"
 #include "db/ChampionshipFile.h"
 
 #include <benchmark/benchmark.h>
@@ -19,7 +20,7 @@ BENCHMARK(CreateChampionshipFile)->Unit(benchmark::kMillisecond);
 void OpenChampionshipFile(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("ORLE2026.mdb"));
-    ChampionshipFile::Create(path);
+    Require(ChampionshipFile::Create(path));
     for (auto _ : state) {
         ChampionshipFile::Opened opened = ChampionshipFile::Open(path);
         benchmark::DoNotOptimize(opened.db);

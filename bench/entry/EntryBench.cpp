@@ -1,3 +1,4 @@
+#include "BenchValue.h"
 #include "entry/BoutResults.h"
 #include "entry/DualEntry.h"
 #include "entry/FencerRecord.h"
@@ -42,7 +43,7 @@ BENCHMARK(SaveOneBout)->Unit(benchmark::kMillisecond);
 void LoadAndSavePoolStrip(benchmark::State& state) {
     FullChampionship c;
     for (auto _ : state) {
-        PoolEntry pool = PoolEntry::Load(c.file.db(), 2, 1);
+        PoolEntry pool = Value(PoolEntry::Load(c.file.db(), 2, 1));
         if (!pool.save(c.file.db(), 2)) {
             state.SkipWithError("save failed");
         }
@@ -52,9 +53,9 @@ BENCHMARK(LoadAndSavePoolStrip)->Unit(benchmark::kMillisecond);
 
 void LoadAndSaveDualStrip(benchmark::State& state) {
     FullChampionship c;
-    const DualLines lines = DualLines::Load(c.file.db());
+    const DualLines lines = Value(DualLines::Load(c.file.db()));
     for (auto _ : state) {
-        DualEntry dual = DualEntry::Load(c.file.db(), lines, 4, 5, 2);
+        DualEntry dual = Value(DualEntry::Load(c.file.db(), lines, 4, 5, 2));
         if (!DualEntry::Save(c.file.db(), 4, dual.bouts)) {
             state.SkipWithError("save failed");
         }
@@ -64,9 +65,9 @@ BENCHMARK(LoadAndSaveDualStrip)->Unit(benchmark::kMillisecond);
 
 void LoadDualStrip(benchmark::State& state) {
     FullChampionship c;
-    const DualLines lines = DualLines::Load(c.file.db());
+    const DualLines lines = Value(DualLines::Load(c.file.db()));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(DualEntry::Load(c.file.db(), lines, 4, 5, 2));
+        benchmark::DoNotOptimize(Value(DualEntry::Load(c.file.db(), lines, 4, 5, 2)));
     }
 }
 BENCHMARK(LoadDualStrip)->Unit(benchmark::kMillisecond);
@@ -88,7 +89,8 @@ BENCHMARK(SimulateWholeChampionship)->Unit(benchmark::kMillisecond);
 void EvaluateMissingResults(benchmark::State& state) {
     FullChampionship c;
     for (auto _ : state) {
-        const std::vector<StripReport> all = MissingResults::ForChampionship(c.file.db(), 6, 3);
+        const std::vector<StripReport> all =
+            Value(MissingResults::ForChampionship(c.file.db(), 6, 3));
         if (all.size() != 168 || all.back().state() != ReportState::Complete) {
             state.SkipWithError("evaluation failed");
         }
@@ -99,7 +101,7 @@ BENCHMARK(EvaluateMissingResults)->Unit(benchmark::kMillisecond);
 void LoadFencerRecord(benchmark::State& state) {
     FullChampionship c;
     for (auto _ : state) {
-        const FencerRecord record = FencerRecord::Load(c.file.db(), 3, 17);
+        const FencerRecord record = Value(FencerRecord::Load(c.file.db(), 3, 17));
         if (record.wins + record.losses != 23) {
             state.SkipWithError("record incomplete");
         }

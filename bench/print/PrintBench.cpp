@@ -1,3 +1,4 @@
+#include "BenchValue.h"
 #include "print/PdfFileSink.h"
 #include "print/PrintScoresheets.h"
 #include "print/RecordingSink.h"
@@ -52,7 +53,7 @@ void PrintSixSheetsOfOneEventToPdf(benchmark::State& state) {
     const QString path = file.folder() + QStringLiteral("/bench.pdf");
     for (auto _ : state) {
         PdfFileSink pdf(path);
-        const SheetEvent event = SheetEvent::Load(file.db(), 0, QStringLiteral("2026"));
+        const SheetEvent event = Value(SheetEvent::Load(file.db(), 0, QStringLiteral("2026")));
         for (const Builder& build : SixSheets()) {
             GridSheet sheet;
             if (!build(file.db(), event, sheet) || !pdf.print(sheet)) {
@@ -71,11 +72,11 @@ void LayOutSixSheetsOfOneEvent(benchmark::State& state) {
     const TempChampionship& file = FullChampionship();
     for (auto _ : state) {
         RecordingSink pages;
-        const SheetEvent event = SheetEvent::Load(file.db(), 0, QStringLiteral("2026"));
+        const SheetEvent event = Value(SheetEvent::Load(file.db(), 0, QStringLiteral("2026")));
         for (const Builder& build : SixSheets()) {
             GridSheet sheet;
-            build(file.db(), event, sheet);
-            pages.print(sheet);
+            Require(build(file.db(), event, sheet));
+            Require(pages.print(sheet));
         }
         benchmark::DoNotOptimize(pages.documents);
     }
@@ -88,9 +89,10 @@ void LayOutAllCompetitorSchedules(benchmark::State& state) {
     for (auto _ : state) {
         RecordingSink pages;
         BandedReport report;
-        ScheduleReports::CompetitorSchedules(file.db(), {0, 1, 2, 3, 4, 5}, ScheduleReports::kAll,
-                                             ScheduleReports::kAll, QStringLiteral("2026"), report);
-        pages.print(report);
+        Require(ScheduleReports::CompetitorSchedules(file.db(), {0, 1, 2, 3, 4, 5},
+                                                     ScheduleReports::kAll, ScheduleReports::kAll,
+                                                     QStringLiteral("2026"), report));
+        Require(pages.print(report));
         benchmark::DoNotOptimize(pages.documents);
     }
 }
@@ -106,8 +108,8 @@ void PrintAllScoresheetsOfOneEventToPdf(benchmark::State& state) {
     all.semis = all.medals = true;
     for (auto _ : state) {
         PdfFileSink pdf(path);
-        const Scoresheets::Request request{SheetEvent::Load(file.db(), 0, QStringLiteral("2026")),
-                                           QDate(2026, 3, 21), -1};
+        const Scoresheets::Request request{
+            Value(SheetEvent::Load(file.db(), 0, QStringLiteral("2026"))), QDate(2026, 3, 21), -1};
         if (!PrintScoresheets(file.db(), request, all, pdf) || !pdf.finish()) {
             state.SkipWithError("printing failed");
         }

@@ -1,3 +1,4 @@
+#include "BenchValue.h"
 #include "roster/GroupDraw.h"
 #include "roster/GroupStore.h"
 #include "roster/RosterStore.h"
@@ -22,7 +23,7 @@ void LoadEventRoster(benchmark::State& state) {
     fillChampionship(file);
     const RosterStore store(file.db());
     for (auto _ : state) {
-        benchmark::DoNotOptimize(store.load(3));
+        benchmark::DoNotOptimize(Value(store.load(3)));
     }
 }
 BENCHMARK(LoadEventRoster)->Unit(benchmark::kMillisecond);
@@ -32,7 +33,7 @@ void SaveFullEventRoster(benchmark::State& state) {
     TempChampionship file;
     fillChampionship(file);
     const RosterStore store(file.db());
-    std::vector<RosterRow> rows = store.load(2);
+    std::vector<RosterRow> rows = Value(store.load(2));
     for (RosterRow& row : rows) {
         row.changed = true;
         row.html.clear();
@@ -49,8 +50,8 @@ BENCHMARK(SaveFullEventRoster)->Unit(benchmark::kMillisecond);
 void DrawAndSaveGroups(benchmark::State& state) {
     TempChampionship file;
     fillChampionship(file);
-    const std::vector<RosterRow> rows = RosterStore(file.db()).load(4);
-    const SchoolList schools = SchoolList::Load(file.db());
+    const std::vector<RosterRow> rows = Value(RosterStore(file.db()).load(4));
+    const SchoolList schools = Value(SchoolList::Load(file.db()));
     const GroupDraw::Random random = GroupDraw::SeededRandom(7);
     const GroupStore store(file.db());
     for (auto _ : state) {

@@ -3,6 +3,7 @@
 #include "standings/SeedingTable.h"
 #include "support/TempChampionship.h"
 
+#include "BenchValue.h"
 #include "FencedChampionship.h"
 
 #include <benchmark/benchmark.h>
@@ -39,7 +40,7 @@ void EnterBothSemifinals(benchmark::State& state) {
     }
     for (auto _ : state) {
         FinalFourBracket bracket;
-        bracket.Load(db, 2);
+        Require(bracket.Load(db, 2));
         bracket.ChooseWinner(0);
         bracket.setScore(10, QStringLiteral("5-3"));
         bracket.ChooseWinner(3);

@@ -6,6 +6,7 @@
 #include "standings/RankedPlaces.h"
 #include "support/TempChampionship.h"
 
+#include "BenchValue.h"
 #include "FencedChampionship.h"
 
 #include <benchmark/benchmark.h>
@@ -52,7 +53,7 @@ void OneEventsLiveStandings(benchmark::State& state) {
     const Database& db = FullChampionship().db();
     for (auto _ : state) {
         LiveStandings standings;
-        BuildLiveStandings(db, 0, standings);
+        Require(BuildLiveStandings(db, 0, standings));
         benchmark::DoNotOptimize(standings);
     }
 }
@@ -69,8 +70,8 @@ void WorkTablesOfTheWholeChampionship(benchmark::State& state) {
         for (int w = 0; w < 6; ++w) {
             FinalFourPicture picture;
             std::vector<RankedPlace> rows;
-            LoadFinalFourPicture(db, w, picture, &placeOf);
-            RankedPlaces(db, w, picture, rows, placeOf);
+            Require(LoadFinalFourPicture(db, w, picture, &placeOf));
+            Require(RankedPlaces(db, w, picture, rows, placeOf));
             benchmark::DoNotOptimize(rows);
         }
     }

@@ -52,19 +52,28 @@ int RunInfoCommand(const CommandLine& args, const CliOutput& io) {
         return io.fail(QStringLiteral("%1: %2").arg(path, opened.reason));
     }
     const Database& db = *opened.db;
-    const long long groups =
-        db.queryInt(QStringLiteral("SELECT COUNT(\"Group\") FROM Groups")).value_or(0);
-    io.out << "version: "
-           << db.queryText(QStringLiteral("SELECT DatabaseVersion FROM VersionInfo"))
-                  .value_or(QString())
-           << Qt::endl;
+    const Result<std::optional<long long>> counted =
+        db.queryInt(QStringLiteral("SELECT COUNT(\"Group\") FROM Groups"));
+    const Result<std::optional<QString>> version =
+        db.queryText(QStringLiteral("SELECT DatabaseVersion FROM VersionInfo"));
+    for (const Status& read : {counted.status(), version.status()}) {
+        if (!read) {
+            return io.fail(read.message());
+        }
+    }
+    const long long groups = counted->value_or(0);
+    io.out << "version: " << version->value_or(QString()) << Qt::endl;
     io.out << "year: " << ChampionshipYearFor(path, QDate::currentDate()) << Qt::endl;
     io.out << "last_round: " << groups - 3 << Qt::endl;
     io.out << "last_stripset: " << (groups - 1) / 2 - 1 << Qt::endl;
     for (const TableDef& table : ChampionshipTables()) {
         const QString sql =
             QStringLiteral("SELECT COUNT(*) FROM \"%1\"").arg(QLatin1String(table.name));
-        io.out << table.name << ": " << db.queryInt(sql).value_or(0) << Qt::endl;
+        const Result<std::optional<long long>> rows = db.queryInt(sql);
+        if (!rows) {
+            return io.fail(rows.status().message());
+        }
+        io.out << table.name << ": " << rows->value_or(0) << Qt::endl;
     }
     return 0;
 }

@@ -9,6 +9,9 @@
 
 namespace {
 
+// The groups of a fresh file, for a count that finds no rows.
+constexpr long long kSeedGroups = 9;
+
 QString stateName(ReportState state) {
     switch (state) {
         case ReportState::Complete:
@@ -21,10 +24,13 @@ QString stateName(ReportState state) {
     return QStringLiteral("missing");
 }
 
-QString eventAbbreviation(const Database& db, int weapon) {
-    return db
-        .queryText(QStringLiteral("SELECT Abbreviation FROM Weapons WHERE Weapon = ?"), {weapon})
-        .value_or(QString::number(weapon));
+Result<QString> eventAbbreviation(const Database& db, int weapon) {
+    const Result<std::optional<QString>> abbreviation =
+        db.queryText(QStringLiteral("SELECT Abbreviation FROM Weapons WHERE Weapon = ?"), {weapon});
+    if (!abbreviation) {
+        return abbreviation.status();
+    }
+    return abbreviation->value_or(QString::number(weapon));
 }
 
 }  // namespace
@@ -44,18 +50,28 @@ int RunMissingCommand(const CommandLine& args, const CliOutput& io) {
         events = {*event};
     }
     // The rounds and strips follow the groups of the file, as the windows do.
-    const int groups = static_cast<int>(
-        db->queryInt(QStringLiteral("SELECT COUNT(\"Group\") FROM Groups")).value_or(9));
+    const Result<std::optional<long long>> counted =
+        db->queryInt(QStringLiteral("SELECT COUNT(\"Group\") FROM Groups"));
+    if (!counted) {
+        return io.fail(counted.status().message());
+    }
+    const int groups = static_cast<int>(counted->value_or(kSeedGroups));
     const int lastRound = groups - 3;
     const int lastStripSet = (groups - 1) / 2 - 1;
     io.out << "event\tround\tstrip\tstate\tmissing" << Qt::endl;
     for (int weapon : events) {
-        const QString event = eventAbbreviation(*db, weapon);
-        const QStringList strips = StripHeader::StripNames(*db, weapon);
-        for (const StripReport& strip :
-             MissingResults::ForEvent(*db, weapon, lastRound, lastStripSet)) {
-            io.out << event << '\t' << strip.round + 1 << '\t'
-                   << strips.value(strip.stripSet, QString::number(strip.stripSet + 1)) << '\t'
+        const Result<QString> event = eventAbbreviation(*db, weapon);
+        const Result<QStringList> strips = StripHeader::StripNames(*db, weapon);
+        const Result<std::vector<StripReport>> reports =
+            MissingResults::ForEvent(*db, weapon, lastRound, lastStripSet);
+        for (const Status& read : {event.status(), strips.status(), reports.status()}) {
+            if (!read) {
+                return io.fail(read.message());
+            }
+        }
+        for (const StripReport& strip : *reports) {
+            io.out << *event << '\t' << strip.round + 1 << '\t'
+                   << strips->value(strip.stripSet, QString::number(strip.stripSet + 1)) << '\t'
                    << stateName(strip.state()) << '\t' << strip.missing() << Qt::endl;
         }
     }
@@ -74,11 +90,19 @@ int RunConfirmCommand(const CommandLine& args, const CliOutput& io) {
     if (!fencer) {
         return exitCode;
     }
-    if (!ScheduledBouts::HasFencer(*db, *event, *fencer)) {
+    const Result<bool> onRoster = ScheduledBouts::HasFencer(*db, *event, *fencer);
+    if (!onRoster) {
+        return io.fail(onRoster.status().message());
+    }
+    if (!*onRoster) {
         return io.fail(
             QStringLiteral("fencer %1 is not on the roster of event %2").arg(*fencer).arg(*event));
     }
-    const FencerRecord record = FencerRecord::Load(*db, *event, *fencer);
+    const Result<FencerRecord> loaded = FencerRecord::Load(*db, *event, *fencer);
+    if (!loaded) {
+        return io.fail(loaded.status().message());
+    }
+    const FencerRecord& record = *loaded;
     io.out << "round\topponent\tname\tschool\tresult\tscored\treceived\tindicator" << Qt::endl;
     for (const RecordBout& bout : record.bouts) {
         io.out << bout.round + 1 << '\t' << bout.opponent << '\t' << bout.opponentName << '\t'

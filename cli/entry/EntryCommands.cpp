@@ -38,7 +38,11 @@ std::optional<QList<int>> parseRounds(const QString& text) {
 QString boutRefusal(const Database& db, int event, int left, int right,
                     const std::optional<ScheduledBout>& scheduled) {
     for (int fencer : {left, right}) {
-        if (!ScheduledBouts::HasFencer(db, event, fencer)) {
+        const Result<bool> onRoster = ScheduledBouts::HasFencer(db, event, fencer);
+        if (!onRoster) {
+            return onRoster.status().message();
+        }
+        if (!*onRoster) {
             return QStringLiteral("fencer %1 is not on the roster of event %2")
                 .arg(fencer)
                 .arg(event);
@@ -82,8 +86,13 @@ int RunBoutCommand(const CommandLine& args, const CliOutput& io) {
                                       "each 0..5 or V, different (5-3, V4, 2v)")
                            .arg(*typed));
     }
-    const auto scheduled =
-        *left == *right ? std::nullopt : ScheduledBouts::Between(*db, *event, *left, *right);
+    const Result<std::optional<ScheduledBout>> between =
+        *left == *right ? std::optional<ScheduledBout>()
+                        : ScheduledBouts::Between(*db, *event, *left, *right);
+    if (!between) {
+        return io.fail(between.status().message());
+    }
+    const std::optional<ScheduledBout>& scheduled = *between;
     if (const QString refusal = boutRefusal(*db, *event, *left, *right, scheduled);
         !refusal.isEmpty()) {
         return io.fail(refusal);
@@ -124,8 +133,15 @@ int RunBoutsCommand(const CommandLine& args, const CliOutput& io) {
         }
         onlyRound = rounds->first();
     }
+    const Result<std::vector<BoutEntry>> recorded = BoutResults::ReadAll(*db, *event);
+    const Result<std::vector<ScheduledBout>> scheduled = ScheduledBouts::ForEvent(*db, *event);
+    for (const Status& read : {recorded.status(), scheduled.status()}) {
+        if (!read) {
+            return io.fail(read.message());
+        }
+    }
     std::map<std::pair<int, int>, BoutScore> stored;
-    for (const BoutEntry& bout : BoutResults::ReadAll(*db, *event)) {
+    for (const BoutEntry& bout : *recorded) {
         stored[{bout.fencer, bout.opponent}] = *bout.score;
     }
     io.out << "round\tleft\tright\tleft_touches\tright_touches\twinner" << Qt::endl;
@@ -133,7 +149,7 @@ int RunBoutsCommand(const CommandLine& args, const CliOutput& io) {
         io.out << round << '\t' << left << '\t' << right << '\t' << s.leftTouches << '\t'
                << s.rightTouches << '\t' << (s.leftWins ? left : right) << Qt::endl;
     };
-    for (const ScheduledBout& bout : ScheduledBouts::ForEvent(*db, *event)) {
+    for (const ScheduledBout& bout : *scheduled) {
         const bool forward = bout.left < bout.right;
         const auto it = stored.find(forward ? std::pair(bout.left, bout.right)
                                             : std::pair(bout.right, bout.left));

@@ -75,8 +75,9 @@ Printout sheet(const QString& name, ScheduleSheets::Builder build) {
                 }
                 for (int event : events) {
                     GridSheet page;
-                    Status status =
-                        build(request.db, SheetEvent::Load(request.db, event, request.year), page);
+                    const Result<SheetEvent> printed =
+                        SheetEvent::Load(request.db, event, request.year);
+                    Status status = printed ? build(request.db, *printed, page) : printed.status();
                     if (status) {
                         status = sink.print(page);
                     }
@@ -159,9 +160,12 @@ Status printResultsRun(const PrintRequest& request, const ResultsPrintChoice& ch
         choice, [&sink](const BandedReport& report) { return sink.print(report); },
         [&](int event, const QString& progress, const PlaceOf& placeOf) {
             GridSheet sheet;
-            const Status built = RoundRobinSheet::Build(
-                request.db, SheetEvent::Load(request.db, event, request.year), progress, placeOf, 1,
-                sheet);
+            const Result<SheetEvent> printed = SheetEvent::Load(request.db, event, request.year);
+            if (!printed) {
+                return printed.status();
+            }
+            const Status built =
+                RoundRobinSheet::Build(request.db, *printed, progress, placeOf, 1, sheet);
             return built ? sink.print(sheet) : built;
         });
 }

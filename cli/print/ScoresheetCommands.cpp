@@ -17,11 +17,18 @@ Status readRequest(const Database& db, const CommandLine& args, const QString& y
         return Status::failure(
             QStringLiteral("--event needs one event 0..5 or MS, MF, ME, WS, WF, WE"));
     }
-    request = {SheetEvent::Load(db, *event, year),
-               Scoresheets::SheetDate(today, args.has(QStringLiteral("tomorrow"))), -1};
+    const Result<SheetEvent> printed = SheetEvent::Load(db, *event, year);
+    if (!printed) {
+        return printed.status();
+    }
+    request = {*printed, Scoresheets::SheetDate(today, args.has(QStringLiteral("tomorrow"))), -1};
     if (const std::optional<QString> strip = args.value(QStringLiteral("strip"))) {
+        const Result<QList<ScoresheetStrip>> strips = ScoresheetStrips(db, *event);
+        if (!strips) {
+            return strips.status();
+        }
         QStringList names;
-        for (const ScoresheetStrip& s : ScoresheetStrips(db, *event)) {
+        for (const ScoresheetStrip& s : *strips) {
             if (s.name.compare(strip->trimmed(), Qt::CaseInsensitive) == 0) {
                 request.stripSet = s.stripSet;
             }

@@ -52,20 +52,28 @@ int exportRoster(const CommandLine& args, const CliOutput& io) {
     if (args.has(QStringLiteral("event")) && !(event = RequiredEvent(args, io, &exitCode))) {
         return exitCode;
     }
-    io.out << RosterCsv(*db).exportText(event);
+    const Result<QString> text = RosterCsv(*db).exportText(event);
+    if (!text) {
+        return io.fail(text.status().message());
+    }
+    io.out << *text;
     io.out.flush();
     return 0;
 }
 
-void printGroups(const Database& db, const GroupSlotArray& groupSlots, const CliOutput& io) {
-    const QStringList names = GroupStore(db).groupNames();
+Status printGroups(const Database& db, const GroupSlotArray& groupSlots, const CliOutput& io) {
+    const Result<QStringList> names = GroupStore(db).groupNames();
+    if (!names) {
+        return names.status();
+    }
     for (int g = 0; g < 8; ++g) {
-        io.out << names[g] << ':';
+        io.out << names->at(g) << ':';
         for (int p = 0; p < 3; ++p) {
             io.out << (p ? "; " : " ") << groupSlots[static_cast<size_t>(3 * g + p)].caption;
         }
         io.out << Qt::endl;
     }
+    return Status::success();
 }
 
 }  // namespace
@@ -101,15 +109,23 @@ int RunDrawCommand(const CommandLine& args, const CliOutput& io) {
         }
         random = GroupDraw::SeededRandom(value);
     }
-    const auto drawn =
-        GroupDraw::Draw(RosterStore(*db).load(*event), SchoolList::Load(*db), random);
+    const Result<std::vector<RosterRow>> roster = RosterStore(*db).load(*event);
+    const Result<SchoolList> schools = SchoolList::Load(*db);
+    for (const Status& read : {roster.status(), schools.status()}) {
+        if (!read) {
+            return io.fail(read.message());
+        }
+    }
+    const auto drawn = GroupDraw::Draw(*roster, *schools, random);
     if (!drawn) {
         return io.fail(QStringLiteral("You must complete the roster before making groups."));
     }
     if (Status saved = GroupStore(*db).save(*event, drawn->groupSlots); !saved) {
         return io.fail(saved.message());
     }
-    printGroups(*db, drawn->groupSlots, io);
+    if (Status printed = printGroups(*db, drawn->groupSlots, io); !printed) {
+        return io.fail(printed.message());
+    }
     if (const QString warning = drawn->warning(); !warning.isEmpty()) {
         io.out << Qt::endl << "Multiple teammates: " << warning << Qt::endl;
     }

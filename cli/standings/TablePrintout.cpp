@@ -16,8 +16,11 @@ Status PrintRoundRobinTable(const Database& db, int event, const QString& champi
         return prepared;
     }
     GridSheet sheet;
-    const SheetEvent printed = SheetEvent::Load(db, event, championshipYear);
-    if (Status built = RoundRobinSheet::Build(db, printed, report.ProgressText, placeOf, 1, sheet);
+    const Result<SheetEvent> printed = SheetEvent::Load(db, event, championshipYear);
+    if (!printed) {
+        return printed.status();
+    }
+    if (Status built = RoundRobinSheet::Build(db, *printed, report.ProgressText, placeOf, 1, sheet);
         !built) {
         return built;
     }

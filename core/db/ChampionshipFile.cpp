@@ -1,11 +1,15 @@
 #include "db/ChampionshipFile.h"
 
+#include "db/DatabaseError.h"
+#include "db/FileInspection.h"
+#include "db/FileLayout.h"
 #include "db/ProgramVersion.h"
 #include "db/SchemaSql.h"
 #include "db/SeedData.h"
 #include "db/StoredViews.h"
 #include "db/Transaction.h"
 
+#include <sqlite3.h>
 #include <sys/stat.h>
 #include <QDir>
 #include <QFileInfo>
@@ -65,6 +69,47 @@ void giveUsualPermissions(const QByteArray& path) {
     ::chmod(path.constData(), 0666 & ~mask);
 }
 
+// The integrity check's findings, every one of them, or nothing when the file is healthy.
+QString healthProblem(const Database& db) {
+    Statement check = db.prepare(QStringLiteral("PRAGMA quick_check"));
+    QStringList findings;
+    while (check.next()) {
+        findings << check.toText(0);
+    }
+    if ((check.resultCode() & 0xff) == SQLITE_NOTADB) {
+        return QStringLiteral("It is not a championship file (not an SQLite database).");
+    }
+    if (!check.ok()) {
+        return DatabaseError::Sentence(check.cause());
+    }
+    if (findings == QStringList{QStringLiteral("ok")}) {
+        return QString();
+    }
+    return QStringLiteral("The file is damaged. The check found:\n%1")
+        .arg(findings.join(QLatin1Char('\n')));
+}
+
+// A missing or unreadable version row counts as another version.
+bool hasThisVersion(const Database& db) {
+    const Result<std::optional<QString>> version =
+        db.queryText(QStringLiteral("SELECT DISTINCT DatabaseVersion FROM VersionInfo"));
+    return version && *version == ProgramVersion::DatabaseVersionText();
+}
+
+QString missingParts(const Database& db) {
+    const Result<QStringList> missing = FileLayout::MissingParts(db);
+    if (!missing) {
+        return missing.status().message();
+    }
+    if (missing->isEmpty()) {
+        return QString();
+    }
+    return QStringLiteral(
+               "The file lacks parts this program uses: %1. It was not made by this program, "
+               "or another program has changed it.")
+        .arg(missing->join(QStringLiteral(", ")));
+}
+
 Status failureFor(const QString& path, const QString& reason) {
     return Status::failure(QStringLiteral("The championship file %1 could not be created: %2")
                                .arg(QDir::toNativeSeparators(path), reason));
@@ -106,35 +151,48 @@ QString WrongVersionMessage() {
 
 Opened Open(const QString& path) {
     Opened opened;
-    const QFileInfo file(path);
-    if (!file.isFile()) {
-        opened.failure = OpenFailure::CannotOpen;
+    opened.failure = OpenFailure::CannotOpen;
+    if (!QFileInfo(path).isFile()) {
         opened.reason = QStringLiteral("The file does not exist.");
         return opened;
     }
-    QString error;
-    std::unique_ptr<Database> db = Database::open(path, Database::Mode::ExistingFile, &error);
-    if (db) {
-        const std::optional<QString> health = db->queryText(QStringLiteral("PRAGMA quick_check"));
-        if (!health) {
-            error = QStringLiteral("It is not a championship file (not an SQLite database).");
-        } else if (*health != QLatin1String("ok")) {
-            error = QStringLiteral("The file is damaged: %1").arg(*health);
+    // Every check looks without writing; only an accepted file is opened for saving.
+    bool rulesChecked = false;
+    {
+        const FileInspection look(path);
+        rulesChecked = !look.readOnly();
+        if (!look.db()) {
+            opened.reason = look.error();
+            return opened;
+        }
+        opened.reason = healthProblem(*look.db());
+        if (opened.reason.isEmpty() && !hasThisVersion(*look.db())) {
+            opened.failure = OpenFailure::WrongVersion;
+            opened.reason = WrongVersionMessage();
+        }
+        if (opened.reason.isEmpty()) {
+            opened.reason = missingParts(*look.db());
+        }
+        if (!opened.reason.isEmpty()) {
+            return opened;
         }
     }
-    if (!db || !error.isEmpty()) {
-        opened.failure = OpenFailure::CannotOpen;
+    QString error;
+    opened.db = Database::open(path, Database::Mode::ExistingFile, &error);
+    if (!opened.db) {
         opened.reason = error;
         return opened;
     }
-    const std::optional<QString> version =
-        db->queryText(QStringLiteral("SELECT DISTINCT DatabaseVersion FROM VersionInfo"));
-    if (!version || *version != ProgramVersion::DatabaseVersionText()) {
-        opened.failure = OpenFailure::WrongVersion;
-        opened.reason = WrongVersionMessage();
-        return opened;
+    // Opening a file kept with a rollback journal writes nothing, so the file can still be
+    // refused untouched here.
+    if (!rulesChecked) {
+        opened.reason = healthProblem(*opened.db);
+        if (!opened.reason.isEmpty()) {
+            opened.db.reset();
+            return opened;
+        }
     }
-    opened.db = std::move(db);
+    opened.failure = OpenFailure::None;
     return opened;
 }
 

@@ -22,8 +22,10 @@ struct Opened {
     QString reason;  // for the user, when the file was refused
 };
 
-// Opens and checks a file: it must exist, be an SQLite file in good health and carry
-// this program's version text. Nothing is written to a refused file.
+// Opens and checks a file: it must exist, be an SQLite file in good health, carry this
+// program's version text and hold every table, column and stored query the program uses.
+// Until all of that is known the file is only looked at, so a refused file (and the log
+// beside it) keeps every byte.
 Opened Open(const QString& path);
 
 // The text shown when a file carries another version, or none.

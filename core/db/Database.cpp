@@ -1,25 +1,55 @@
 #include "db/Database.h"
 
+#include "db/DatabaseError.h"
 #include "db/SqlFunctions.h"
 
 #include <sqlite3.h>
+#include <QUrl>
+
+namespace {
+
+constexpr int kBusyTimeoutMs = 2000;
+
+bool writes(Database::Mode mode) {
+    return mode == Database::Mode::ExistingFile || mode == Database::Mode::CreateFile;
+}
+
+int openFlags(Database::Mode mode) {
+    switch (mode) {
+        case Database::Mode::CreateFile:
+            return SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
+        case Database::Mode::ExistingFile:
+            return SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
+        case Database::Mode::ReadOnly:
+            break;
+    }
+    return SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX;
+}
+
+// The name handed to the engine; read-only opens go through a URI so that a path with
+// "?" or "#" stays one path.
+QByteArray engineName(const QString& path, Database::Mode mode) {
+    return writes(mode) ? path.toUtf8() : QUrl::fromLocalFile(path).toEncoded();
+}
+
+}  // namespace
 
 std::unique_ptr<Database> Database::open(const QString& path, Mode mode, QString* error) {
     sqlite3* db = nullptr;
-    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
-    if (mode == Mode::CreateFile) {
-        flags |= SQLITE_OPEN_CREATE;
-    }
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr);
+    const int rc =
+        sqlite3_open_v2(engineName(path, mode).constData(), &db, openFlags(mode), nullptr);
     if (rc != SQLITE_OK) {
         if (error) {
-            *error = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+            const QString engineMessage =
+                QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+            *error = DatabaseError::Message(DatabaseError::OpenWhat(), path,
+                                            DatabaseError::Cause(rc, engineMessage));
         }
         sqlite3_close(db);
         return nullptr;
     }
     std::unique_ptr<Database> database(new Database(db, path));
-    if (Status configured = database->configure(); !configured) {
+    if (Status configured = database->configure(mode); !configured) {
         if (error) {
             *error = configured.message();
         }
@@ -32,10 +62,13 @@ Database::~Database() {
     sqlite3_close_v2(m_db);
 }
 
-Status Database::configure() const {
+Status Database::configure(Mode mode) const {
     sqlite3_extended_result_codes(m_db, 1);
-    sqlite3_busy_timeout(m_db, 2000);
+    sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
     RegisterSqlFunctions(m_db);
+    if (!writes(mode)) {
+        return Status::success();
+    }
     // One self-contained file that can be copied to a stick when closed: rollback
     // journal, and every commit on the disk before the call returns.
     return execScript(QStringLiteral(
@@ -49,34 +82,42 @@ Statement Database::prepare(const QString& sql, const SqlParams& params) const {
 Status Database::exec(const QString& sql, const SqlParams& params) const {
     Statement statement = prepare(sql, params);
     if (!statement.run()) {
-        return Status::failure(statement.errorString());
+        return statement.status();
     }
     return Status::success();
 }
 
 Status Database::execScript(const QString& sql) const {
-    char* message = nullptr;
-    const int rc = sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &message);
+    const int rc = sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
-        const QString text = QString::fromUtf8(message ? message : sqlite3_errstr(rc));
-        sqlite3_free(message);
-        return Status::failure(text);
+        return DatabaseError::LastFailure(m_db, DatabaseError::SaveWhat());
     }
     return Status::success();
 }
 
-std::optional<long long> Database::queryInt(const QString& sql, const SqlParams& params) const {
-    Statement statement = prepare(sql, params);
-    if (!statement.next() || statement.isNull(0)) {
-        return std::nullopt;
-    }
-    return statement.toInt64(0);
-}
-
-std::optional<QString> Database::queryText(const QString& sql, const SqlParams& params) const {
+Result<std::optional<long long>> Database::queryInt(const QString& sql,
+                                                    const SqlParams& params) const {
     Statement statement = prepare(sql, params);
     if (!statement.next()) {
-        return std::nullopt;
+        if (!statement.ok()) {
+            return statement.status();
+        }
+        return std::optional<long long>();
     }
-    return statement.toText(0);
+    if (statement.isNull(0)) {
+        return std::optional<long long>();
+    }
+    return std::optional<long long>(statement.toInt64(0));
+}
+
+Result<std::optional<QString>> Database::queryText(const QString& sql,
+                                                   const SqlParams& params) const {
+    Statement statement = prepare(sql, params);
+    if (!statement.next()) {
+        if (!statement.ok()) {
+            return statement.status();
+        }
+        return std::optional<QString>();
+    }
+    return std::optional<QString>(statement.toText(0));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/Result.h"
 #include "db/Statement.h"
 #include "db/Status.h"
 
@@ -12,9 +13,11 @@ struct sqlite3;
 // One open connection to a championship file, with the settings every connection needs.
 class Database final {
 public:
-    enum class Mode { ExistingFile, CreateFile };
+    // ReadOnly never writes to a file kept with a rollback journal: a file is looked at that
+    // way until it is accepted.
+    enum class Mode { ExistingFile, CreateFile, ReadOnly };
 
-    // Opens the file; on failure returns null and sets *error to the reason.
+    // Opens the file; on failure returns null and sets *error to the reason, for the user.
     static std::unique_ptr<Database> open(const QString& path, Mode mode, QString* error);
     ~Database();
     Database(const Database&) = delete;
@@ -28,13 +31,16 @@ public:
     Status exec(const QString& sql, const SqlParams& params = {}) const;
     // Runs statements without parameters, separated by semicolons (schema text).
     Status execScript(const QString& sql) const;
-    // The first column of the first row, or nothing when there is no row or an error.
-    std::optional<long long> queryInt(const QString& sql, const SqlParams& params = {}) const;
-    std::optional<QString> queryText(const QString& sql, const SqlParams& params = {}) const;
+    // The first column of the first row, nothing when there is no row or it is null, or the
+    // failure when the file could not be read.
+    Result<std::optional<long long>> queryInt(const QString& sql,
+                                              const SqlParams& params = {}) const;
+    Result<std::optional<QString>> queryText(const QString& sql,
+                                             const SqlParams& params = {}) const;
 
 private:
     Database(sqlite3* db, const QString& path) : m_db(db), m_path(path) {}
-    Status configure() const;
+    Status configure(Mode mode) const;
 
     sqlite3* m_db = nullptr;
     QString m_path;

@@ -2,6 +2,10 @@
 
 #include "db/ChampionshipYear.h"
 
+namespace {
+constexpr long long kSeedGroups = 9;
+}  // namespace
+
 ORLEMain::ORLEMain(std::unique_ptr<RegistrySettings> settings, Clock today)
     : m_settings(std::move(settings)), m_today(std::move(today)) {
     ChampionshipYear = QString::number(m_today().year());
@@ -26,7 +30,11 @@ ChampionshipFile::Opened ORLEMain::OpenDatabase(const QString& path) {
     ConnectString = path;
     m_settings->setDatabasePath(path);
     ChampionshipYear = ChampionshipYearFor(path, m_today());
-    RecountGroups();
+    if (Status counted = RecountGroups(); !counted) {
+        CloseDatabase();
+        opened.failure = ChampionshipFile::OpenFailure::CannotOpen;
+        opened.reason = counted.message();
+    }
     return opened;
 }
 
@@ -35,12 +43,17 @@ void ORLEMain::CloseDatabase() {
     ConnectString.clear();
 }
 
-void ORLEMain::RecountGroups() {
+Status ORLEMain::RecountGroups() {
     if (!m_connection) {
-        return;
+        return Status::success();
     }
-    const long long groups =
-        m_connection->queryInt(QStringLiteral("SELECT COUNT(\"Group\") FROM Groups")).value_or(9);
+    const Result<std::optional<long long>> counted =
+        m_connection->queryInt(QStringLiteral("SELECT COUNT(\"Group\") FROM Groups"));
+    if (!counted) {
+        return counted.status();
+    }
+    const long long groups = counted->value_or(kSeedGroups);
     LastStripSet = static_cast<int>((groups - 1) / 2 - 1);
     LastRound = static_cast<int>(groups - 3);
+    return Status::success();
 }

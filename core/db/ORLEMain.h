@@ -29,7 +29,7 @@ public:
     bool isOpen() const { return m_connection != nullptr; }
     const Database& connection() const { return *m_connection; }
 
-    void RecountGroups();
+    Status RecountGroups();
 
     static short IntMin(short a, short b) { return a < b ? a : b; }
     static short IntMax(short a, short b) { return a > b ? a : b; }

@@ -25,6 +25,9 @@ struct TableDef {
     const char* name;
     std::vector<ColumnDef> columns;
     std::vector<IndexDef> indexes;
+    // A table that later versions add (live results settings, change log): a file made
+    // before it is still opened, and the table is created when it is first needed.
+    bool optionalAtOpen = false;
 };
 
 struct RelationDef {

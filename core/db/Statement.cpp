@@ -1,8 +1,22 @@
 #include "db/Statement.h"
 
+#include "db/DatabaseError.h"
+
 #include <sqlite3.h>
 
-Statement::Statement(sqlite3* db, const QString& sql, const SqlParams& params) : m_db(db) {
+namespace {
+
+// Whether a failure of the statement is worded as a failed save or a failed read.
+bool changesTheFile(const QString& sql) {
+    const QString head = sql.trimmed().section(QLatin1Char(' '), 0, 0).toUpper();
+    return head != QLatin1String("SELECT") && head != QLatin1String("WITH") &&
+           head != QLatin1String("PRAGMA");
+}
+
+}  // namespace
+
+Statement::Statement(sqlite3* db, const QString& sql, const SqlParams& params)
+    : m_db(db), m_writes(changesTheFile(sql)) {
     const QByteArray text = sql.toUtf8();
     const int rc =
         sqlite3_prepare_v2(m_db, text.constData(), static_cast<int>(text.size()), &m_stmt, nullptr);
@@ -18,17 +32,39 @@ Statement::~Statement() {
 }
 
 Statement::Statement(Statement&& other) noexcept
-    : m_db(other.m_db), m_stmt(other.m_stmt), m_error(std::move(other.m_error)) {
+    : m_db(other.m_db),
+      m_stmt(other.m_stmt),
+      m_writes(other.m_writes),
+      m_code(other.m_code),
+      m_engineMessage(std::move(other.m_engineMessage)) {
     other.m_stmt = nullptr;
 }
 
 void Statement::fail(int code) {
-    if (m_error.isEmpty()) {
-        m_error = QString::fromUtf8(sqlite3_errmsg(m_db));
-        if (m_error.isEmpty()) {
-            m_error = QString::fromUtf8(sqlite3_errstr(code));
-        }
+    if (m_code != 0) {
+        return;
     }
+    m_code = code;
+    m_engineMessage = QString::fromUtf8(sqlite3_errmsg(m_db));
+    if (m_engineMessage.isEmpty()) {
+        m_engineMessage = QString::fromUtf8(sqlite3_errstr(code));
+    }
+}
+
+QString Statement::errorString() const {
+    if (ok()) {
+        return QString();
+    }
+    return DatabaseError::Message(m_writes ? DatabaseError::SaveWhat() : DatabaseError::ReadWhat(),
+                                  DatabaseError::PathOf(m_db), cause());
+}
+
+QString Statement::cause() const {
+    return ok() ? QString() : DatabaseError::Cause(m_code, m_engineMessage);
+}
+
+Status Statement::status() const {
+    return ok() ? Status::success() : Status::failure(errorString());
 }
 
 void Statement::bind(int index, const SqlValue& value) {
@@ -80,11 +116,13 @@ bool Statement::run() {
 }
 
 void Statement::reset() {
-    if (m_stmt != nullptr) {
-        sqlite3_reset(m_stmt);
-        sqlite3_clear_bindings(m_stmt);
+    if (m_stmt == nullptr) {
+        return;
     }
-    m_error.clear();
+    sqlite3_reset(m_stmt);
+    sqlite3_clear_bindings(m_stmt);
+    m_code = 0;
+    m_engineMessage.clear();
 }
 
 int Statement::columnCount() const {

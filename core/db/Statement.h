@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/SqlValue.h"
+#include "db/Status.h"
 
 #include <QString>
 
@@ -17,8 +18,16 @@ public:
     Statement(Statement&& other) noexcept;
     Statement& operator=(Statement&&) = delete;
 
-    bool ok() const { return m_error.isEmpty(); }
-    const QString& errorString() const { return m_error; }
+    bool ok() const { return m_code == 0; }
+    // The engine's extended result code of the failure; 0 while ok().
+    int resultCode() const { return m_code; }
+    // What failed, the file and why, in plain words; empty while ok().
+    QString errorString() const;
+    // Only why, in plain words (see DatabaseError::Cause); empty while ok().
+    QString cause() const;
+    // Success, or the failure with errorString(); a read loop ends with this, so that a
+    // locked or damaged file is never taken for one without rows.
+    Status status() const;
 
     void bind(int index, const SqlValue& value);
     void bindAll(const SqlParams& params);
@@ -26,6 +35,8 @@ public:
     bool next();
     // Runs the statement to its end; false on an error.
     bool run();
+    // Makes the statement ready to run again with new values. A statement that could not be
+    // prepared stays failed, so that running it never reports success.
     void reset();
 
     int columnCount() const;
@@ -41,5 +52,7 @@ private:
 
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_stmt = nullptr;
-    QString m_error;
+    bool m_writes = false;
+    int m_code = 0;  // the engine's extended result code of the first failure
+    QString m_engineMessage;
 };

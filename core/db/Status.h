@@ -3,7 +3,8 @@
 #include <QString>
 
 // The outcome of a core operation: success, or a failure with a message for the user.
-class Status final {
+// A result the staff must trust is never dropped unread, so the compiler insists it is used.
+class [[nodiscard]] Status final {
 public:
     static Status success() { return Status(); }
     static Status failure(const QString& message) { return Status(message); }

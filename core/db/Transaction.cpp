@@ -9,7 +9,10 @@ Transaction::Transaction(const Database& db)
 
 Transaction::~Transaction() {
     if (m_open) {
-        m_db.execScript(QStringLiteral("ROLLBACK"));
+        // A save that did not commit is undone; should the rollback itself fail, the engine
+        // undoes the save when the connection closes or on the next open, and the failure of
+        // the save has already been reported.
+        static_cast<void>(m_db.execScript(QStringLiteral("ROLLBACK")));
     }
 }
 

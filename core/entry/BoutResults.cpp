@@ -3,7 +3,7 @@
 #include "db/Database.h"
 #include "db/Transaction.h"
 
-std::optional<BoutScore> BoutResults::Read(const Database& db, int weapon, int a, int b) {
+Result<std::optional<BoutScore>> BoutResults::Read(const Database& db, int weapon, int a, int b) {
     Statement pair = db.prepare(
         QStringLiteral("SELECT R.Victory, R.Touches, RE1.Victory, RE1.Touches FROM Results AS R "
                        "INNER JOIN Results AS RE1 ON R.Opponent = RE1.FencerNumber "
@@ -11,17 +11,20 @@ std::optional<BoutScore> BoutResults::Read(const Database& db, int weapon, int a
                        "WHERE R.Weapon = ? AND R.FencerNumber = ? AND R.Opponent = ?"),
         {weapon, a, b});
     if (!pair.next()) {
-        return std::nullopt;
+        if (!pair.ok()) {
+            return pair.status();
+        }
+        return std::optional<BoutScore>();
     }
     const bool leftWins = pair.toInt(0) != 0;
     const bool rightWins = pair.toInt(2) != 0;
     if (leftWins == rightWins) {
-        return std::nullopt;
+        return std::optional<BoutScore>();
     }
-    return BoutScore{pair.toInt(1), pair.toInt(3), leftWins};
+    return std::optional<BoutScore>(BoutScore{pair.toInt(1), pair.toInt(3), leftWins});
 }
 
-std::vector<BoutEntry> BoutResults::ReadAll(const Database& db, int weapon) {
+Result<std::vector<BoutEntry>> BoutResults::ReadAll(const Database& db, int weapon) {
     Statement pairs = db.prepare(
         QStringLiteral("SELECT R.FencerNumber, R.Opponent, R.Touches, RE1.Touches, R.Victory "
                        "FROM Results AS R INNER JOIN Results AS RE1 "
@@ -34,6 +37,9 @@ std::vector<BoutEntry> BoutResults::ReadAll(const Database& db, int weapon) {
     while (pairs.next()) {
         bouts.push_back({pairs.toInt(0), pairs.toInt(1),
                          BoutScore{pairs.toInt(2), pairs.toInt(3), pairs.toInt(4) != 0}});
+    }
+    if (!pairs.ok()) {
+        return pairs.status();
     }
     return bouts;
 }
@@ -53,7 +59,7 @@ Status BoutResults::Write(const Database& db, int weapon, const std::vector<Bout
         remove.reset();
         remove.bindAll({weapon, bout.fencer, bout.opponent});
         if (!remove.run()) {
-            return Status::failure(remove.errorString());
+            return remove.status();
         }
         if (!bout.score) {
             continue;
@@ -63,7 +69,7 @@ Status BoutResults::Write(const Database& db, int weapon, const std::vector<Bout
         insert.bindAll({weapon, bout.fencer, bout.opponent, s.leftWins, s.leftTouches, !s.leftWins,
                         s.rightTouches});
         if (!insert.run()) {
-            return Status::failure(insert.errorString());
+            return insert.status();
         }
     }
     return transaction.commit();

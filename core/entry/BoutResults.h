@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/Result.h"
 #include "db/Status.h"
 #include "entry/BoutScore.h"
 
@@ -20,9 +21,9 @@ class BoutResults final {
 public:
     // The bout seen from fencer a; nothing when it is not stored or the pair is broken
     // (one row only, or equal victory flags), so a broken pair shows as not fenced.
-    static std::optional<BoutScore> Read(const Database& db, int weapon, int a, int b);
+    static Result<std::optional<BoutScore>> Read(const Database& db, int weapon, int a, int b);
     // Every stored bout of an event that reads as a result, once, lower fencer number first.
-    static std::vector<BoutEntry> ReadAll(const Database& db, int weapon);
+    static Result<std::vector<BoutEntry>> ReadAll(const Database& db, int weapon);
     // Deletes both rows of every bout and inserts both rows of those with a result, all in
     // one transaction: a failure leaves the file as it was.
     static Status Write(const Database& db, int weapon, const std::vector<BoutEntry>& bouts);

@@ -4,10 +4,14 @@
 
 #include <vector>
 
-DualEntry DualEntry::Load(const Database& db, const DualLines& lines, int weapon, int round,
-                          int stripSet) {
+Result<DualEntry> DualEntry::Load(const Database& db, const DualLines& lines, int weapon, int round,
+                                  int stripSet) {
     DualEntry dual;
-    dual.lineup = StripLineup::LoadDual(db, weapon, round, stripSet);
+    const Result<StripLineup> lineup = StripLineup::LoadDual(db, weapon, round, stripSet);
+    if (!lineup) {
+        return lineup.status();
+    }
+    dual.lineup = *lineup;
     for (int k = 0; k < DualLines::kBouts; ++k) {
         const LineupFencer& left = dual.lineup.places[static_cast<size_t>(lines.leftPosition(k))];
         const LineupFencer& right = dual.lineup.places[static_cast<size_t>(lines.rightPosition(k))];
@@ -15,9 +19,15 @@ DualEntry DualEntry::Load(const Database& db, const DualLines& lines, int weapon
         bout.left = left.fencerNumber;
         bout.right = right.fencerNumber;
         bout.entered = left.entersBouts() && right.entersBouts();
-        if (bout.entered) {
-            bout.score = BoutResults::Read(db, weapon, bout.left, bout.right);
+        if (!bout.entered) {
+            continue;
         }
+        const Result<std::optional<BoutScore>> score =
+            BoutResults::Read(db, weapon, bout.left, bout.right);
+        if (!score) {
+            return score.status();
+        }
+        bout.score = *score;
     }
     return dual;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/Result.h"
 #include "db/Status.h"
 #include "entry/BoutScore.h"
 #include "entry/DualLines.h"
@@ -25,8 +26,8 @@ public:
     StripLineup lineup;
     std::array<DualBout, DualLines::kBouts> bouts;
 
-    static DualEntry Load(const Database& db, const DualLines& lines, int weapon, int round,
-                          int stripSet);
+    static Result<DualEntry> Load(const Database& db, const DualLines& lines, int weapon, int round,
+                                  int stripSet);
     // Writes the entered bouts, cleared ones included, in one transaction.
     static Status Save(const Database& db, int weapon,
                        const std::array<DualBout, DualLines::kBouts>& bouts);

@@ -2,7 +2,7 @@
 
 #include "db/Database.h"
 
-DualLines DualLines::Load(const Database& db) {
+Result<DualLines> DualLines::Load(const Database& db) {
     DualLines lines;
     for (auto& row : lines.m_lineOf) {
         row.fill(-1);
@@ -17,6 +17,9 @@ DualLines DualLines::Load(const Database& db) {
             position < 6) {
             lines.m_lineOf[position][subround] = line;
         }
+    }
+    if (!rows.ok()) {
+        return rows.status();
     }
     return lines.complete() ? lines : SeedOrder();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/Result.h"
+
 #include <array>
 
 class Database;
@@ -11,7 +13,7 @@ public:
     static constexpr int kBouts = 9;
 
     // Reads the order from `vSchedule`; the seed order when the view yields nothing usable.
-    static DualLines Load(const Database& db);
+    static Result<DualLines> Load(const Database& db);
     static DualLines SeedOrder();
 
     int LineOf(int position, int subround) const { return m_lineOf[position][subround]; }

@@ -2,7 +2,7 @@
 
 #include "db/Database.h"
 
-std::vector<FencerChoice> FencerChoices::ForEvent(const Database& db, int weapon) {
+Result<std::vector<FencerChoice>> FencerChoices::ForEvent(const Database& db, int weapon) {
     Statement rows = db.prepare(
         QStringLiteral("SELECT trim(ifnull(R.LName, '')) || ', ' || trim(ifnull(R.FName, '')) "
                        "|| ' (' || ifnull(T.Abbreviation, '') || ')' AS Name, R.FencerNumber "
@@ -12,6 +12,9 @@ std::vector<FencerChoice> FencerChoices::ForEvent(const Database& db, int weapon
     std::vector<FencerChoice> fencers;
     while (rows.next()) {
         fencers.push_back({rows.toInt(1), rows.toText(0)});
+    }
+    if (!rows.ok()) {
+        return rows.status();
     }
     return fencers;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/Result.h"
+
 #include <QString>
 #include <vector>
 
@@ -17,7 +19,7 @@ public:
     static constexpr int kMaxFencers = 24;
 
     // At most 24 fencers, in order of their caption.
-    static std::vector<FencerChoice> ForEvent(const Database& db, int weapon);
+    static Result<std::vector<FencerChoice>> ForEvent(const Database& db, int weapon);
     // "First Last (ABC)" from a caption "Last, First (ABC)".
     static QString DisplayName(const QString& caption);
 };

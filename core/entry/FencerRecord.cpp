@@ -19,7 +19,7 @@ const char* const kOpponents =
 
 }  // namespace
 
-FencerRecord FencerRecord::Load(const Database& db, int weapon, int fencer) {
+Result<FencerRecord> FencerRecord::Load(const Database& db, int weapon, int fencer) {
     FencerRecord record;
     Statement rows = db.prepare(QLatin1String(kOpponents), {weapon, fencer});
     while (rows.next()) {
@@ -29,13 +29,21 @@ FencerRecord FencerRecord::Load(const Database& db, int weapon, int fencer) {
         bout.opponentName = rows.toText(2);
         bout.opponent = rows.toInt(3);
         bout.opponentExcluded = rows.toInt(4) != 0;
-        bout.score = BoutResults::Read(db, weapon, fencer, bout.opponent);
+        const Result<std::optional<BoutScore>> score =
+            BoutResults::Read(db, weapon, fencer, bout.opponent);
+        if (!score) {
+            return score.status();
+        }
+        bout.score = *score;
         if (bout.score) {
             ++(bout.score->leftWins ? record.wins : record.losses);
             record.scored += bout.score->leftTouches;
             record.received += bout.score->rightTouches;
         }
         record.bouts.push_back(bout);
+    }
+    if (!rows.ok()) {
+        return rows.status();
     }
     return record;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/Result.h"
 #include "entry/BoutScore.h"
 
 #include <QString>
@@ -29,7 +30,7 @@ struct FencerRecord final {
 
     // Every scheduled opponent of the fencer: by round, group-mates first in round one,
     // then by place in the group.
-    static FencerRecord Load(const Database& db, int weapon, int fencer);
+    static Result<FencerRecord> Load(const Database& db, int weapon, int fencer);
 
     // "wins-losses", "scored-received" and the indicator with its sign ("+0" when even).
     QString victoriesText() const;

@@ -17,8 +17,8 @@ ReportState StripReport::state() const {
 // Each bout is counted once, from the schedule: an excluded fencer's bouts are skipped
 // however many of the strip's fencers are excluded, and a stored pair counts only when
 // exactly one of its rows carries the victory, as the entry windows read it.
-std::vector<StripReport> MissingResults::ForEvent(const Database& db, int weapon, int lastRound,
-                                                  int lastStripSet) {
+Result<std::vector<StripReport>> MissingResults::ForEvent(const Database& db, int weapon,
+                                                          int lastRound, int lastStripSet) {
     const int strips = lastStripSet + 1;
     std::vector<StripReport> reports;
     for (int round = 0; round <= lastRound; ++round) {
@@ -26,11 +26,19 @@ std::vector<StripReport> MissingResults::ForEvent(const Database& db, int weapon
             reports.push_back({weapon, round, strip, 0, 0, 0});
         }
     }
+    const Result<std::vector<BoutEntry>> stored = BoutResults::ReadAll(db, weapon);
+    if (!stored) {
+        return stored.status();
+    }
+    const Result<std::vector<ScheduledBout>> scheduled = ScheduledBouts::ForEvent(db, weapon);
+    if (!scheduled) {
+        return scheduled.status();
+    }
     std::set<std::pair<int, int>> decided;
-    for (const BoutEntry& bout : BoutResults::ReadAll(db, weapon)) {
+    for (const BoutEntry& bout : *stored) {
         decided.insert({bout.fencer, bout.opponent});
     }
-    for (const ScheduledBout& bout : ScheduledBouts::ForEvent(db, weapon)) {
+    for (const ScheduledBout& bout : *scheduled) {
         if (bout.round < 0 || bout.round > lastRound || bout.stripSet < 0 ||
             bout.stripSet >= strips) {
             continue;
@@ -47,12 +55,16 @@ std::vector<StripReport> MissingResults::ForEvent(const Database& db, int weapon
     return reports;
 }
 
-std::vector<StripReport> MissingResults::ForChampionship(const Database& db, int lastRound,
-                                                         int lastStripSet) {
+Result<std::vector<StripReport>> MissingResults::ForChampionship(const Database& db, int lastRound,
+                                                                 int lastStripSet) {
     std::vector<StripReport> reports;
     for (int weapon = 0; weapon < 6; ++weapon) {
-        const std::vector<StripReport> event = ForEvent(db, weapon, lastRound, lastStripSet);
-        reports.insert(reports.end(), event.begin(), event.end());
+        const Result<std::vector<StripReport>> event =
+            ForEvent(db, weapon, lastRound, lastStripSet);
+        if (!event) {
+            return event.status();
+        }
+        reports.insert(reports.end(), event->begin(), event->end());
     }
     return reports;
 }

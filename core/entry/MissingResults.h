@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/Result.h"
+
 #include <vector>
 
 class Database;
@@ -26,9 +28,9 @@ struct StripReport final {
 class MissingResults final {
 public:
     // Strip sets 0..lastStripSet of rounds 0..lastRound of one event, by round then strip set.
-    static std::vector<StripReport> ForEvent(const Database& db, int weapon, int lastRound,
-                                             int lastStripSet);
+    static Result<std::vector<StripReport>> ForEvent(const Database& db, int weapon, int lastRound,
+                                                     int lastStripSet);
     // The same for events 0..5, event by event.
-    static std::vector<StripReport> ForChampionship(const Database& db, int lastRound,
-                                                    int lastStripSet);
+    static Result<std::vector<StripReport>> ForChampionship(const Database& db, int lastRound,
+                                                            int lastStripSet);
 };

@@ -15,20 +15,27 @@ bool PoolEntry::cellEntered(int row, int column) const {
     return row != column && e[static_cast<size_t>(row)] && e[static_cast<size_t>(column)];
 }
 
-PoolEntry PoolEntry::Load(const Database& db, int weapon, int stripSet) {
+Result<PoolEntry> PoolEntry::Load(const Database& db, int weapon, int stripSet) {
     PoolEntry pool;
-    pool.lineup = StripLineup::LoadPool(db, weapon, stripSet);
+    const Result<StripLineup> lineup = StripLineup::LoadPool(db, weapon, stripSet);
+    if (!lineup) {
+        return lineup.status();
+    }
+    pool.lineup = *lineup;
     for (int r = 0; r < PoolScores::kPlaces; ++r) {
         for (int c = r + 1; c < PoolScores::kPlaces; ++c) {
             if (!pool.cellEntered(r, c)) {
                 continue;
             }
-            const std::optional<BoutScore> score = BoutResults::Read(
+            const Result<std::optional<BoutScore>> score = BoutResults::Read(
                 db, weapon, pool.lineup.places[static_cast<size_t>(r)].fencerNumber,
                 pool.lineup.places[static_cast<size_t>(c)].fencerNumber);
-            if (score) {
-                pool.scores.setMark(r, c, score->leftMark());
-                pool.scores.setMark(c, r, score->rightMark());
+            if (!score) {
+                return score.status();
+            }
+            if (*score) {
+                pool.scores.setMark(r, c, (*score)->leftMark());
+                pool.scores.setMark(c, r, (*score)->rightMark());
             }
         }
     }

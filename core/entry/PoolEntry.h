@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/Result.h"
 #include "db/Status.h"
 #include "entry/BoutResults.h"
 #include "entry/PoolScores.h"
@@ -20,7 +21,7 @@ public:
     std::array<bool, 6> entered() const;
     bool cellEntered(int row, int column) const;
 
-    static PoolEntry Load(const Database& db, int weapon, int stripSet);
+    static Result<PoolEntry> Load(const Database& db, int weapon, int stripSet);
     // Writes every bout between entered places, cleared ones included, in one transaction.
     // Refuses a pool with an unreadable pair of marks.
     Status save(const Database& db, int weapon) const;

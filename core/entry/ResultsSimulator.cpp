@@ -39,8 +39,13 @@ ResultsSimulator::Filled ResultsSimulator::Fill(const Database& db, const QList<
         for (double& s : strength) {
             s = spread(random);
         }
+        const Result<std::vector<ScheduledBout>> scheduled = ScheduledBouts::ForEvent(db, weapon);
+        if (!scheduled) {
+            filled.status = scheduled.status();
+            return filled;
+        }
         std::vector<BoutEntry> entries;
-        for (const ScheduledBout& bout : ScheduledBouts::ForEvent(db, weapon)) {
+        for (const ScheduledBout& bout : *scheduled) {
             if (bout.excluded || !rounds.contains(bout.round) || bout.left > 23 ||
                 bout.right > 23) {
                 continue;

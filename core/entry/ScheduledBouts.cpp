@@ -14,18 +14,21 @@ const char* const kScheduledBouts =
     "WHERE A.Weapon = ?1 AND A.Subgroup < 3 AND B.Subgroup < 3 "
     "AND (S.Group1 <> S.Group2 OR A.Subgroup < B.Subgroup) ";
 
-std::vector<ScheduledBout> readBouts(Statement& rows) {
+Result<std::vector<ScheduledBout>> readBouts(Statement& rows) {
     std::vector<ScheduledBout> bouts;
     while (rows.next()) {
         bouts.push_back(
             {rows.toInt(0), rows.toInt(1), rows.toInt(2), rows.toInt(3) != 0, rows.toInt(4)});
+    }
+    if (!rows.ok()) {
+        return rows.status();
     }
     return bouts;
 }
 
 }  // namespace
 
-std::vector<ScheduledBout> ScheduledBouts::ForEvent(const Database& db, int weapon) {
+Result<std::vector<ScheduledBout>> ScheduledBouts::ForEvent(const Database& db, int weapon) {
     Statement rows = db.prepare(QLatin1String(kScheduledBouts) +
                                     QStringLiteral("ORDER BY S.Round, S.Stripset, S.Group1 = "
                                                    "S.Group2, S.Group1, A.Subgroup, B.Subgroup"),
@@ -33,22 +36,29 @@ std::vector<ScheduledBout> ScheduledBouts::ForEvent(const Database& db, int weap
     return readBouts(rows);
 }
 
-std::optional<ScheduledBout> ScheduledBouts::Between(const Database& db, int weapon, int a, int b) {
+Result<std::optional<ScheduledBout>> ScheduledBouts::Between(const Database& db, int weapon, int a,
+                                                             int b) {
     Statement rows = db.prepare(
         QLatin1String(kScheduledBouts) +
             QStringLiteral("AND ((A.FencerNumber = ?2 AND B.FencerNumber = ?3) OR "
                            "(A.FencerNumber = ?3 AND B.FencerNumber = ?2)) ORDER BY S.Round"),
         {weapon, a, b});
-    const std::vector<ScheduledBout> bouts = readBouts(rows);
-    if (bouts.empty()) {
-        return std::nullopt;
+    const Result<std::vector<ScheduledBout>> bouts = readBouts(rows);
+    if (!bouts) {
+        return bouts.status();
     }
-    return bouts.front();
+    if (bouts->empty()) {
+        return std::optional<ScheduledBout>();
+    }
+    return std::optional<ScheduledBout>(bouts->front());
 }
 
-bool ScheduledBouts::HasFencer(const Database& db, int weapon, int fencer) {
-    return db.queryInt(QStringLiteral(
-                           "SELECT COUNT(*) FROM Roster WHERE Weapon = ? AND FencerNumber = ?"),
-                       {weapon, fencer})
-               .value_or(0) > 0;
+Result<bool> ScheduledBouts::HasFencer(const Database& db, int weapon, int fencer) {
+    const Result<std::optional<long long>> count = db.queryInt(
+        QStringLiteral("SELECT COUNT(*) FROM Roster WHERE Weapon = ? AND FencerNumber = ?"),
+        {weapon, fencer});
+    if (!count) {
+        return count.status();
+    }
+    return count->value_or(0) > 0;
 }

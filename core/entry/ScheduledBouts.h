@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/Result.h"
+
 #include <optional>
 #include <vector>
 
@@ -19,9 +21,10 @@ struct ScheduledBout final {
 class ScheduledBouts final {
 public:
     // Every scheduled bout of the event, by round, strip set and place.
-    static std::vector<ScheduledBout> ForEvent(const Database& db, int weapon);
+    static Result<std::vector<ScheduledBout>> ForEvent(const Database& db, int weapon);
     // Whether the event's roster holds the fencer.
-    static bool HasFencer(const Database& db, int weapon, int fencer);
+    static Result<bool> HasFencer(const Database& db, int weapon, int fencer);
     // The scheduled bout between two fencers, in either order.
-    static std::optional<ScheduledBout> Between(const Database& db, int weapon, int a, int b);
+    static Result<std::optional<ScheduledBout>> Between(const Database& db, int weapon, int a,
+                                                        int b);
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/Result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,9 +11,9 @@ class Database;
 class StripHeader final {
 public:
     // The names of events 0..5, for the Weapon menu.
-    static QStringList EventNames(const Database& db);
+    static Result<QStringList> EventNames(const Database& db);
     // The strip names of strip sets 0..3 of an event.
-    static QStringList StripNames(const Database& db, int weapon);
+    static Result<QStringList> StripNames(const Database& db, int weapon);
     // "Group A vs. Group B" for the strip's two groups, or empty when none is scheduled.
-    static QString Matchup(const Database& db, int round, int stripSet);
+    static Result<QString> Matchup(const Database& db, int round, int stripSet);
 };

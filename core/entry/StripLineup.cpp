@@ -4,17 +4,21 @@
 
 #include <utility>
 
-StripLineup StripLineup::LoadPool(const Database& db, int weapon, int stripSet) {
-    StripLineup lineup = load(db, weapon, 0, stripSet);
+Result<StripLineup> StripLineup::LoadPool(const Database& db, int weapon, int stripSet) {
+    Result<StripLineup> loaded = load(db, weapon, 0, stripSet);
+    if (!loaded) {
+        return loaded;
+    }
+    StripLineup lineup = *loaded;
     lineup.exchangeTeammates();
     return lineup;
 }
 
-StripLineup StripLineup::LoadDual(const Database& db, int weapon, int round, int stripSet) {
+Result<StripLineup> StripLineup::LoadDual(const Database& db, int weapon, int round, int stripSet) {
     return load(db, weapon, round, stripSet);
 }
 
-StripLineup StripLineup::load(const Database& db, int weapon, int round, int stripSet) {
+Result<StripLineup> StripLineup::load(const Database& db, int weapon, int round, int stripSet) {
     Statement rows = db.prepare(
         QStringLiteral(
             "SELECT R.Subgroup + CASE WHEN R.\"Group\" = S.Group1 THEN 0 ELSE 3 END, "
@@ -37,6 +41,9 @@ StripLineup StripLineup::load(const Database& db, int weapon, int round, int str
         f.excluded = rows.toInt(4) != 0;
         f.name = rows.toText(1);
         f.school = rows.toText(3);
+    }
+    if (!rows.ok()) {
+        return rows.status();
     }
     return lineup;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/Result.h"
+
 #include <QString>
 #include <array>
 
@@ -25,11 +27,11 @@ public:
 
     // A round-one pool; teammates at places 2 and 5 make places 1 and 3 trade, so the
     // screen lists the fencers in the order of the printed pool sheet.
-    static StripLineup LoadPool(const Database& db, int weapon, int stripSet);
+    static Result<StripLineup> LoadPool(const Database& db, int weapon, int stripSet);
     // A dual of rounds 2..7 (round index 1..6).
-    static StripLineup LoadDual(const Database& db, int weapon, int round, int stripSet);
+    static Result<StripLineup> LoadDual(const Database& db, int weapon, int round, int stripSet);
 
 private:
-    static StripLineup load(const Database& db, int weapon, int round, int stripSet);
+    static Result<StripLineup> load(const Database& db, int weapon, int round, int stripSet);
     void exchangeTeammates();
 };

@@ -17,7 +17,7 @@ QString inEvents(const QList<int>& events, SqlParams& params) {
 
 }  // namespace
 
-QList<Choice> Schools(const Database& db, const QList<int>& events) {
+Result<QList<Choice>> Schools(const Database& db, const QList<int>& events) {
     QList<Choice> choices{{QStringLiteral("ALL TEAMS..."), ScheduleReports::kAll}};
     SqlParams params;
     const QString where = inEvents(events, params);
@@ -30,10 +30,13 @@ QList<Choice> Schools(const Database& db, const QList<int>& events) {
     while (rows.next()) {
         choices.append({rows.toText(0), rows.toInt(1)});
     }
+    if (!rows.ok()) {
+        return rows.status();
+    }
     return choices;
 }
 
-QList<Choice> Fencers(const Database& db, const QList<int>& events, int team) {
+Result<QList<Choice>> Fencers(const Database& db, const QList<int>& events, int team) {
     QList<Choice> choices{{QStringLiteral("ALL FENCERS..."), ScheduleReports::kAll}};
     SqlParams params;
     const QString where = inEvents(events, params);
@@ -47,6 +50,9 @@ QList<Choice> Fencers(const Database& db, const QList<int>& events, int team) {
                    params);
     while (rows.next()) {
         choices.append({rows.toText(2), rows.toInt(0) * 100 + rows.toInt(1)});
+    }
+    if (!rows.ok()) {
+        return rows.status();
     }
     return choices;
 }

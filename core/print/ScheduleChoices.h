@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/Database.h"
+#include "db/Result.h"
 
 #include <QList>
 #include <QString>
@@ -15,9 +16,9 @@ struct Choice {
 };
 
 // "ALL TEAMS..." then every school with fencers in the events.
-QList<Choice> Schools(const Database& db, const QList<int>& events);
+Result<QList<Choice>> Schools(const Database& db, const QList<int>& events);
 // "ALL FENCERS..." then the school's fencers in the events, "Last, First", identified by
 // event × 100 + fencer number.
-QList<Choice> Fencers(const Database& db, const QList<int>& events, int team);
+Result<QList<Choice>> Fencers(const Database& db, const QList<int>& events, int team);
 
 }  // namespace ScheduleChoices

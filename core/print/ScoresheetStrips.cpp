@@ -1,6 +1,6 @@
 #include "print/ScoresheetStrips.h"
 
-QList<ScoresheetStrip> ScoresheetStrips(const Database& db, int weapon) {
+Result<QList<ScoresheetStrip>> ScoresheetStrips(const Database& db, int weapon) {
     QList<ScoresheetStrip> strips;
     Statement rows =
         db.prepare(QStringLiteral("SELECT StripSet, StripName FROM StripNumbers WHERE Weapon=? "
@@ -8,6 +8,9 @@ QList<ScoresheetStrip> ScoresheetStrips(const Database& db, int weapon) {
                    {weapon});
     while (rows.next()) {
         strips.append({rows.toInt(0), rows.toText(1).trimmed()});
+    }
+    if (!rows.ok()) {
+        return rows.status();
     }
     return strips;
 }

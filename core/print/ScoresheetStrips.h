@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/Database.h"
+#include "db/Result.h"
 
 #include <QList>
 #include <QString>
@@ -13,4 +14,4 @@ struct ScoresheetStrip {
 
 // The strips of an event in the order the staff call them: by the number in their names,
 // then by name.
-QList<ScoresheetStrip> ScoresheetStrips(const Database& db, int weapon);
+Result<QList<ScoresheetStrip>> ScoresheetStrips(const Database& db, int weapon);

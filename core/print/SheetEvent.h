@@ -12,12 +12,14 @@ struct SheetEvent {
     QString championshipYear;
 
     // The event's name read from the file; empty when there is no such event.
-    static SheetEvent Load(const Database& db, int weapon, const QString& championshipYear) {
-        return {
-            weapon,
-            db.queryText(QStringLiteral("SELECT WeaponName FROM Weapons WHERE Weapon=?"), {weapon})
-                .value_or(QString()),
-            championshipYear};
+    static Result<SheetEvent> Load(const Database& db, int weapon,
+                                   const QString& championshipYear) {
+        const Result<std::optional<QString>> name =
+            db.queryText(QStringLiteral("SELECT WeaponName FROM Weapons WHERE Weapon=?"), {weapon});
+        if (!name) {
+            return name.status();
+        }
+        return SheetEvent{weapon, name->value_or(QString()), championshipYear};
     }
 
     // The two title lines of the group, schedule and strip assignments sheets.

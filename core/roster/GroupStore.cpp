@@ -3,7 +3,7 @@
 #include "db/Database.h"
 #include "db/Transaction.h"
 
-GroupStore::Loaded GroupStore::load(int weapon) const {
+Result<GroupStore::Loaded> GroupStore::load(int weapon) const {
     Loaded loaded;
     Statement query = m_db.prepare(
         QStringLiteral("SELECT Roster.FencerNumber, trim(FName) || ' ' || trim(LName), "
@@ -20,15 +20,21 @@ GroupStore::Loaded GroupStore::load(int weapon) const {
         }
         ++loaded.drawn;
     }
+    if (!query.ok()) {
+        return query.status();
+    }
     return loaded;
 }
 
-QStringList GroupStore::groupNames() const {
+Result<QStringList> GroupStore::groupNames() const {
     QStringList names(8);
     Statement query =
         m_db.prepare(QStringLiteral("SELECT \"Group\", GroupName FROM Groups WHERE \"Group\" < 8"));
     while (query.next()) {
         names[query.toInt(0)] = query.toText(1);
+    }
+    if (!query.ok()) {
+        return query.status();
     }
     return names;
 }
@@ -44,7 +50,7 @@ Status GroupStore::save(int weapon, const GroupSlotArray& groupSlots) const {
         update.reset();
         update.bindAll({k / 3, k % 3, weapon, groupSlots[static_cast<size_t>(k)].fencerNumber});
         if (!update.run()) {
-            return Status::failure(update.errorString());
+            return update.status();
         }
     }
     return transaction.commit();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/Result.h"
 #include "db/Status.h"
 #include "roster/GroupSlot.h"
 
@@ -17,9 +18,9 @@ public:
         int drawn = 0;  // every drawn fencer, placed in a slot or not
     };
 
-    Loaded load(int weapon) const;
+    Result<Loaded> load(int weapon) const;
     // The titles of groups 0..7 ("Group A".."Group H").
-    QStringList groupNames() const;
+    Result<QStringList> groupNames() const;
     // Writes group and place of the fencer in each slot, all 24 in one transaction.
     Status save(int weapon, const GroupSlotArray& groupSlots) const;
 

@@ -19,12 +19,15 @@ const QStringList kColumns = {QStringLiteral("event"),  QStringLiteral("first"),
 constexpr int kRequiredColumns = 4;  // event, first, last, school
 
 // Event codes by abbreviation, read from the file's Weapons table.
-std::map<int, QString> eventAbbreviations(const Database& db) {
+Result<std::map<int, QString>> eventAbbreviations(const Database& db) {
     std::map<int, QString> events;
     Statement query =
         db.prepare(QStringLiteral("SELECT Weapon, Abbreviation FROM Weapons WHERE Weapon < 10"));
     while (query.next()) {
         events[query.toInt(0)] = query.toText(1);
+    }
+    if (!query.ok()) {
+        return query.status();
     }
     return events;
 }
@@ -89,8 +92,16 @@ Status RosterCsv::import(const QString& text, Imported* imported) const {
     if (!error.isEmpty()) {
         return Status::failure(error);
     }
-    const std::map<int, QString> events = eventAbbreviations(m_db);
-    const SchoolList schools = SchoolList::Load(m_db);
+    const Result<std::map<int, QString>> readEvents = eventAbbreviations(m_db);
+    if (!readEvents) {
+        return readEvents.status();
+    }
+    const Result<SchoolList> readSchools = SchoolList::Load(m_db);
+    if (!readSchools) {
+        return readSchools.status();
+    }
+    const std::map<int, QString>& events = *readEvents;
+    const SchoolList& schools = *readSchools;
     const RosterStore store(m_db);
     std::map<int, std::vector<int>> freeNumbers;
     std::map<int, std::vector<RosterRow>> rowsByEvent;
@@ -131,7 +142,11 @@ Status RosterCsv::import(const QString& text, Imported* imported) const {
             continue;
         }
         if (!freeNumbers.count(*event)) {
-            freeNumbers[*event] = store.freeNumbers(*event);
+            const Result<std::vector<int>> free = store.freeNumbers(*event);
+            if (!free) {
+                return free.status();
+            }
+            freeNumbers[*event] = *free;
         }
         std::vector<int>& free = freeNumbers[*event];
         if (rowsByEvent[*event].size() >= free.size()) {
@@ -163,21 +178,31 @@ Status RosterCsv::import(const QString& text, Imported* imported) const {
     return committed;
 }
 
-QString RosterCsv::exportText(std::optional<int> weapon) const {
-    const std::map<int, QString> events = eventAbbreviations(m_db);
-    const SchoolList schools = SchoolList::Load(m_db);
+Result<QString> RosterCsv::exportText(std::optional<int> weapon) const {
+    const Result<std::map<int, QString>> events = eventAbbreviations(m_db);
+    if (!events) {
+        return events.status();
+    }
+    const Result<SchoolList> schools = SchoolList::Load(m_db);
+    if (!schools) {
+        return schools.status();
+    }
     const RosterStore store(m_db);
     QString out = kColumns.join(QLatin1Char(',')) + QLatin1Char('\n');
-    for (const auto& [event, abbreviation] : events) {
+    for (const auto& [event, abbreviation] : *events) {
         if (weapon && *weapon != event) {
             continue;
         }
-        for (const RosterRow& row : store.load(event)) {
+        const Result<std::vector<RosterRow>> rows = store.load(event);
+        if (!rows) {
+            return rows.status();
+        }
+        for (const RosterRow& row : *rows) {
             if (row.team < 0) {
                 continue;
             }
             out +=
-                CsvText::Line({abbreviation, row.first, row.last, schools.abbreviationOf(row.team),
+                CsvText::Line({abbreviation, row.first, row.last, schools->abbreviationOf(row.team),
                                RosterStatus::Entries().at(row.status), row.addl, row.html}) +
                 QLatin1Char('\n');
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/Result.h"
 #include "db/Status.h"
 
 #include <QString>
@@ -20,7 +21,7 @@ public:
     // free numbers of their event. Problems name their line, one per line of the message.
     Status import(const QString& text, Imported* imported = nullptr) const;
     // One event, or all six when `weapon` is empty.
-    QString exportText(std::optional<int> weapon) const;
+    Result<QString> exportText(std::optional<int> weapon) const;
 
 private:
     const Database& m_db;

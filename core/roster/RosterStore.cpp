@@ -23,7 +23,7 @@ bool wantsWriting(const RosterRow& row) {
 
 }  // namespace
 
-std::vector<RosterRow> RosterStore::load(int weapon, Status* status) const {
+Result<std::vector<RosterRow>> RosterStore::load(int weapon) const {
     std::vector<RosterRow> rows;
     Statement query = m_db.prepare(
         QStringLiteral("SELECT Roster.FName, Roster.LName, Roster.HTMLName, Roster.FencerNumber, "
@@ -42,8 +42,14 @@ std::vector<RosterRow> RosterStore::load(int weapon, Status* status) const {
         row.addl = query.toText(8);
         rows.push_back(row);
     }
-    Status result = query.ok() ? Status::success() : Status::failure(query.errorString());
-    for (int number : freeNumbers(weapon)) {
+    if (!query.ok()) {
+        return query.status();
+    }
+    const Result<std::vector<int>> free = freeNumbers(weapon);
+    if (!free) {
+        return free.status();
+    }
+    for (int number : *free) {
         if (rows.size() >= 24) {
             break;
         }
@@ -51,13 +57,10 @@ std::vector<RosterRow> RosterStore::load(int weapon, Status* status) const {
         row.fencerNumber = number;
         rows.push_back(row);
     }
-    if (status) {
-        *status = result;
-    }
     return rows;
 }
 
-std::vector<int> RosterStore::freeNumbers(int weapon) const {
+Result<std::vector<int>> RosterStore::freeNumbers(int weapon) const {
     std::vector<int> numbers;
     Statement query = m_db.prepare(
         QStringLiteral("SELECT FencerNumber FROM FencerNumbers WHERE FencerNumber NOT IN "
@@ -65,6 +68,9 @@ std::vector<int> RosterStore::freeNumbers(int weapon) const {
         {weapon});
     while (query.next()) {
         numbers.push_back(query.toInt(0));
+    }
+    if (!query.ok()) {
+        return query.status();
     }
     return numbers;
 }
@@ -135,11 +141,14 @@ Status RosterStore::write(int weapon, std::vector<RosterRow>& rows) const {
 
 Status RosterStore::writeRow(int weapon, const RosterRow& row) const {
     const RosterStatus::Flags flags = RosterStatus::FlagsFor(row.status);
-    const bool exists = m_db.queryInt(QStringLiteral("SELECT COUNT(*) FROM Roster WHERE Weapon = ? "
-                                                     "AND FencerNumber = ?"),
-                                      {weapon, row.fencerNumber})
-                            .value_or(0) > 0;
-    if (exists) {
+    const Result<std::optional<long long>> found =
+        m_db.queryInt(QStringLiteral("SELECT COUNT(*) FROM Roster WHERE Weapon = ? "
+                                     "AND FencerNumber = ?"),
+                      {weapon, row.fencerNumber});
+    if (!found) {
+        return found.status();
+    }
+    if (found->value_or(0) > 0) {
         return m_db.exec(
             QStringLiteral("UPDATE Roster SET FName = ?, LName = ?, Excluded = ?, "
                            "ExcludedButCount = ?, Injury = ?, Team = ?, AddlText = ?, HTMLName = ? "

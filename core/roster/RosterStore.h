@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/Result.h"
 #include "db/Status.h"
 #include "roster/RosterRow.h"
 
@@ -13,9 +14,9 @@ public:
     explicit RosterStore(const Database& db) : m_db(db) {}
 
     // The event's fencers by family then given name, then one empty row per free number.
-    std::vector<RosterRow> load(int weapon, Status* status = nullptr) const;
+    Result<std::vector<RosterRow>> load(int weapon) const;
     // The allowed fencer numbers not yet used in the event, ascending.
-    std::vector<int> freeNumbers(int weapon) const;
+    Result<std::vector<int>> freeNumbers(int weapon) const;
 
     // Writes every changed row in one transaction: all of them or none. Rows without a
     // name or a school are refused before anything is written; an empty web name is

@@ -2,15 +2,15 @@
 
 #include "db/Database.h"
 
-SchoolList SchoolList::Load(const Database& db, Status* status) {
+Result<SchoolList> SchoolList::Load(const Database& db) {
     std::vector<School> schools;
     Statement query =
         db.prepare(QStringLiteral("SELECT Team, Abbreviation FROM Teams ORDER BY Team"));
     while (query.next()) {
         schools.push_back({query.toInt(0), query.toText(1)});
     }
-    if (status) {
-        *status = query.ok() ? Status::success() : Status::failure(query.errorString());
+    if (!query.ok()) {
+        return query.status();
     }
     return SchoolList(std::move(schools));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/Result.h"
 #include "db/Status.h"
 
 #include <QString>
@@ -18,7 +19,7 @@ public:
 
     SchoolList() = default;
     explicit SchoolList(std::vector<School> schools) : m_schools(std::move(schools)) {}
-    static SchoolList Load(const Database& db, Status* status = nullptr);
+    static Result<SchoolList> Load(const Database& db);
 
     // The abbreviation, 20 spaces and the school number.
     static QString EntryText(const School& school);

@@ -3,7 +3,7 @@
 #include "db/Database.h"
 #include "db/Transaction.h"
 
-StripNameStore::Names StripNameStore::load() const {
+Result<StripNameStore::Names> StripNameStore::load() const {
     Names names;
     Statement query =
         m_db.prepare(QStringLiteral("SELECT Weapon, StripSet, StripName FROM StripNumbers"));
@@ -13,6 +13,9 @@ StripNameStore::Names StripNameStore::load() const {
         if (weapon >= 0 && weapon < 6 && stripSet >= 0 && stripSet < 4) {
             names[static_cast<size_t>(4 * weapon + stripSet)] = query.toText(2);
         }
+    }
+    if (!query.ok()) {
+        return query.status();
     }
     return names;
 }
@@ -35,7 +38,7 @@ Status StripNameStore::save(const Names& names) const {
             update.reset();
             update.bindAll({names[static_cast<size_t>(4 * w + s)], w, s});
             if (!update.run()) {
-                return Status::failure(update.errorString());
+                return update.status();
             }
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/Result.h"
 #include "db/Status.h"
 
 #include <QString>
@@ -15,7 +16,7 @@ public:
 
     explicit StripNameStore(const Database& db) : m_db(db) {}
 
-    Names load() const;
+    Result<Names> load() const;
     // Rewrites all 24 names in one transaction.
     Status save(const Names& names) const;
 

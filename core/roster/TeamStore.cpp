@@ -3,30 +3,39 @@
 #include "db/Database.h"
 #include "db/Transaction.h"
 
-std::optional<int> TeamStore::maxTeam() const {
-    Statement query = m_db.prepare(QStringLiteral("SELECT MAX(Team) FROM Teams"));
-    if (!query.next() || query.isNull(0)) {
-        return std::nullopt;
+Result<std::optional<int>> TeamStore::maxTeam() const {
+    const Result<std::optional<long long>> highest =
+        m_db.queryInt(QStringLiteral("SELECT MAX(Team) FROM Teams"));
+    if (!highest) {
+        return highest.status();
     }
-    return query.toInt(0);
+    if (!*highest) {
+        return std::optional<int>();
+    }
+    return std::optional<int>(static_cast<int>(**highest));
 }
 
-std::optional<TeamNames> TeamStore::load(int team) const {
+Result<std::optional<TeamNames>> TeamStore::load(int team) const {
     Statement query = m_db.prepare(
         QStringLiteral(
             "SELECT Abbreviation, MediumTeamName, FullTeamName FROM Teams WHERE Team = ?"),
         {team});
     if (!query.next()) {
-        return std::nullopt;
+        if (!query.ok()) {
+            return query.status();
+        }
+        return std::optional<TeamNames>();
     }
-    return TeamNames{query.toText(0), query.toText(1), query.toText(2)};
+    return std::optional<TeamNames>(TeamNames{query.toText(0), query.toText(1), query.toText(2)});
 }
 
-int TeamStore::fencerCount(int team) const {
-    return static_cast<int>(
-        m_db.queryInt(QStringLiteral("SELECT COUNT(FencerNumber) FROM Roster WHERE Team = ?"),
-                      {team})
-            .value_or(0));
+Result<int> TeamStore::fencerCount(int team) const {
+    const Result<std::optional<long long>> count = m_db.queryInt(
+        QStringLiteral("SELECT COUNT(FencerNumber) FROM Roster WHERE Team = ?"), {team});
+    if (!count) {
+        return count.status();
+    }
+    return static_cast<int>(count->value_or(0));
 }
 
 QString TeamStore::Problem(const TeamNames& names) {
@@ -52,16 +61,19 @@ Status TeamStore::save(int team, const TeamNames& names) const {
     if (!transaction.begun()) {
         return transaction.begun();
     }
-    const bool exists =
-        m_db.queryInt(QStringLiteral("SELECT COUNT(*) FROM Teams WHERE Team = ?"), {team})
-            .value_or(0) > 0;
+    const Result<std::optional<long long>> found =
+        m_db.queryInt(QStringLiteral("SELECT COUNT(*) FROM Teams WHERE Team = ?"), {team});
+    if (!found) {
+        return found.status();
+    }
     const Status written =
-        exists ? m_db.exec(QStringLiteral("UPDATE Teams SET MediumTeamName = ?, FullTeamName = ?, "
-                                          "Abbreviation = ? WHERE Team = ?"),
-                           values)
-               : m_db.exec(QStringLiteral("INSERT INTO Teams (MediumTeamName, FullTeamName, "
-                                          "Abbreviation, Team) VALUES (?, ?, ?, ?)"),
-                           values);
+        found->value_or(0) > 0
+            ? m_db.exec(QStringLiteral("UPDATE Teams SET MediumTeamName = ?, FullTeamName = ?, "
+                                       "Abbreviation = ? WHERE Team = ?"),
+                        values)
+            : m_db.exec(QStringLiteral("INSERT INTO Teams (MediumTeamName, FullTeamName, "
+                                       "Abbreviation, Team) VALUES (?, ?, ?, ?)"),
+                        values);
     if (!written) {
         return written;
     }
@@ -69,7 +81,11 @@ Status TeamStore::save(int team, const TeamNames& names) const {
 }
 
 Status TeamStore::remove(int team) const {
-    if (fencerCount(team) > 0) {
+    const Result<int> fencers = fencerCount(team);
+    if (!fencers) {
+        return fencers.status();
+    }
+    if (*fencers > 0) {
         return Status::failure(
             QStringLiteral("This team has fencers on the roster and cannot be deleted."));
     }

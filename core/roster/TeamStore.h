@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/Result.h"
 #include "db/Status.h"
 #include "roster/TeamNames.h"
 
@@ -12,10 +13,10 @@ class TeamStore final {
 public:
     explicit TeamStore(const Database& db) : m_db(db) {}
 
-    // The highest school number; empty when there is no school or the query fails.
-    std::optional<int> maxTeam() const;
-    std::optional<TeamNames> load(int team) const;
-    int fencerCount(int team) const;
+    // The highest school number; empty when there is no school.
+    Result<std::optional<int>> maxTeam() const;
+    Result<std::optional<TeamNames>> load(int team) const;
+    Result<int> fencerCount(int team) const;
 
     // Why the names cannot be saved ("... must not be blank."), or an empty text.
     static QString Problem(const TeamNames& names);

@@ -10,13 +10,13 @@ Status FinalFourSeeding::checkSeeds(const Database& db, int event, const Seeds& 
         return Status::failure(QStringLiteral("The four seeds must be four different fencers."));
     }
     for (int fencer : seeds) {
-        const std::optional<long long> found = db.queryInt(
+        const Result<std::optional<long long>> found = db.queryInt(
             QStringLiteral("SELECT Count(*) FROM Roster WHERE Weapon = ? AND FencerNumber = ?"),
             {event, fencer});
         if (!found) {
-            return Status::failure(QStringLiteral("The roster could not be read."));
+            return found.status();
         }
-        if (*found == 0) {
+        if (found->value_or(0) == 0) {
             return Status::failure(
                 QStringLiteral("Fencer %1 is not on the roster of this event.").arg(fencer));
         }

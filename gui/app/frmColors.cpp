@@ -103,7 +103,9 @@ void frmColors::buildControls() {
 void frmColors::Form_Load() {
     m_editor.reset();
     const QStringList names =
-        m_state.isOpen() ? StripHeader::EventNames(m_state.connection()) : QStringList();
+        m_state.isOpen()
+            ? m_prompter.valueOrTell(this, StripHeader::EventNames(m_state.connection()))
+            : QStringList();
     // Without a file the events go by their codes.
     const QStringList codes{QStringLiteral("MS"), QStringLiteral("MF"), QStringLiteral("ME"),
                             QStringLiteral("WS"), QStringLiteral("WF"), QStringLiteral("WE")};

@@ -142,5 +142,7 @@ void frmUtilities::bEditTeamNames_Click() {
     }
     // The editor may have changed the schools the groups count on; let its closing settle first.
     QApplication::processEvents();
-    m_state.RecountGroups();
+    if (Status counted = m_state.RecountGroups(); !counted) {
+        m_prompter.tellFailure(this, counted);
+    }
 }

@@ -1,5 +1,7 @@
 #include "entry/frmConfirmInd.h"
 
+#include "widgets/Prompter.h"
+
 #include "db/ORLEMain.h"
 #include "entry/FencerRecord.h"
 #include "entry/StripHeader.h"
@@ -48,8 +50,8 @@ QString menuCaption(const QString& text) {
 
 }  // namespace
 
-frmConfirmInd::frmConfirmInd(ORLEMain& state, Prompter& /*prompter*/, QWidget* parent)
-    : QDialog(parent), m_state(state) {
+frmConfirmInd::frmConfirmInd(ORLEMain& state, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), m_state(state), m_prompter(prompter) {
     setObjectName(QStringLiteral("frmConfirmInd"));
     setWindowTitle(QStringLiteral("Confirm Results"));
     setFocusPolicy(Qt::StrongFocus);
@@ -158,7 +160,8 @@ void frmConfirmInd::buildRecord(QGridLayout* grid) {
 }
 
 void frmConfirmInd::Form_Load() {
-    const QStringList events = StripHeader::EventNames(m_state.connection());
+    const QStringList events =
+        m_prompter.valueOrTell(this, StripHeader::EventNames(m_state.connection()));
     for (int w = 0; w < 6; ++w) {
         mWeapon[w]->setText(menuCaption(events.value(w)));
     }
@@ -175,10 +178,11 @@ void frmConfirmInd::chooseEvent(int weapon) {
     m_weapon = weapon;
     m_entry = -1;
     mWeapon[weapon]->setChecked(true);
-    lWeaponName->setText(StripHeader::EventNames(m_state.connection()).value(weapon));
+    lWeaponName->setText(
+        m_prompter.valueOrTell(this, StripHeader::EventNames(m_state.connection())).value(weapon));
     lWeaponName->setProperty("tag", weapon);
     PaintEventBackground(this, m_state.EventColors[static_cast<size_t>(weapon)]);
-    m_fencers = FencerChoices::ForEvent(m_state.connection(), weapon);
+    m_fencers = m_prompter.valueOrTell(this, FencerChoices::ForEvent(m_state.connection(), weapon));
     for (int k = 0; k < kRows; ++k) {
         const bool offered = k < static_cast<int>(m_fencers.size());
         mFencer[k]->setChecked(false);
@@ -208,8 +212,14 @@ void frmConfirmInd::chooseFencer(int entry) {
     lThisFencerName->setProperty("tag", fencer.fencerNumber);
     PaintEventBackground(this, m_state.EventColors[static_cast<size_t>(m_weapon)]);
     WaitCursor busy;
-    const FencerRecord record =
+    const Result<FencerRecord> read =
         FencerRecord::Load(m_state.connection(), m_weapon, fencer.fencerNumber);
+    if (!read) {
+        clearRecord();
+        m_prompter.tellFailure(this, read.status());
+        return;
+    }
+    const FencerRecord& record = *read;
     if (record.bouts.empty()) {
         showNoResults();
     } else {

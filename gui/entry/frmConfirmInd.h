@@ -50,6 +50,7 @@ private:
     void showNoResults();
 
     ORLEMain& m_state;
+    Prompter& m_prompter;
     int m_weapon = -1;
     int m_entry = -1;
     std::vector<FencerChoice> m_fencers;

@@ -196,9 +196,10 @@ void frmEnterDual::setHandOver(EntryHandOver handOver) {
 void frmEnterDual::Form_Load() {
     m_leaving = false;
     const Database& db = m_state.connection();
-    m_menus.setEventNames(StripHeader::EventNames(db));
+    m_menus.setEventNames(
+        m_prompter.valueOrTell(this, StripHeader::EventNames(db), QStringList(6)));
     m_menus.mFinalFour->setEnabled(m_handOver.finalFourAvailable);
-    m_lines = DualLines::Load(db);
+    m_lines = m_prompter.valueOrTell(this, DualLines::Load(db), DualLines::SeedOrder());
     m_state.CurrentRound = std::clamp<short>(m_state.CurrentRound, 1,
                                              static_cast<short>(std::max(1, m_state.LastRound)));
     loadDual();
@@ -228,13 +229,15 @@ void frmEnterDual::loadDual() {
     for (int s = 0; s < 4; ++s) {
         m_menus.mStrip[s]->setEnabled(s <= m_state.LastStripSet);
     }
-    m_menus.setStripNames(StripHeader::StripNames(db, weapon));
+    m_menus.setStripNames(
+        m_prompter.valueOrTell(this, StripHeader::StripNames(db, weapon), QStringList(4)));
     checkMenus();
     m_header->show(m_menus.eventName(weapon), m_menus.roundName(round), strip,
-                   m_menus.stripName(strip), StripHeader::Matchup(db, round, strip));
+                   m_menus.stripName(strip),
+                   m_prompter.valueOrTell(this, StripHeader::Matchup(db, round, strip)));
     PaintEventBackground(this, m_state.EventColors[static_cast<size_t>(weapon)]);
 
-    m_dual = DualEntry::Load(db, m_lines, weapon, round, strip);
+    m_dual = m_prompter.valueOrTell(this, DualEntry::Load(db, m_lines, weapon, round, strip));
     showLineup();
     for (int k = 0; k < DualLines::kBouts; ++k) {
         showBout(k);

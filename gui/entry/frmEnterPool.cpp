@@ -199,7 +199,8 @@ void frmEnterPool::setHandOver(EntryHandOver handOver) {
 void frmEnterPool::Form_Load() {
     m_state.CurrentRound = 0;
     m_leaving = false;
-    m_menus.setEventNames(StripHeader::EventNames(m_state.connection()));
+    m_menus.setEventNames(m_prompter.valueOrTell(
+        this, StripHeader::EventNames(m_state.connection()), QStringList(6)));
     m_menus.mFinalFour->setEnabled(m_handOver.finalFourAvailable);
     m_menus.mNextRound->setEnabled(m_state.LastRound >= 1);
     bNextRound->setEnabled(m_state.LastRound >= 1);
@@ -211,7 +212,8 @@ void frmEnterPool::loadPool() {
     const Database& db = m_state.connection();
     const int weapon = m_state.CurrentWeapon;
     const int strip = m_state.CurrentStripSet;
-    m_menus.setStripNames(StripHeader::StripNames(db, weapon));
+    m_menus.setStripNames(
+        m_prompter.valueOrTell(this, StripHeader::StripNames(db, weapon), QStringList(4)));
     m_menus.check(weapon, 0, strip);
     for (int s = 0; s < 4; ++s) {
         m_menus.mStrip[s]->setEnabled(s <= m_state.LastStripSet);
@@ -226,9 +228,9 @@ void frmEnterPool::loadPool() {
     bNext->setEnabled(hasNext);
     m_menus.mNextStrip->setEnabled(hasNext);
     m_header->show(m_menus.eventName(weapon), m_menus.roundName(0), strip, m_menus.stripName(strip),
-                   StripHeader::Matchup(db, 0, strip));
+                   m_prompter.valueOrTell(this, StripHeader::Matchup(db, 0, strip)));
     PaintEventBackground(this, m_state.EventColors[static_cast<size_t>(weapon)]);
-    m_pool = PoolEntry::Load(db, weapon, strip);
+    m_pool = m_prompter.valueOrTell(this, PoolEntry::Load(db, weapon, strip));
     showPlaces();
     showMarks();
     RefreshTotals();

@@ -1,5 +1,7 @@
 #include "entry/frmFindMissing.h"
 
+#include "widgets/Prompter.h"
+
 #include "db/ORLEMain.h"
 #include "entry/MissingResults.h"
 #include "entry/StripHeader.h"
@@ -53,8 +55,8 @@ Qt::CheckState checkState(ReportState state) {
 
 }  // namespace
 
-frmFindMissing::frmFindMissing(ORLEMain& state, Prompter& /*prompter*/, QWidget* parent)
-    : QDialog(parent), m_state(state) {
+frmFindMissing::frmFindMissing(ORLEMain& state, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), m_state(state), m_prompter(prompter) {
     setObjectName(QStringLiteral("frmFindMissing"));
     setWindowTitle(QStringLiteral("Missing Results"));
     auto* outer = new QVBoxLayout(this);
@@ -139,11 +141,11 @@ void frmFindMissing::setEnterResults(std::function<void()> enterResults) {
 
 void frmFindMissing::Form_Load() {
     const Database& db = m_state.connection();
-    const QStringList events = StripHeader::EventNames(db);
+    const QStringList events = m_prompter.valueOrTell(this, StripHeader::EventNames(db));
     for (int e = 0; e < kEvents; ++e) {
         lWeaponName[e]->setText(events.value(e));
         PaintEventBackground(lWeaponName[e], m_state.EventColors[static_cast<size_t>(e)]);
-        const QStringList strips = StripHeader::StripNames(db, e);
+        const QStringList strips = m_prompter.valueOrTell(this, StripHeader::StripNames(db, e));
         for (int s = 0; s < kStripSets; ++s) {
             lStripSet[static_cast<size_t>(e * kStripSets + s)]->setText(strips.value(s));
         }
@@ -165,9 +167,20 @@ void frmFindMissing::EvaluateAll() {
         cb->setEnabled((index / 10) % 10 <= lastRound && index % 10 <= lastStripSet);
         cb->setToolTip(QString());
     }
-    const QStringList events = StripHeader::EventNames(m_state.connection());
-    for (const StripReport& strip :
-         MissingResults::ForChampionship(m_state.connection(), lastRound, lastStripSet)) {
+    const Result<std::vector<StripReport>> reports =
+        MissingResults::ForChampionship(m_state.connection(), lastRound, lastStripSet);
+    if (!reports) {
+        // Unread strips are not missing strips: no box claims anything.
+        for (QCheckBox* cb : cbReported) {
+            cb->setEnabled(false);
+        }
+        setUpdatesEnabled(true);
+        m_prompter.tellFailure(this, reports.status());
+        return;
+    }
+    const QStringList events =
+        m_prompter.valueOrTell(this, StripHeader::EventNames(m_state.connection()));
+    for (const StripReport& strip : *reports) {
         QCheckBox* cb = box(strip.weapon, strip.round, strip.stripSet);
         cb->setCheckState(checkState(strip.state()));
         cb->setToolTip(

@@ -41,6 +41,7 @@ private:
     QCheckBox* box(int weapon, int round, int stripSet) const;
 
     ORLEMain& m_state;
+    Prompter& m_prompter;
     std::function<void()> m_enterResults;
     std::array<QCheckBox*, kEvents * kRounds * kStripSets> cbReported{};
     std::array<QLabel*, kEvents> lWeaponName{};

@@ -1,5 +1,7 @@
 #include "print/frmChooseOne.h"
 
+#include "widgets/Prompter.h"
+
 #include "db/ORLEMain.h"
 #include "print/ScheduleChoices.h"
 #include "widgets/EnterAsTab.h"
@@ -27,8 +29,8 @@ void fill(QComboBox* list, const QList<ScheduleChoices::Choice>& choices) {
 
 }  // namespace
 
-frmChooseOne::frmChooseOne(ORLEMain& state, Prompter&, QWidget* parent)
-    : QDialog(parent), m_state(state) {
+frmChooseOne::frmChooseOne(ORLEMain& state, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), m_state(state), m_prompter(prompter) {
     setObjectName(QStringLiteral("frmChooseOne"));
     setWindowTitle(QStringLiteral("Choose Members"));
 
@@ -98,9 +100,10 @@ void frmChooseOne::prepare(const QList<int>& events, bool teamMode) {
     if (!teamMode) {
         fill(cFencer, {{QStringLiteral("ALL FENCERS..."), kAll}});
     }
-    fill(cTeam, m_state.isOpen()
-                    ? ScheduleChoices::Schools(m_state.connection(), events)
-                    : QList<ScheduleChoices::Choice>{{QStringLiteral("ALL TEAMS..."), kAll}});
+    fill(cTeam,
+         m_state.isOpen()
+             ? m_prompter.valueOrTell(this, ScheduleChoices::Schools(m_state.connection(), events))
+             : QList<ScheduleChoices::Choice>{{QStringLiteral("ALL TEAMS..."), kAll}});
     cTeam_Click();
     cTeam->setFocus();
 }
@@ -112,7 +115,9 @@ void frmChooseOne::cTeam_Click() {
         lblFencer->setEnabled(oneSchool);
         cFencer->setEnabled(oneSchool);
         if (oneSchool) {
-            fill(cFencer, ScheduleChoices::Fencers(m_state.connection(), m_events, m_chosenTeam));
+            fill(cFencer,
+                 m_prompter.valueOrTell(
+                     this, ScheduleChoices::Fencers(m_state.connection(), m_events, m_chosenTeam)));
         }
     }
     m_chosenFencer = kAll;

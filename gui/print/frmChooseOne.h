@@ -41,6 +41,7 @@ private:
     void buildMenus();
 
     ORLEMain& m_state;
+    Prompter& m_prompter;
     QList<int> m_events;
     bool m_teamMode = false;
     int m_chosenTeam = kCancelled;

@@ -153,8 +153,10 @@ void frmPrintSchedule::Form_Load() {
         const QSignalBlocker quiet(cbWeapon[w]);
         const std::optional<QString> name =
             m_state.isOpen()
-                ? m_state.connection().queryText(
-                      QStringLiteral("SELECT WeaponName FROM Weapons WHERE Weapon=?"), {w})
+                ? m_prompter.valueOrTell(
+                      this,
+                      m_state.connection().queryText(
+                          QStringLiteral("SELECT WeaponName FROM Weapons WHERE Weapon=?"), {w}))
                 : std::nullopt;
         cbWeapon[w]->setText(name.value_or(QString()));
         cbWeapon[w]->setEnabled(name.has_value());

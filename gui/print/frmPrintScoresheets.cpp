@@ -166,7 +166,9 @@ void frmPrintScoresheets::buildMenus() {
 
 void frmPrintScoresheets::Form_Load() {
     const QStringList names =
-        m_state.isOpen() ? StripHeader::EventNames(m_state.connection()) : QStringList();
+        m_state.isOpen()
+            ? m_prompter.valueOrTell(this, StripHeader::EventNames(m_state.connection()))
+            : QStringList();
     for (int w = 0; w < 6; ++w) {
         mWeapon[w]->setText(names.value(w));
         mWeapon[w]->setEnabled(m_state.isOpen());
@@ -187,7 +189,9 @@ void frmPrintScoresheets::mWeapon_Click(int index) {
     lWeaponName->setText(mWeapon[index]->text());
     lWeaponName->setProperty("tag", index);
     const QList<ScoresheetStrip> strips =
-        m_state.isOpen() ? ScoresheetStrips(m_state.connection(), index) : QList<ScoresheetStrip>();
+        m_state.isOpen()
+            ? m_prompter.valueOrTell(this, ScoresheetStrips(m_state.connection(), index))
+            : QList<ScoresheetStrip>();
     for (int s = 0; s < 4; ++s) {
         const QString caption =
             s < strips.size() ? QStringLiteral("Strip ") + strips[s].name : QString();

@@ -115,12 +115,14 @@ void frmEditRosters::buildMenus() {
 
 void frmEditRosters::Form_Load() {
     const Database& db = m_state.connection();
-    const QStringList events = StripHeader::EventNames(db);
+    const QStringList events =
+        m_prompter.valueOrTell(this, StripHeader::EventNames(db), QStringList(6));
     for (int w = 0; w < 6; ++w) {
         mWeapon[static_cast<size_t>(w)]->setText(events[w]);
     }
-    m_groupView->setGroupNames(GroupStore(db).groupNames());
-    m_schools = SchoolList::Load(db);
+    m_groupView->setGroupNames(
+        m_prompter.valueOrTell(this, GroupStore(db).groupNames(), QStringList(8)));
+    m_schools = m_prompter.valueOrTell(this, SchoolList::Load(db));
     fpRoster->setSchools(m_schools);
     m_views->setCurrentWidget(fpRoster);
     bMakeGroups->show();
@@ -175,12 +177,7 @@ void frmEditRosters::loadEvent(int weapon) {
     PaintEventBackground(this, m_state.EventColors[static_cast<size_t>(weapon)]);
     lWeaponName->setText(mWeapon[static_cast<size_t>(weapon)]->text());
     lWeaponName->setProperty("tag", QString::number(weapon));
-    Status loaded = Status::success();
-    fpRoster->setRows(RosterStore(m_state.connection()).load(weapon, &loaded));
-    if (!loaded) {
-        m_prompter.tell(this, QMessageBox::Critical, QStringLiteral("Database error"),
-                        loaded.message());
-    }
+    fpRoster->setRows(m_prompter.valueOrTell(this, RosterStore(m_state.connection()).load(weapon)));
     setSaveEnabled(false);
     if (groupViewShowing()) {
         ShowGroups();
@@ -245,7 +242,8 @@ void frmEditRosters::bMakeGroups_Click() {
 void frmEditRosters::switchView() {
     const bool toGroups = !groupViewShowing();
     if (toGroups) {
-        fpRoster->setRows(RosterStore(m_state.connection()).load(m_weapon));
+        fpRoster->setRows(
+            m_prompter.valueOrTell(this, RosterStore(m_state.connection()).load(m_weapon)));
     }
     m_slots.clear();
     showSlots();
@@ -265,7 +263,12 @@ void frmEditRosters::showSlots() {
 }
 
 void frmEditRosters::ShowGroups() {
-    const GroupStore::Loaded loaded = GroupStore(m_state.connection()).load(m_weapon);
+    const Result<GroupStore::Loaded> read = GroupStore(m_state.connection()).load(m_weapon);
+    if (!read) {
+        m_prompter.tellFailure(this, read.status());
+        return;
+    }
+    const GroupStore::Loaded& loaded = *read;
     m_slots.fill(loaded.groupSlots);
     showSlots();
     if (loaded.drawn != 24 &&

@@ -109,11 +109,13 @@ QLineEdit* frmEditStripNums::tStripName(int weapon, int stripSet) const {
 }
 
 void frmEditStripNums::Form_Load() {
-    const QStringList events = StripHeader::EventNames(m_state.connection());
+    const QStringList events =
+        m_prompter.valueOrTell(this, StripHeader::EventNames(m_state.connection()), QStringList(6));
     for (int w = 0; w < 6; ++w) {
         findChild<QGroupBox*>(QStringLiteral("fraWeapon%1").arg(w))->setTitle(events[w]);
     }
-    const StripNameStore::Names names = StripNameStore(m_state.connection()).load();
+    const StripNameStore::Names names =
+        m_prompter.valueOrTell(this, StripNameStore(m_state.connection()).load());
     m_loading = true;
     for (size_t i = 0; i < names.size(); ++i) {
         m_boxes[i]->setText(names[i]);

@@ -129,7 +129,12 @@ void frmEditTeamNames::buildMenus() {
 }
 
 bool frmEditTeamNames::Form_Load() {
-    const std::optional<int> maxTeam = TeamStore(m_state.connection()).maxTeam();
+    const Result<std::optional<int>> read = TeamStore(m_state.connection()).maxTeam();
+    if (!read) {
+        m_prompter.tellFailure(this, read.status());
+        return false;
+    }
+    const std::optional<int>& maxTeam = *read;
     if (!maxTeam) {
         m_prompter.tell(this, QMessageBox::Critical, QStringLiteral("Database error"),
                         QStringLiteral("Database error.\n\nTeams error"));
@@ -144,13 +149,18 @@ bool frmEditTeamNames::Form_Load() {
 
 void frmEditTeamNames::ShowTeam() {
     const TeamStore teams(m_state.connection());
-    const std::optional<TeamNames> names = teams.load(m_currentTeam);
+    const std::optional<TeamNames> names = m_prompter.valueOrTell(this, teams.load(m_currentTeam));
     m_showing = true;
     tAbbreviation->setText(names ? names->abbreviation : QString());
     tMediumTeamName->setText(names ? names->medium : QString());
     tFullTeamName->setText(names ? names->full : QString());
     m_showing = false;
-    bDelete->setEnabled(names && teams.fencerCount(m_currentTeam) == 0);
+    const Result<int> fencers = teams.fencerCount(m_currentTeam);
+    if (!fencers) {
+        m_prompter.tellFailure(this, fencers.status());
+    }
+    // An unreadable count keeps the school from being deleted.
+    bDelete->setEnabled(names && fencers && *fencers == 0);
     bAdd->setEnabled((names || m_currentTeam != m_maxTeam) && m_maxTeam < kHighestSchoolNumber);
     lTeamNumber->setText(QStringLiteral("Team %1").arg(m_currentTeam + 1));
     bFirst->setEnabled(m_currentTeam != 0);

@@ -220,7 +220,8 @@ void frmEnterFinal4::setHandOver(EntryHandOver handOver) {
 
 void frmEnterFinal4::Form_Load() {
     m_leaving = false;
-    m_menus.setEventNames(StripHeader::EventNames(m_state.connection()));
+    m_menus.setEventNames(m_prompter.valueOrTell(
+        this, StripHeader::EventNames(m_state.connection()), QStringList(6)));
     for (int r = 0; r < 7; ++r) {
         m_menus.mRound[r]->setEnabled(r <= m_state.LastRound);
     }

@@ -267,11 +267,14 @@ Status frmShowResults::DoGrid(int event, int copies, const QString& progressText
     if (!m_state.isOpen()) {
         return Status::failure(QStringLiteral("No championship file is open."));
     }
-    const SheetEvent printed =
+    const Result<SheetEvent> printed =
         SheetEvent::Load(m_state.connection(), event, m_state.ChampionshipYear);
+    if (!printed) {
+        return printed.status();
+    }
     GridSheet sheet;
-    const Status built =
-        RoundRobinSheet::Build(m_state.connection(), printed, progressText, placeOf, copies, sheet);
+    const Status built = RoundRobinSheet::Build(m_state.connection(), *printed, progressText,
+                                                placeOf, copies, sheet);
     return built ? sink.print(sheet) : built;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/Result.h"
+
 #include <QMessageBox>
 #include <QString>
 
@@ -34,5 +36,21 @@ public:
     // A message with an OK button.
     void tell(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
         ask(parent, icon, title, text, QMessageBox::Ok, QMessageBox::Ok);
+    }
+
+    // Why the championship file failed, in the words the failure carries.
+    void tellFailure(QWidget* parent, const Status& failure) {
+        tell(parent, QMessageBox::Critical, QStringLiteral("Database Error"), failure.message());
+    }
+
+    // What was read from the file; when it could not be read the user is told why, and the
+    // window goes on with `fallback` (nothing shown) rather than taking it for no rows.
+    template <class T>
+    T valueOrTell(QWidget* parent, const Result<T>& read, T fallback = T()) {
+        if (read) {
+            return *read;
+        }
+        tellFailure(parent, read.status());
+        return fallback;
     }
 };

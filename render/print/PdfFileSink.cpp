@@ -19,7 +19,9 @@ QPageLayout layoutOf(const PrintDocument& document) {
 PdfFileSink::PdfFileSink(const QString& path) : m_path(path) {}
 
 PdfFileSink::~PdfFileSink() {
-    finish();
+    // Whoever needs to know whether the file was written calls finish() before; here the
+    // painter is only let go.
+    static_cast<void>(finish());
 }
 
 Status PdfFileSink::output(const PrintDocument& document) {

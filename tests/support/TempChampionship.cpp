@@ -18,5 +18,13 @@ void TempChampionship::exec(const QString& sql, const SqlParams& params) const {
 }
 
 long long TempChampionship::count(const QString& sql, const SqlParams& params) const {
-    return m_db->queryInt(sql, params).value_or(-1);
+    const Result<std::optional<long long>> read = m_db->queryInt(sql, params);
+    EXPECT_TRUE(read.ok()) << sql.toStdString() << ": " << read.status().message().toStdString();
+    return read && *read ? **read : -1;
+}
+
+QString TempChampionship::text(const QString& sql, const SqlParams& params) const {
+    const Result<std::optional<QString>> read = m_db->queryText(sql, params);
+    EXPECT_TRUE(read.ok()) << sql.toStdString() << ": " << read.status().message().toStdString();
+    return read && *read ? **read : QString();
 }

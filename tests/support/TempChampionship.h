@@ -16,7 +16,10 @@ public:
 
     // Runs SQL that a test needs to succeed.
     void exec(const QString& sql, const SqlParams& params = {}) const;
+    // The first value of the first row; -1 or an empty text (and a test failure when the
+    // file could not be read) without one.
     long long count(const QString& sql, const SqlParams& params = {}) const;
+    QString text(const QString& sql, const SqlParams& params = {}) const;
 
 private:
     QTemporaryDir m_dir;

@@ -13,11 +13,9 @@ protected:
     CheckCommandsTest() { ChampionshipBuilder(file).drawFullEvent(1); }
 
     QString stripName(int weapon, int stripSet) const {
-        return file.db()
-            .queryText(QStringLiteral("SELECT StripName FROM StripNumbers WHERE Weapon = ? AND "
-                                      "StripSet = ?"),
-                       {weapon, stripSet})
-            .value_or(QString());
+        return file.text(QStringLiteral("SELECT StripName FROM StripNumbers WHERE Weapon = ? AND "
+                                        "StripSet = ?"),
+                         {weapon, stripSet});
     }
 
     TempChampionship file;

@@ -17,7 +17,7 @@ protected:
         return path;
     }
     QString abbreviation(int team) {
-        return *file.db().queryText("SELECT Abbreviation FROM Teams WHERE Team = ?", {team});
+        return file.text("SELECT Abbreviation FROM Teams WHERE Team = ?", {team});
     }
 
     TempChampionship file;

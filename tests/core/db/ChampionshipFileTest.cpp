@@ -30,8 +30,8 @@ TEST(ChampionshipFileTest, CreatingOverAnExistingFileReplacesItWithAFreshOne) {
     ASSERT_TRUE(ChampionshipFile::Create(old.path()));
     ChampionshipFile::Opened fresh = ChampionshipFile::Open(old.path());
     ASSERT_TRUE(fresh.db);
-    EXPECT_EQ(fresh.db->queryInt(QStringLiteral("SELECT COUNT(*) FROM Roster")), 0);
-    EXPECT_EQ(fresh.db->queryInt(QStringLiteral("SELECT COUNT(*) FROM Teams")), 47);
+    EXPECT_EQ(*fresh.db->queryInt(QStringLiteral("SELECT COUNT(*) FROM Roster")), 0);
+    EXPECT_EQ(*fresh.db->queryInt(QStringLiteral("SELECT COUNT(*) FROM Teams")), 47);
 }
 
 TEST(ChampionshipFileTest, FailedCreationNamesTheFileAndLeavesTheOldOneAlone) {

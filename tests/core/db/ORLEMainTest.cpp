@@ -82,7 +82,7 @@ TEST_F(ORLEMainTest, GroupCountDrivesTheLastRoundAndStripSet) {
     // fewer groups shrink both.
     ASSERT_TRUE(
         main.connection().exec(QStringLiteral("DELETE FROM Groups WHERE \"Group\" IN (6, 7)")));
-    main.RecountGroups();
+    ASSERT_TRUE(main.RecountGroups());
     EXPECT_EQ(main.LastStripSet, 2);
     EXPECT_EQ(main.LastRound, 4);
 }

@@ -117,8 +117,7 @@ TEST_F(SchemaRulesTest, TextComparesAndSortsWithoutRegardToCase) {
 TEST_F(SchemaRulesTest, TextWithQuotesIsStoredAsTyped) {
     const QString name = QStringLiteral("O'Brien \"Bob\"; DROP TABLE Roster; --");
     file.exec(QStringLiteral("UPDATE Teams SET FullTeamName=? WHERE Team=1"), {name});
-    EXPECT_EQ(file.db().queryText(QStringLiteral("SELECT FullTeamName FROM Teams WHERE Team=1")),
-              name);
+    EXPECT_EQ(file.text(QStringLiteral("SELECT FullTeamName FROM Teams WHERE Team=1")), name);
     EXPECT_EQ(file.count(QStringLiteral("SELECT COUNT(*) FROM Roster")), 0);
 }
 

@@ -26,7 +26,7 @@ TEST_F(SeedDataTest, FixedTablesHaveTheirRows) {
                   rows)
             << table;
     }
-    EXPECT_EQ(file.db().queryText(QStringLiteral("SELECT DatabaseVersion FROM VersionInfo")),
+    EXPECT_EQ(file.text(QStringLiteral("SELECT DatabaseVersion FROM VersionInfo")),
               QStringLiteral("4.3"));
 }
 
@@ -46,19 +46,18 @@ TEST_F(SeedDataTest, EventsAreNamedForMenAndWomen) {
 TEST_F(SeedDataTest, StripsAndGroupsAreNamed) {
     const QString strip =
         QStringLiteral("SELECT StripName FROM StripNumbers WHERE Weapon=? AND StripSet=?");
-    EXPECT_EQ(file.db().queryText(strip, {4, 0}), QStringLiteral("5"));
-    EXPECT_EQ(file.db().queryText(strip, {2, 3}), QStringLiteral("12"));
-    EXPECT_EQ(file.db().queryText(strip, {3, 1}), QStringLiteral("2"));
+    EXPECT_EQ(file.text(strip, {4, 0}), QStringLiteral("5"));
+    EXPECT_EQ(file.text(strip, {2, 3}), QStringLiteral("12"));
+    EXPECT_EQ(file.text(strip, {3, 1}), QStringLiteral("2"));
     const QString group = QStringLiteral("SELECT GroupName FROM Groups WHERE \"Group\"=?");
-    EXPECT_EQ(file.db().queryText(group, {0}), QStringLiteral("Group A"));
-    EXPECT_EQ(file.db().queryText(group, {7}), QStringLiteral("Group H"));
-    EXPECT_EQ(file.db().queryText(group, {99}), QStringLiteral("Unassigned"));
-    EXPECT_EQ(
-        file.db().queryText(QStringLiteral("SELECT BoutName FROM FinalFourBouts WHERE Bout=11")),
-        QStringLiteral("Bronze Medal Bout"));
-    EXPECT_EQ(file.db().queryText(QStringLiteral("SELECT FullTeamName FROM Teams WHERE Team=36")),
+    EXPECT_EQ(file.text(group, {0}), QStringLiteral("Group A"));
+    EXPECT_EQ(file.text(group, {7}), QStringLiteral("Group H"));
+    EXPECT_EQ(file.text(group, {99}), QStringLiteral("Unassigned"));
+    EXPECT_EQ(file.text(QStringLiteral("SELECT BoutName FROM FinalFourBouts WHERE Bout=11")),
+              QStringLiteral("Bronze Medal Bout"));
+    EXPECT_EQ(file.text(QStringLiteral("SELECT FullTeamName FROM Teams WHERE Team=36")),
               QStringLiteral("St. John's University"));
-    EXPECT_EQ(file.db().queryText(QStringLiteral("SELECT Abbreviation FROM Teams WHERE Team=46")),
+    EXPECT_EQ(file.text(QStringLiteral("SELECT Abbreviation FROM Teams WHERE Team=46")),
               QStringLiteral("YESH"));
 }
 

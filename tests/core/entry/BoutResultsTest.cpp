@@ -1,6 +1,7 @@
 #include "entry/BoutResults.h"
 
 #include "support/ChampionshipBuilder.h"
+#include "support/ReadValue.h"
 #include "support/TempChampionship.h"
 
 #include <gtest/gtest.h>
@@ -21,16 +22,16 @@ TEST_F(BoutResultsTest, WritesBothViewsAndReadsThemFromEitherSide) {
     EXPECT_EQ(rows(), 2);
     EXPECT_EQ(file.count(QStringLiteral("SELECT Victory FROM Results WHERE FencerNumber = 9")), -1);
     EXPECT_EQ(file.count(QStringLiteral("SELECT Touches FROM Results WHERE FencerNumber = 4")), 3);
-    EXPECT_EQ(BoutResults::Read(file.db(), 1, 4, 9), (BoutScore{3, 3, false}));
-    EXPECT_EQ(BoutResults::Read(file.db(), 1, 9, 4), (BoutScore{3, 3, true}));
-    EXPECT_EQ(BoutResults::Read(file.db(), 0, 4, 9), std::nullopt);
+    EXPECT_EQ(Value(BoutResults::Read(file.db(), 1, 4, 9)), (BoutScore{3, 3, false}));
+    EXPECT_EQ(Value(BoutResults::Read(file.db(), 1, 9, 4)), (BoutScore{3, 3, true}));
+    EXPECT_EQ(Value(BoutResults::Read(file.db(), 0, 4, 9)), std::nullopt);
 }
 
 TEST_F(BoutResultsTest, RewritingReplacesAndClearingDeletesBothViews) {
     ChampionshipBuilder(file).addBout(1, 2, 5, 1, 5, false);
     ASSERT_TRUE(BoutResults::Write(file.db(), 1, {{5, 2, BoutScore{4, 5, false}}}).ok());
     EXPECT_EQ(rows(), 2);
-    EXPECT_EQ(BoutResults::Read(file.db(), 1, 2, 5), (BoutScore{5, 4, true}));
+    EXPECT_EQ(Value(BoutResults::Read(file.db(), 1, 2, 5)), (BoutScore{5, 4, true}));
     ASSERT_TRUE(BoutResults::Write(file.db(), 1, {{2, 5, std::nullopt}}).ok());
     EXPECT_EQ(rows(), 0);
 }
@@ -41,13 +42,13 @@ TEST_F(BoutResultsTest, BrokenPairsReadAsNoResultAndAreRepairedByTheNextWrite) {
     file.exec(QStringLiteral(
         "INSERT INTO Results (Weapon, FencerNumber, Opponent, Victory, Touches) VALUES "
         "(1, 6, 7, -1, 5)"));
-    EXPECT_EQ(BoutResults::Read(file.db(), 1, 0, 1), std::nullopt);
-    EXPECT_EQ(BoutResults::Read(file.db(), 1, 6, 7), std::nullopt);
+    EXPECT_EQ(Value(BoutResults::Read(file.db(), 1, 0, 1)), std::nullopt);
+    EXPECT_EQ(Value(BoutResults::Read(file.db(), 1, 6, 7)), std::nullopt);
     ASSERT_TRUE(
         BoutResults::Write(file.db(), 1, {{0, 1, BoutScore{5, 3, true}}, {7, 6, std::nullopt}})
             .ok());
     EXPECT_EQ(rows(), 2);
-    EXPECT_EQ(BoutResults::Read(file.db(), 1, 1, 0), (BoutScore{3, 5, false}));
+    EXPECT_EQ(Value(BoutResults::Read(file.db(), 1, 1, 0)), (BoutScore{3, 5, false}));
 }
 
 TEST_F(BoutResultsTest, AFailedWriteLeavesEveryBoutAsItWas) {
@@ -57,7 +58,7 @@ TEST_F(BoutResultsTest, AFailedWriteLeavesEveryBoutAsItWas) {
         BoutResults::Write(file.db(), 1, {{0, 1, std::nullopt}, {2, 30, BoutScore{5, 0, true}}});
     EXPECT_FALSE(s.ok());
     EXPECT_FALSE(s.message().isEmpty());
-    EXPECT_EQ(BoutResults::Read(file.db(), 1, 0, 1), (BoutScore{5, 3, true}));
+    EXPECT_EQ(Value(BoutResults::Read(file.db(), 1, 0, 1)), (BoutScore{5, 3, true}));
     EXPECT_EQ(rows(), 2);
 }
 

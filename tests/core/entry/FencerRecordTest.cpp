@@ -3,6 +3,7 @@
 
 #include "support/ChampionshipBuilder.h"
 #include "support/FullEventResults.h"
+#include "support/ReadValue.h"
 #include "support/TempChampionship.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +20,7 @@ protected:
 
 TEST_F(FencerRecordTest, AFullyFencedRecordListsAll23BoutsInRoundOrderWithTheirTotals) {
     FullEventResults(file).fenceAllRounds(4);
-    const FencerRecord record = FencerRecord::Load(file.db(), 4, 4);
+    const FencerRecord record = Value(FencerRecord::Load(file.db(), 4, 4));
     ASSERT_EQ(record.bouts.size(), 23u);
     EXPECT_EQ(record.wins + record.losses, 23);
     // Fencer 4 (group B, place 1): in round one the group-mates 3 and 5 first, then group A.
@@ -64,7 +65,7 @@ TEST_F(FencerRecordTest, UnrecordedAndBrokenBoutsAreListedButNotCounted) {
     file.exec(
         QStringLiteral("UPDATE Roster SET Excluded = -1 WHERE Weapon = 4 AND "
                        "FencerNumber = 2"));
-    const FencerRecord record = FencerRecord::Load(file.db(), 4, 0);
+    const FencerRecord record = Value(FencerRecord::Load(file.db(), 4, 0));
     ASSERT_EQ(record.bouts.size(), 23u);
     EXPECT_EQ(record.bouts[0].opponent, 1);
     EXPECT_EQ(record.bouts[0].score, (BoutScore{5, 3, true}));
@@ -93,7 +94,7 @@ TEST(FencerRecordTotalsTest, TheIndicatorAlwaysCarriesASign) {
 TEST(FencerRecordUndrawnTest, AFencerWithoutAGroupHasNoBouts) {
     TempChampionship file;
     ChampionshipBuilder(file).addFencer({});
-    EXPECT_TRUE(FencerRecord::Load(file.db(), 0, 0).bouts.empty());
+    EXPECT_TRUE(Value(FencerRecord::Load(file.db(), 0, 0)).bouts.empty());
 }
 
 TEST_F(FencerRecordTest, FencersAreOfferedByNameAndShownFirstNameFirst) {
@@ -108,18 +109,16 @@ TEST_F(FencerRecordTest, FencersAreOfferedByNameAndShownFirstNameFirst) {
     f.first = QStringLiteral("zoe");
     f.last = QStringLiteral("adams");
     builder.addFencer(f);
-    const std::vector<FencerChoice> fencers = FencerChoices::ForEvent(file.db(), 5);
+    const std::vector<FencerChoice> fencers = Value(FencerChoices::ForEvent(file.db(), 5));
     ASSERT_EQ(fencers.size(), 2u);
     EXPECT_EQ(fencers[0].fencerNumber, 3);  // sorted without regard to case
     const QString abbreviation =
-        file.db()
-            .queryText(QStringLiteral("SELECT Abbreviation FROM Teams WHERE Team = 0"))
-            .value_or(QString());
+        file.text(QStringLiteral("SELECT Abbreviation FROM Teams WHERE Team = 0"));
     EXPECT_EQ(fencers[1].caption, QStringLiteral("O'Neil, Mary Ann (%1)").arg(abbreviation));
     EXPECT_EQ(FencerChoices::DisplayName(fencers[1].caption),
               QStringLiteral("Mary Ann O'Neil (%1)").arg(abbreviation));
-    EXPECT_EQ(FencerChoices::ForEvent(file.db(), 4).size(), 24u);
-    EXPECT_TRUE(FencerChoices::ForEvent(file.db(), 0).empty());
+    EXPECT_EQ(Value(FencerChoices::ForEvent(file.db(), 4)).size(), 24u);
+    EXPECT_TRUE(Value(FencerChoices::ForEvent(file.db(), 0)).empty());
 }
 
 }  // namespace

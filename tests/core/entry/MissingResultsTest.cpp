@@ -3,6 +3,7 @@
 
 #include "support/ChampionshipBuilder.h"
 #include "support/FullEventResults.h"
+#include "support/ReadValue.h"
 #include "support/TempChampionship.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +18,7 @@ protected:
 
     // Reports the next `count` bouts the schedule puts on the strip, skipping excluded ones.
     void report(int round, int stripSet, int count) const {
-        for (const ScheduledBout& bout : ScheduledBouts::ForEvent(file.db(), 1)) {
+        for (const ScheduledBout& bout : Value(ScheduledBouts::ForEvent(file.db(), 1))) {
             if (count > 0 && bout.round == round && bout.stripSet == stripSet && !bout.excluded &&
                 file.count(QStringLiteral("SELECT COUNT(*) FROM Results WHERE Weapon = 1 AND "
                                           "FencerNumber = ? AND Opponent = ?"),
@@ -34,8 +35,8 @@ protected:
                   {fencer});
     }
     StripReport strip(int round, int stripSet) const {
-        return MissingResults::ForEvent(file.db(), 1, 6,
-                                        3)[static_cast<size_t>(round * 4 + stripSet)];
+        return Value(MissingResults::ForEvent(file.db(), 1, 6,
+                                              3))[static_cast<size_t>(round * 4 + stripSet)];
     }
 
     TempChampionship file;
@@ -43,7 +44,7 @@ protected:
 
 TEST(MissingResultsEmptyTest, ANewChampionshipHasNothingReported) {
     TempChampionship file;
-    const std::vector<StripReport> all = MissingResults::ForChampionship(file.db(), 6, 3);
+    const std::vector<StripReport> all = Value(MissingResults::ForChampionship(file.db(), 6, 3));
     ASSERT_EQ(all.size(), 6u * 7u * 4u);
     for (const StripReport& s : all) {
         EXPECT_EQ(s.state(), ReportState::Missing);
@@ -139,7 +140,7 @@ TEST(MissingResultsShortEventTest, AStripWithAnEmptyPlaceAwaitsOnlyItsFencersBou
         builder.addFencer(f);
     }
     FullEventResults(file).fenceRound(3, 0);
-    const StripReport pool = MissingResults::ForEvent(file.db(), 3, 6, 3)[0];
+    const StripReport pool = Value(MissingResults::ForEvent(file.db(), 3, 6, 3))[0];
     EXPECT_EQ(pool.scheduled, 10);
     EXPECT_EQ(pool.state(), ReportState::Complete);
 }
@@ -147,12 +148,12 @@ TEST(MissingResultsShortEventTest, AStripWithAnEmptyPlaceAwaitsOnlyItsFencersBou
 TEST_F(MissingResultsTest, AFullyFencedEventIsCompleteEverywhere) {
     FullEventResults results(file);
     results.fenceAllRounds(1);
-    for (const StripReport& s : MissingResults::ForEvent(file.db(), 1, 6, 3)) {
+    for (const StripReport& s : Value(MissingResults::ForEvent(file.db(), 1, 6, 3))) {
         EXPECT_EQ(s.state(), ReportState::Complete) << s.round << "/" << s.stripSet;
         EXPECT_EQ(s.reported, s.round == 0 ? 15 : 9);
     }
     // Fewer groups in the file mean fewer rounds and strips to look at.
-    EXPECT_EQ(MissingResults::ForEvent(file.db(), 1, 2, 1).size(), 3u * 2u);
+    EXPECT_EQ(Value(MissingResults::ForEvent(file.db(), 1, 2, 1)).size(), 3u * 2u);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "entry/ScheduledBouts.h"
 #include "support/ChampionshipBuilder.h"
+#include "support/ReadValue.h"
 #include "support/TempChampionship.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@ namespace {
 TEST(ScheduledBoutsTest, EveryDrawnFencerMeetsEveryOtherOnce) {
     TempChampionship file;
     ChampionshipBuilder(file).drawFullEvent(0);
-    const std::vector<ScheduledBout> bouts = ScheduledBouts::ForEvent(file.db(), 0);
+    const std::vector<ScheduledBout> bouts = Value(ScheduledBouts::ForEvent(file.db(), 0));
     EXPECT_EQ(bouts.size(), 276u);
     std::map<int, int> perFencer;
     std::set<std::pair<int, int>> pairs;
@@ -27,11 +28,11 @@ TEST(ScheduledBoutsTest, EveryDrawnFencerMeetsEveryOtherOnce) {
     for (const auto& [fencer, count] : perFencer) {
         EXPECT_EQ(count, 23) << fencer;
     }
-    const auto groupMates = ScheduledBouts::Between(file.db(), 0, 4, 3);
+    const auto groupMates = Value(ScheduledBouts::Between(file.db(), 0, 4, 3));
     ASSERT_TRUE(groupMates.has_value());
     EXPECT_EQ(groupMates->round, 0);
     EXPECT_EQ(groupMates->left, 3);
-    const auto dual = ScheduledBouts::Between(file.db(), 0, 14, 2);
+    const auto dual = Value(ScheduledBouts::Between(file.db(), 0, 14, 2));
     ASSERT_TRUE(dual.has_value());
     EXPECT_EQ(dual->round, 1);
     EXPECT_EQ(dual->left, 2);

@@ -3,6 +3,7 @@
 #include "entry/StripHeader.h"
 
 #include "support/ChampionshipBuilder.h"
+#include "support/ReadValue.h"
 #include "support/TempChampionship.h"
 
 #include <gtest/gtest.h>
@@ -30,32 +31,32 @@ protected:
 };
 
 TEST_F(StripEntryTest, PoolPlacesFollowTheStripPositions) {
-    const StripLineup pool = StripLineup::LoadPool(file.db(), 2, 0);
+    const StripLineup pool = Value(StripLineup::LoadPool(file.db(), 2, 0));
     EXPECT_EQ(numbers(pool), (std::array<int, 6>{0, 1, 2, 3, 4, 5}));
     EXPECT_EQ(pool.places[4].name, QStringLiteral("First4 Last4"));
     EXPECT_FALSE(pool.places[4].school.isEmpty());
-    EXPECT_EQ(numbers(StripLineup::LoadPool(file.db(), 2, 3)),
+    EXPECT_EQ(numbers(Value(StripLineup::LoadPool(file.db(), 2, 3))),
               (std::array<int, 6>{21, 22, 23, 18, 19, 20}));
-    EXPECT_EQ(StripHeader::Matchup(file.db(), 0, 3), QStringLiteral("Group H vs. Group G"));
-    EXPECT_EQ(StripHeader::StripNames(file.db(), 2).at(3), QStringLiteral("12"));
+    EXPECT_EQ(Value(StripHeader::Matchup(file.db(), 0, 3)), QStringLiteral("Group H vs. Group G"));
+    EXPECT_EQ(Value(StripHeader::StripNames(file.db(), 2)).at(3), QStringLiteral("12"));
 }
 
 TEST_F(StripEntryTest, TeammatesAtPlacesTwoAndFiveExchangePlacesOneAndThree) {
     file.exec(QStringLiteral("UPDATE Roster SET Team = 2 WHERE Weapon = 2 AND FencerNumber = 5"));
-    PoolEntry pool = PoolEntry::Load(file.db(), 2, 0);
+    PoolEntry pool = Value(PoolEntry::Load(file.db(), 2, 0));
     EXPECT_EQ(numbers(pool.lineup), (std::array<int, 6>{0, 3, 2, 1, 4, 5}));
     // Place 1 now holds fencer 3: the bout typed between places 0 and 1 is 0 against 3.
     pool.scores.setMark(0, 1, QStringLiteral("5"));
     pool.scores.setMark(1, 0, QStringLiteral("2"));
     ASSERT_TRUE(pool.save(file.db(), 2).ok());
-    EXPECT_EQ(BoutResults::Read(file.db(), 2, 0, 3), (BoutScore{5, 2, true}));
+    EXPECT_EQ(Value(BoutResults::Read(file.db(), 2, 0, 3)), (BoutScore{5, 2, true}));
     EXPECT_EQ(rows(), 2);
 
     // Two empty third places are no teammates.
     file.exec(
         QStringLiteral("UPDATE Roster SET \"Group\" = 99, Subgroup = 99 WHERE Weapon = 2 AND "
                        "FencerNumber IN (2, 5)"));
-    EXPECT_EQ(numbers(StripLineup::LoadPool(file.db(), 2, 0)),
+    EXPECT_EQ(numbers(Value(StripLineup::LoadPool(file.db(), 2, 0))),
               (std::array<int, 6>{0, 1, -1, 3, 4, -1}));
     file.exec(
         QStringLiteral("UPDATE Roster SET \"Group\" = FencerNumber / 3, Subgroup = 2 WHERE Weapon "
@@ -64,14 +65,14 @@ TEST_F(StripEntryTest, TeammatesAtPlacesTwoAndFiveExchangePlacesOneAndThree) {
     // An excluded teammate keeps the fencers in their places.
     file.exec(
         QStringLiteral("UPDATE Roster SET Excluded = -1 WHERE Weapon = 2 AND FencerNumber = 5"));
-    EXPECT_EQ(numbers(StripLineup::LoadPool(file.db(), 2, 0)),
+    EXPECT_EQ(numbers(Value(StripLineup::LoadPool(file.db(), 2, 0))),
               (std::array<int, 6>{0, 1, 2, 3, 4, 5}));
 }
 
 TEST_F(StripEntryTest, PoolLoadsStoredBoutsAsMarksAndSavesClearedOnes) {
     ChampionshipBuilder(file).addBout(2, 4, 1, 3, 3, true);
     ChampionshipBuilder(file).addBout(2, 0, 5, 2, 5, false);
-    PoolEntry pool = PoolEntry::Load(file.db(), 2, 0);
+    PoolEntry pool = Value(PoolEntry::Load(file.db(), 2, 0));
     EXPECT_EQ(pool.scores.mark(4, 1), QStringLiteral("V"));
     EXPECT_EQ(pool.scores.mark(1, 4), QStringLiteral("3"));
     EXPECT_EQ(pool.scores.mark(5, 0), QStringLiteral("5"));
@@ -85,11 +86,11 @@ TEST_F(StripEntryTest, PoolLoadsStoredBoutsAsMarksAndSavesClearedOnes) {
     pool.scores.setMark(1, 4, QString());
     ASSERT_TRUE(pool.save(file.db(), 2).ok());
     EXPECT_EQ(rows(), 2);
-    EXPECT_EQ(BoutResults::Read(file.db(), 2, 4, 1), std::nullopt);
+    EXPECT_EQ(Value(BoutResults::Read(file.db(), 2, 4, 1)), std::nullopt);
 }
 
 TEST_F(StripEntryTest, PoolRefusesAnInvalidPairAndNamesTheFirstOne) {
-    PoolEntry pool = PoolEntry::Load(file.db(), 2, 0);
+    PoolEntry pool = Value(PoolEntry::Load(file.db(), 2, 0));
     pool.scores.setMark(3, 5, QStringLiteral("4"));
     pool.scores.setMark(0, 1, QStringLiteral("V"));
     pool.scores.setMark(2, 4, QStringLiteral("5"));
@@ -105,7 +106,7 @@ TEST_F(StripEntryTest, ExcludedFencersBoutsAreNeitherShownNorTouched) {
     ChampionshipBuilder(file).addBout(2, 0, 2, 5, 1, true);
     file.exec(
         QStringLiteral("UPDATE Roster SET Excluded = -1 WHERE Weapon = 2 AND FencerNumber = 2"));
-    PoolEntry pool = PoolEntry::Load(file.db(), 2, 0);
+    PoolEntry pool = Value(PoolEntry::Load(file.db(), 2, 0));
     EXPECT_FALSE(pool.cellEntered(1, 2));
     EXPECT_TRUE(pool.scores.mark(1, 2).isEmpty());
     EXPECT_EQ(pool.bouts().size(), 10u);
@@ -115,7 +116,7 @@ TEST_F(StripEntryTest, ExcludedFencersBoutsAreNeitherShownNorTouched) {
 
 TEST_F(StripEntryTest, UndrawnPoolHasNoFencersAndSavesNothing) {
     file.exec(QStringLiteral("UPDATE Roster SET \"Group\" = 99, Subgroup = 99"));
-    PoolEntry pool = PoolEntry::Load(file.db(), 2, 1);
+    PoolEntry pool = Value(PoolEntry::Load(file.db(), 2, 1));
     EXPECT_EQ(numbers(pool.lineup), (std::array<int, 6>{-1, -1, -1, -1, -1, -1}));
     EXPECT_TRUE(pool.bouts().empty());
     EXPECT_TRUE(pool.save(file.db(), 2).ok());
@@ -123,7 +124,7 @@ TEST_F(StripEntryTest, UndrawnPoolHasNoFencersAndSavesNothing) {
 }
 
 TEST_F(StripEntryTest, DualLinesFollowTheStoredBoutOrder) {
-    const DualLines lines = DualLines::Load(file.db());
+    const DualLines lines = Value(DualLines::Load(file.db()));
     for (int p = 0; p < 6; ++p) {
         for (int s = 0; s < 3; ++s) {
             EXPECT_EQ(lines.LineOf(p, s), DualLines::SeedOrder().LineOf(p, s));
@@ -144,12 +145,12 @@ TEST_F(StripEntryTest, DualLinesFollowTheStoredBoutOrder) {
 }
 
 TEST_F(StripEntryTest, DualLoadsItsBoutsAndSavesOnlyTypeableOnes) {
-    const DualLines lines = DualLines::Load(file.db());
+    const DualLines lines = Value(DualLines::Load(file.db()));
     ChampionshipBuilder(file).addBout(2, 14, 2, 4, 4, false);
     file.exec(
         QStringLiteral("UPDATE Roster SET Excluded = -1 WHERE Weapon = 2 AND FencerNumber = 13"));
     ChampionshipBuilder(file).addBout(2, 0, 13, 5, 0, true);
-    DualEntry dual = DualEntry::Load(file.db(), lines, 2, 1, 0);
+    DualEntry dual = Value(DualEntry::Load(file.db(), lines, 2, 1, 0));
     EXPECT_EQ(dual.bouts[0].left, 2);
     EXPECT_EQ(dual.bouts[0].right, 14);
     EXPECT_EQ(dual.bouts[0].score, (BoutScore{4, 4, true}));
@@ -161,8 +162,8 @@ TEST_F(StripEntryTest, DualLoadsItsBoutsAndSavesOnlyTypeableOnes) {
     EXPECT_EQ(typeable, 6);
     ASSERT_TRUE(DualEntry::Save(file.db(), 2, dual.bouts).ok());
     EXPECT_EQ(rows(), 14);
-    EXPECT_EQ(BoutResults::Read(file.db(), 2, 0, 13), (BoutScore{5, 0, true}));
-    EXPECT_EQ(StripHeader::Matchup(file.db(), 1, 0), QStringLiteral("Group A vs. Group E"));
+    EXPECT_EQ(Value(BoutResults::Read(file.db(), 2, 0, 13)), (BoutScore{5, 0, true}));
+    EXPECT_EQ(Value(StripHeader::Matchup(file.db(), 1, 0)), QStringLiteral("Group A vs. Group E"));
 }
 
 }  // namespace

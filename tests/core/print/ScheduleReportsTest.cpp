@@ -1,6 +1,7 @@
 #include "print/ScheduleChoices.h"
 #include "print/ScheduleReports.h"
 #include "support/ChampionshipBuilder.h"
+#include "support/ReadValue.h"
 #include "support/TempChampionship.h"
 
 #include <gtest/gtest.h>
@@ -115,14 +116,14 @@ TEST_F(ScheduleReportsTest, TeamScheduleListsEachSchoolsEventsAndWhereItsFencers
 }
 
 TEST_F(ScheduleReportsTest, ChoiceListsStartWithAllAndIdentifyFencersByEventAndNumber) {
-    const auto schools = ScheduleChoices::Schools(file.db(), {0});
+    const auto schools = Value(ScheduleChoices::Schools(file.db(), {0}));
     ASSERT_EQ(schools.size(), 25);
     EXPECT_EQ(schools[0].text, QStringLiteral("ALL TEAMS..."));
     EXPECT_EQ(schools[0].id, kAll);
     EXPECT_EQ(schools[1].text, QStringLiteral("Air Force"));
     EXPECT_EQ(schools[1].id, 0);
 
-    const auto fencers = ScheduleChoices::Fencers(file.db(), {0, 2}, 4);
+    const auto fencers = Value(ScheduleChoices::Fencers(file.db(), {0, 2}, 4));
     ASSERT_EQ(fencers.size(), 3);
     EXPECT_EQ(fencers[0].text, QStringLiteral("ALL FENCERS..."));
     EXPECT_EQ(fencers[0].id, kAll);

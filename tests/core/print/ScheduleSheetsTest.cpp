@@ -1,6 +1,7 @@
 #include "print/PrintFooter.h"
 #include "print/ScheduleSheets.h"
 #include "support/ChampionshipBuilder.h"
+#include "support/ReadValue.h"
 #include "support/TempChampionship.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@ protected:
         ChampionshipBuilder(file).drawFullEvent(3);
     }
     SheetEvent event(int weapon) const {
-        return SheetEvent::Load(file.db(), weapon, QStringLiteral("2004"));
+        return Value(SheetEvent::Load(file.db(), weapon, QStringLiteral("2004")));
     }
     // Rows of column `column` holding text, as "row:text".
     static QStringList column(const GridSheet& sheet, int column) {

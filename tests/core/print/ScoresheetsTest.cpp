@@ -1,6 +1,7 @@
 #include "print/ScoresheetChoice.h"
 #include "print/Scoresheets.h"
 #include "support/ChampionshipBuilder.h"
+#include "support/ReadValue.h"
 #include "support/TempChampionship.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,7 @@ protected:
     ScoresheetsTest() { ChampionshipBuilder(file).drawFullEvent(0); }
 
     Scoresheets::Request request(int stripSet = -1) const {
-        return {SheetEvent::Load(file.db(), 0, QStringLiteral("2004")), QDate(2026, 9, 30),
+        return {Value(SheetEvent::Load(file.db(), 0, QStringLiteral("2004"))), QDate(2026, 9, 30),
                 stripSet};
     }
     // The groups meeting in round `round` on strip set `stripSet`.
@@ -33,9 +34,7 @@ protected:
             {value, number});
     }
     QString abbreviation(int team) const {
-        return file.db()
-            .queryText(QStringLiteral("SELECT Abbreviation FROM Teams WHERE Team=?"), {team})
-            .value_or(QString());
+        return file.text(QStringLiteral("SELECT Abbreviation FROM Teams WHERE Team=?"), {team});
     }
     QList<GridSheet> pools(int stripSet = -1) const {
         QList<GridSheet> sheets;
@@ -77,7 +76,8 @@ TEST_F(ScoresheetsTest, PoolSheetsOfOneStripAndOfAnEmptyEvent) {
 
     QList<GridSheet> none;
     EXPECT_TRUE(Scoresheets::PoolSheets(
-        file.db(), {SheetEvent::Load(file.db(), 4, QStringLiteral("2004")), QDate(), -1}, none));
+        file.db(), {Value(SheetEvent::Load(file.db(), 4, QStringLiteral("2004"))), QDate(), -1},
+        none));
     EXPECT_TRUE(none.isEmpty());
 }
 

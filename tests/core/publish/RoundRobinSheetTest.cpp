@@ -1,6 +1,7 @@
 #include "../standings/StandingsFixture.h"
 
 #include "publish/RoundRobinSheet.h"
+#include "support/ReadValue.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ TEST_F(StandingsFixture, RoundRobinSheetHeaderFooterAndExcludedLine) {
     PlaceOf placeOf{};
     placeOf[6] = 3;
     GridSheet sheet;
-    const SheetEvent event = SheetEvent::Load(file.db(), 4, QStringLiteral("2004"));
+    const SheetEvent event = Value(SheetEvent::Load(file.db(), 4, QStringLiteral("2004")));
     ASSERT_TRUE(RoundRobinSheet::Build(file.db(), event, QStringLiteral("Final Pool Standings"),
                                        placeOf, 2, sheet)
                     .ok());

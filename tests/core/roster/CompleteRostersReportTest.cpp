@@ -28,8 +28,8 @@ TEST(CompleteRostersReportTest, EverySchoolOnceWithItsEntriesOverAllEvents) {
     EXPECT_EQ(report.jobName(), QStringLiteral("List of Competitors"));
     const QList<ReportRecord>& schools = report.records();
     ASSERT_EQ(schools.size(), 2);
-    const QString school2 = *file.db().queryText("SELECT FullTeamName FROM Teams WHERE Team = 2");
-    const QString school4 = *file.db().queryText("SELECT FullTeamName FROM Teams WHERE Team = 4");
+    const QString school2 = file.text("SELECT FullTeamName FROM Teams WHERE Team = 2");
+    const QString school4 = file.text("SELECT FullTeamName FROM Teams WHERE Team = 4");
     const ReportRecord& four =
         schools[0].value("FullTeamName") == school4 ? schools[0] : schools[1];
     const ReportRecord& two = schools[0].value("FullTeamName") == school2 ? schools[0] : schools[1];

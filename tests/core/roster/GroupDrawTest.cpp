@@ -3,6 +3,7 @@
 #include "roster/GroupStore.h"
 #include "roster/SchoolList.h"
 #include "support/ChampionshipBuilder.h"
+#include "support/ReadValue.h"
 #include "support/TempChampionship.h"
 
 #include <gtest/gtest.h>
@@ -195,21 +196,21 @@ TEST(GroupStoreTest, SavedSlotsComeBackInTheirPlaces) {
     ChampionshipBuilder(file).drawFullEvent(3);
     file.exec("UPDATE Roster SET \"Group\" = 99, Subgroup = 99 WHERE FencerNumber = 5");
     GroupStore store(file.db());
-    GroupStore::Loaded loaded = store.load(3);
+    GroupStore::Loaded loaded = Value(store.load(3));
     EXPECT_EQ(loaded.drawn, 23);
     EXPECT_EQ(loaded.groupSlots[5].fencerNumber, -1);
     EXPECT_EQ(loaded.groupSlots[4].caption,
               QStringLiteral("First4 Last4 (%1)")
-                  .arg(*file.db().queryText("SELECT Abbreviation FROM Teams WHERE Team = 4")));
+                  .arg(file.text("SELECT Abbreviation FROM Teams WHERE Team = 4")));
 
     GroupSlotArray swapped;
     for (int k = 0; k < 24; ++k) {
         swapped[static_cast<size_t>(k)].fencerNumber = 23 - k;
     }
     ASSERT_TRUE(store.save(3, swapped).ok());
-    EXPECT_EQ(store.load(3).drawn, 24);
-    EXPECT_EQ(store.groupNames().first(), QStringLiteral("Group A"));
-    EXPECT_EQ(store.groupNames().last(), QStringLiteral("Group H"));
+    EXPECT_EQ(Value(store.load(3)).drawn, 24);
+    EXPECT_EQ(Value(store.groupNames()).first(), QStringLiteral("Group A"));
+    EXPECT_EQ(Value(store.groupNames()).last(), QStringLiteral("Group H"));
     EXPECT_EQ(
         file.count(
             "SELECT \"Group\" * 10 + Subgroup FROM Roster WHERE Weapon = 3 AND FencerNumber = 0"),

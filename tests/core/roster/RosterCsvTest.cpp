@@ -1,5 +1,6 @@
 #include "roster/CsvText.h"
 #include "roster/RosterCsv.h"
+#include "support/ReadValue.h"
 #include "support/TempChampionship.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +8,7 @@
 namespace {
 
 QString abbreviation(const TempChampionship& file, int team) {
-    return *file.db().queryText("SELECT Abbreviation FROM Teams WHERE Team = ?", {team});
+    return file.text("SELECT Abbreviation FROM Teams WHERE Team = ?", {team});
 }
 
 TEST(CsvTextTest, QuotedFieldsKeepCommasQuotesAndLineBreaks) {
@@ -50,16 +51,15 @@ TEST(RosterCsvTest, ImportTakesFreeNumbersAndExportGivesTheSameRows) {
     EXPECT_EQ(file.count(
                   "SELECT COUNT(*) FROM Roster WHERE Weapon = 5 AND FencerNumber = 0 AND Team = 4"),
               1);
-    EXPECT_EQ(
-        *file.db().queryText("SELECT HTMLName FROM Roster WHERE Weapon = 1 AND FencerNumber = 1"),
-        QStringLiteral("Jos&eacute; O'Neil, Jr."));
+    EXPECT_EQ(file.text("SELECT HTMLName FROM Roster WHERE Weapon = 1 AND FencerNumber = 1"),
+              QStringLiteral("Jos&eacute; O'Neil, Jr."));
 
-    const QString exported = roster.exportText(1);
+    const QString exported = Value(roster.exportText(1));
     EXPECT_TRUE(
         exported.contains(QStringLiteral("MF,José,\"O'Neil, Jr.\",%1,Final 4,\"\"\"Lefty\"\"\",")
                               .arg(abbreviation(file, 3))));
     EXPECT_EQ(exported.count(QLatin1Char('\n')), 3);
-    EXPECT_EQ(roster.exportText(std::nullopt).count(QLatin1Char('\n')), 4);
+    EXPECT_EQ(Value(roster.exportText(std::nullopt)).count(QLatin1Char('\n')), 4);
 }
 
 TEST(RosterCsvTest, EveryBadLineIsReportedAndNothingIsWritten) {

@@ -3,6 +3,7 @@
 #include "roster/RosterStore.h"
 #include "roster/SchoolList.h"
 #include "support/ChampionshipBuilder.h"
+#include "support/ReadValue.h"
 #include "support/TempChampionship.h"
 
 #include <gtest/gtest.h>
@@ -63,7 +64,7 @@ TEST_F(RosterStoreTest, FencersComeSortedByNameThenFreeNumbersFillTheRest) {
         f.first = QStringLiteral("F%1").arg(n);
         build.addFencer(f);
     }
-    const std::vector<RosterRow> rows = store.load(2);
+    const std::vector<RosterRow> rows = Value(store.load(2));
     ASSERT_EQ(rows.size(), 24u);
     for (size_t i = 1; i < 20; ++i) {
         EXPECT_LT(rows[i - 1].last, rows[i].last);
@@ -76,7 +77,7 @@ TEST_F(RosterStoreTest, FencersComeSortedByNameThenFreeNumbersFillTheRest) {
 }
 
 TEST_F(RosterStoreTest, TypedTextIsStoredExactlyAndStatusRoundTrips) {
-    std::vector<RosterRow> rows = store.load(0);
+    std::vector<RosterRow> rows = Value(store.load(0));
     rows[0] = typed(0, QStringLiteral("Zoë"), QStringLiteral("O'Brien"), 3);
     rows[0].addl = QStringLiteral("\"Captain\"");
     rows[0].status = RosterStatus::Drug;
@@ -85,7 +86,7 @@ TEST_F(RosterStoreTest, TypedTextIsStoredExactlyAndStatusRoundTrips) {
     ASSERT_TRUE(store.save(0, rows).ok());
 
     EXPECT_EQ(rows[0].html, QStringLiteral("Zo&euml; O'Brien"));
-    const std::vector<RosterRow> again = store.load(0);
+    const std::vector<RosterRow> again = Value(store.load(0));
     const RosterRow& zoe = again[1].last == QStringLiteral("O'Brien") ? again[1] : again[0];
     EXPECT_EQ(zoe.first, QStringLiteral("Zoë"));
     EXPECT_EQ(zoe.addl, QStringLiteral("\"Captain\""));
@@ -101,7 +102,7 @@ TEST_F(RosterStoreTest, TypedTextIsStoredExactlyAndStatusRoundTrips) {
 
 TEST_F(RosterStoreTest, UpdateKeepsTheDrawAndSavingTwiceIsHarmless) {
     build.drawFullEvent(1);
-    std::vector<RosterRow> rows = store.load(1);
+    std::vector<RosterRow> rows = Value(store.load(1));
     rows[5].last = QStringLiteral("Renamed");
     rows[5].status = RosterStatus::Injury;
     rows[5].changed = true;
@@ -114,7 +115,7 @@ TEST_F(RosterStoreTest, UpdateKeepsTheDrawAndSavingTwiceIsHarmless) {
 }
 
 TEST_F(RosterStoreTest, RowWithoutSchoolOrNameIsRefusedAndNothingIsWritten) {
-    std::vector<RosterRow> rows = store.load(0);
+    std::vector<RosterRow> rows = Value(store.load(0));
     rows[0] = typed(0, QStringLiteral("Ann"), QStringLiteral("Able"), 1);
     rows[2] = typed(2, QStringLiteral("Ben"), QStringLiteral("Baker"), -1);
     Status saved = store.save(0, rows);
@@ -134,7 +135,7 @@ TEST_F(RosterStoreTest, RowWithoutSchoolOrNameIsRefusedAndNothingIsWritten) {
 }
 
 TEST_F(RosterStoreTest, DatabaseRefusalRollsBackEveryRow) {
-    std::vector<RosterRow> rows = store.load(0);
+    std::vector<RosterRow> rows = Value(store.load(0));
     rows[0] = typed(0, QStringLiteral("Ann"), QStringLiteral("Able"), 1);
     rows[1] = typed(1, QStringLiteral("Ben"), QStringLiteral("Baker"), 200);  // no such school
     EXPECT_FALSE(store.save(0, rows).ok());

@@ -50,9 +50,9 @@ protected:
 };
 
 TEST_F(FinalFourBracketTest, ASeededEventShowsTheSeedsWithOpenSemifinals) {
-    EXPECT_EQ(bracket.caption(0), QStringLiteral("1. First0 Last0 (%1)")
-                                      .arg(*file.db().queryText(QStringLiteral(
-                                          "SELECT Abbreviation FROM Teams WHERE Team = 0"))));
+    EXPECT_EQ(bracket.caption(0),
+              QStringLiteral("1. First0 Last0 (%1)")
+                  .arg(file.text(QStringLiteral("SELECT Abbreviation FROM Teams WHERE Team = 0"))));
     EXPECT_TRUE(bracket.caption(1).startsWith(QStringLiteral("4. First3 Last3 (")));
     EXPECT_TRUE(bracket.caption(2).startsWith(QStringLiteral("3. First2 Last2 (")));
     EXPECT_TRUE(bracket.caption(3).startsWith(QStringLiteral("2. First1 Last1 (")));

@@ -36,11 +36,10 @@ protected:
         return out;
     }
     QString advancedFencers() {
-        return file.db()
-            .queryText(QStringLiteral("SELECT ifnull(group_concat(FencerNumber), '') FROM (SELECT "
-                                      "FencerNumber FROM Roster WHERE Weapon = ? AND Advanced = -1 "
-                                      "ORDER BY FencerNumber)"),
-                       {kEvent})
-            .value_or(QStringLiteral("?"));
+        return file.text(
+            QStringLiteral("SELECT ifnull(group_concat(FencerNumber), '') FROM (SELECT "
+                           "FencerNumber FROM Roster WHERE Weapon = ? AND Advanced = -1 "
+                           "ORDER BY FencerNumber)"),
+            {kEvent});
     }
 };

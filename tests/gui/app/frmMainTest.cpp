@@ -181,7 +181,7 @@ TEST_F(frmMainTest, NewCreatesOpensAndRemembersTheFile) {
     action("mNew")->trigger();
     EXPECT_TRUE(window.databaseAvailable());
     EXPECT_EQ(state.ChampionshipYear, QStringLiteral("2027"));
-    EXPECT_EQ(state.connection().queryInt(QStringLiteral("SELECT COUNT(*) FROM Teams")), 47);
+    EXPECT_EQ(*state.connection().queryInt(QStringLiteral("SELECT COUNT(*) FROM Teams")), 47);
     EXPECT_EQ(RegistrySettings(settingsPath()).databasePath(), path);
     EXPECT_TRUE(prompter.asked.empty());
 

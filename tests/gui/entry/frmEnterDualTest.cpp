@@ -2,6 +2,7 @@
 
 #include "entry/BoutResults.h"
 #include "gui/entry/EntryWindowFixture.h"
+#include "support/ReadValue.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -37,9 +38,7 @@ TEST_F(frmEnterDualTest, AWholeDualTypedWithEnterIsSavedFromTheKeyboard) {
     EXPECT_EQ(
         text(w, QStringLiteral("lName0")),
         QStringLiteral("First17 Last17 (%1)")
-            .arg(file.db()
-                     .queryText(QStringLiteral("SELECT Abbreviation FROM Teams WHERE Team = 17"))
-                     .value_or(QString())));
+            .arg(file.text(QStringLiteral("SELECT Abbreviation FROM Teams WHERE Team = 17"))));
     EXPECT_EQ(focusName(), QStringLiteral("Score0"));
     EXPECT_FALSE(button(w, "bSave")->isEnabled());
     const QStringList typed = {"53", "5 - 1", "v4", "2v", "0-5", "54", "35", "5-0", "V0"};
@@ -60,7 +59,7 @@ TEST_F(frmEnterDualTest, AWholeDualTypedWithEnterIsSavedFromTheKeyboard) {
     press(Qt::Key_Return);
     EXPECT_FALSE(button(w, "bSave")->isEnabled());
     EXPECT_EQ(rows(), 18);
-    EXPECT_EQ(BoutResults::Read(file.db(), 0, 17, 23), (BoutScore{5, 3, true}));
+    EXPECT_EQ(Value(BoutResults::Read(file.db(), 0, 17, 23)), (BoutScore{5, 3, true}));
     EXPECT_TRUE(prompter.asked.empty());
 }
 
@@ -92,7 +91,7 @@ TEST_F(frmEnterDualTest, ANewWinnerAtTheSameTouchesIsAChange) {
     EXPECT_TRUE(mark(w, "R", 0));
     EXPECT_TRUE(button(w, "bSave")->isEnabled());
     press(Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(BoutResults::Read(file.db(), 0, 17, 23), (BoutScore{4, 4, false}));
+    EXPECT_EQ(Value(BoutResults::Read(file.db(), 0, 17, 23)), (BoutScore{4, 4, false}));
 }
 
 TEST_F(frmEnterDualTest, ClearingABoxDeletesTheBoutAndSaveCommitsTheFocusedBox) {
@@ -105,7 +104,7 @@ TEST_F(frmEnterDualTest, ClearingABoxDeletesTheBoutAndSaveCommitsTheFocusedBox) 
     // Still in the box: Save reads it first.
     button(w, "bSave")->click();
     EXPECT_EQ(rows(), 2);
-    EXPECT_EQ(BoutResults::Read(file.db(), 0, 17, 23), std::nullopt);
+    EXPECT_EQ(Value(BoutResults::Read(file.db(), 0, 17, 23)), std::nullopt);
     EXPECT_FALSE(mark(w, "L", 0));
 }
 
@@ -138,7 +137,7 @@ TEST_F(frmEnterDualTest, AnExcludedFencersBoxesAreDisabledAndSkipped) {
     }
     press(Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(rows(), 14);
-    EXPECT_EQ(BoutResults::Read(file.db(), 0, 17, 23), (BoutScore{5, 2, true}));
+    EXPECT_EQ(Value(BoutResults::Read(file.db(), 0, 17, 23)), (BoutScore{5, 2, true}));
 }
 
 TEST_F(frmEnterDualTest, AltSSavesTheBoxBeingTyped) {
@@ -150,7 +149,7 @@ TEST_F(frmEnterDualTest, AltSSavesTheBoxBeingTyped) {
     ASSERT_TRUE(clicked.wait(1000));
     EXPECT_EQ(score(w, 0)->text(), QStringLiteral("4-1"));
     EXPECT_FALSE(button(w, "bSave")->isEnabled());
-    EXPECT_EQ(BoutResults::Read(file.db(), 0, 17, 23), (BoutScore{4, 1, true}));
+    EXPECT_EQ(Value(BoutResults::Read(file.db(), 0, 17, 23)), (BoutScore{4, 1, true}));
 }
 
 TEST_F(frmEnterDualTest, AFailedSaveKeepsTheScoresAndSaveEnabled) {
@@ -194,7 +193,7 @@ TEST_F(frmEnterDualTest, NavigationAsksAboutUnsavedScoresAndRoundOneHandsOverToT
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(handed, 1);
     EXPECT_EQ(state.CurrentRound, 0);
-    EXPECT_EQ(BoutResults::Read(file.db(), 0, 17, 23), (BoutScore{5, 3, true}));
+    EXPECT_EQ(Value(BoutResults::Read(file.db(), 0, 17, 23)), (BoutScore{5, 3, true}));
 }
 
 TEST_F(frmEnterDualTest, TheLastRoundAndStripHaveNoWayFurther) {

@@ -2,6 +2,7 @@
 
 #include "entry/BoutResults.h"
 #include "gui/entry/EntryWindowFixture.h"
+#include "support/ReadValue.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -51,7 +52,7 @@ TEST_F(frmEnterPoolTest, AWholePoolTypedByKeyboardIsCheckedTotalledAndSavedWithF
     EXPECT_EQ(text(w, QStringLiteral("lVict5")), QStringLiteral("0"));
     EXPECT_EQ(text(w, QStringLiteral("lTS1")), QStringLiteral("21"));
     EXPECT_EQ(text(w, QStringLiteral("lInd0")), QStringLiteral("+15"));
-    EXPECT_EQ(BoutResults::Read(file.db(), 0, 4, 1), (BoutScore{0, 5, false}));
+    EXPECT_EQ(Value(BoutResults::Read(file.db(), 0, 4, 1)), (BoutScore{0, 5, false}));
 }
 
 TEST_F(frmEnterPoolTest, AHalfTypedBoutIsRefusedAndTheQuestionComesBackOnMoving) {
@@ -104,7 +105,7 @@ TEST_F(frmEnterPoolTest, TeammatesExchangedOnScreenAreSavedUnderTheirOwnNumbers)
     box(w, QStringLiteral("lScore10"))->setFocus();
     type(QStringLiteral("2"));
     press(Qt::Key_F5);
-    EXPECT_EQ(BoutResults::Read(file.db(), 0, 0, 3), (BoutScore{2, 2, true}));
+    EXPECT_EQ(Value(BoutResults::Read(file.db(), 0, 0, 3)), (BoutScore{2, 2, true}));
     EXPECT_EQ(rows(), 2);
 }
 
@@ -127,7 +128,7 @@ TEST_F(frmEnterPoolTest, ExcludedFencersCellsAreSkippedAndTheirBoutsKept) {
     type(QStringLiteral("3"));
     press(Qt::Key_F5);
     EXPECT_EQ(rows(), 4);
-    EXPECT_EQ(BoutResults::Read(file.db(), 0, 2, 1), (BoutScore{0, 5, false}));
+    EXPECT_EQ(Value(BoutResults::Read(file.db(), 0, 2, 1)), (BoutScore{0, 5, false}));
 }
 
 TEST_F(frmEnterPoolTest, KeysOtherThanMarksAreIgnoredAndSpaceOrDeleteClear) {

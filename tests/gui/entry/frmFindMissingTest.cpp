@@ -41,7 +41,7 @@ TEST_F(frmFindMissingTest, BoxesShowHowFarEachStripHasBeenReported) {
               state.connection()
                   .queryText(QStringLiteral(
                       "SELECT StripName FROM StripNumbers WHERE Weapon = 2 AND StripSet = 3"))
-                  .value_or(QStringLiteral("?")));
+                  ->value_or(QStringLiteral("?")));
     EXPECT_EQ(text(window, QStringLiteral("lRound6")), QStringLiteral("Round 7"));
     EXPECT_EQ(cb(window, 10)->checkState(), Qt::PartiallyChecked);
     EXPECT_EQ(cb(window, 11)->checkState(), Qt::Unchecked);

@@ -30,7 +30,7 @@ protected:
         grid()->item(row, RosterGrid::School)->setData(Qt::UserRole, index);
     }
     QString abbreviation(int team) {
-        return *file.db().queryText("SELECT Abbreviation FROM Teams WHERE Team = ?", {team});
+        return file.text("SELECT Abbreviation FROM Teams WHERE Team = ?", {team});
     }
 
     frmEditRosters window{state, prompter};

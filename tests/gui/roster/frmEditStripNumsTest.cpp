@@ -16,9 +16,8 @@ protected:
         return window.findChild<QPushButton*>(QLatin1String(name));
     }
     QString stored(int weapon, int stripSet) {
-        return *file.db().queryText(
-            "SELECT StripName FROM StripNumbers WHERE Weapon = ? AND StripSet = ?",
-            {weapon, stripSet});
+        return file.text("SELECT StripName FROM StripNumbers WHERE Weapon = ? AND StripSet = ?",
+                         {weapon, stripSet});
     }
 
     frmEditStripNums window{state, prompter};

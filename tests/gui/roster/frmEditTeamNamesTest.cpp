@@ -67,7 +67,7 @@ TEST_F(frmEditTeamNamesTest, AddNewThenSaveInsertsTheNextSchool) {
 }
 
 TEST_F(frmEditTeamNamesTest, AnswersToTheSaveQuestionWhenMoving) {
-    const QString second = *file.db().queryText("SELECT Abbreviation FROM Teams WHERE Team = 1");
+    const QString second = file.text("SELECT Abbreviation FROM Teams WHERE Team = 1");
     box("tMediumTeamName")->setText(QStringLiteral("Changed"));
     prompter.answers = {QMessageBox::Cancel};
     button("bNext")->click();

@@ -2,6 +2,7 @@
 #include "print/ScheduleSheets.h"
 #include "print/SheetLayout.h"
 #include "support/ChampionshipBuilder.h"
+#include "support/ReadValue.h"
 #include "support/TempChampionship.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +17,7 @@ protected:
         const std::function<Status(const Database&, const SheetEvent&, GridSheet&)>& build) const {
         GridSheet sheet;
         EXPECT_TRUE(
-            build(file.db(), SheetEvent::Load(file.db(), 0, QStringLiteral("2004")), sheet));
+            build(file.db(), Value(SheetEvent::Load(file.db(), 0, QStringLiteral("2004"))), sheet));
         return SheetLayout::Layout(sheet, QPageSize(QPageSize::Letter));
     }
     static const PrintDocument::Text& text(const PrintDocument::Page& page, const QString& wanted) {

@@ -1,6 +1,7 @@
 #include "print/PrintScoresheets.h"
 #include "print/RecordingSink.h"
 #include "support/ChampionshipBuilder.h"
+#include "support/ReadValue.h"
 #include "support/TempChampionship.h"
 
 #include <gtest/gtest.h>
@@ -12,10 +13,10 @@ protected:
     ScoresheetPagesTest() { ChampionshipBuilder(file).drawFullEvent(0); }
 
     Status print(const ScoresheetChoice& choice, int stripSet = -1) {
-        return PrintScoresheets(
-            file.db(),
-            {SheetEvent::Load(file.db(), 0, QStringLiteral("2004")), QDate(2026, 9, 30), stripSet},
-            choice, sink);
+        return PrintScoresheets(file.db(),
+                                {Value(SheetEvent::Load(file.db(), 0, QStringLiteral("2004"))),
+                                 QDate(2026, 9, 30), stripSet},
+                                choice, sink);
     }
     QStringList allTexts(int document) const {
         QStringList out;

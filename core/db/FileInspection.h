@@ -1,0 +1,31 @@
+#pragma once
+
+#include "db/Database.h"
+
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+// A connection for looking at a championship file before it is accepted, made so that nothing
+// is written to the file or beside it: a refused file keeps every byte.
+class FileInspection final {
+public:
+    explicit FileInspection(const QString& path);
+    FileInspection(const FileInspection&) = delete;
+    FileInspection& operator=(const FileInspection&) = delete;
+
+    // Null when the file could not even be looked at; see error().
+    const Database* db() const { return m_db.get(); }
+    const QString& error() const { return m_error; }
+    // A read-only look cannot verify the rules of every value (the engine skips them
+    // without write access), so the health check is repeated once the file is open.
+    bool readOnly() const { return m_readOnly; }
+
+private:
+    void copyForLook(const QString& path, const QString& companion);
+
+    QTemporaryDir m_scratch;
+    std::unique_ptr<Database> m_db;
+    QString m_error;
+    bool m_readOnly = false;
+};
