@@ -219,16 +219,8 @@ QString FinalFourBracket::rowText(const Row& row) const {
                                : QStringLiteral("%1 won %2").arg(winner, row.score);
 }
 
-Status FinalFourBracket::Save(const Database& db, int event, QStringList* changedElsewhere) {
-    if (Status s = checkScores(); !s) {
-        return s;
-    }
-    Transaction t(db);
-    if (!t.begun()) {
-        return t.begun();
-    }
-    std::array<std::optional<Row>, 4> written;
-    QStringList conflicts;
+Status FinalFourBracket::findChanges(const Database& db, int event, Changes& changes,
+                                     QStringList& clashes) const {
     for (size_t i = 0; i < kBouts.size(); ++i) {
         const std::optional<Row> wanted = wantedRow(kBouts[i]);
         if (!wanted || *wanted == m_loaded[i]) {
@@ -239,24 +231,38 @@ Status FinalFourBracket::Save(const Database& db, int event, QStringList* change
             return s;
         }
         if (stored != m_loaded[i] && stored != *wanted) {
-            conflicts << QStringLiteral("%1: %2").arg(
+            clashes << QStringLiteral("%1: %2").arg(
                 BoutName(kBouts[i]),
                 ChangedElsewhere::TypedAndStored(rowText(*wanted), rowText(stored)));
         }
-        written[i] = wanted;
+        changes[i] = wanted;
     }
-    if (!conflicts.isEmpty()) {
-        conflicts << QStringLiteral(
+    return Status::success();
+}
+
+// The check and the writes share one transaction begun for writing, so no other writer can
+// slip in between them.
+Status FinalFourBracket::Save(const Database& db, int event, QStringList* changedElsewhere) {
+    if (Status s = checkScores(); !s) {
+        return s;
+    }
+    Transaction t(db);
+    if (!t.begun()) {
+        return t.begun();
+    }
+    Changes changes;
+    QStringList clashes;
+    if (Status s = findChanges(db, event, changes, clashes); !s) {
+        return s;
+    }
+    if (!clashes.isEmpty()) {
+        clashes << QStringLiteral(
             "Nothing of this Final Four was saved, as its bouts hang together; enter your "
             "results again where they still stand.");
-        if (changedElsewhere != nullptr) {
-            *changedElsewhere = conflicts;
-        }
-        return Status::success();
     }
-    for (size_t i = 0; i < kBouts.size(); ++i) {
-        if (written[i]) {
-            if (Status s = writeRow(db, event, kBouts[i], *written[i]); !s) {
+    for (size_t i = 0; i < kBouts.size() && clashes.isEmpty(); ++i) {
+        if (changes[i]) {
+            if (Status s = writeRow(db, event, kBouts[i], *changes[i]); !s) {
                 return s;
             }
         }
@@ -264,10 +270,11 @@ Status FinalFourBracket::Save(const Database& db, int event, QStringList* change
     if (Status committed = t.commit(); !committed) {
         return committed;
     }
-    for (size_t i = 0; i < kBouts.size(); ++i) {
-        if (written[i]) {
-            m_loaded[i] = *written[i];
-        }
+    for (size_t i = 0; i < kBouts.size() && clashes.isEmpty(); ++i) {
+        m_loaded[i] = changes[i].value_or(m_loaded[i]);
+    }
+    if (changedElsewhere != nullptr) {
+        *changedElsewhere = clashes;
     }
     return Status::success();
 }

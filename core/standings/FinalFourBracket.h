@@ -81,6 +81,10 @@ private:
     // The row the window means for a bout; nothing when the bout is not the window's to write
     // (a semifinal without its fencers belongs to the seeding).
     std::optional<Row> wantedRow(int bout) const;
+    // The rows to write, in the order of kBouts; none where nothing changed.
+    using Changes = std::array<std::optional<Row>, 4>;
+    // The rows changed here, and each one another writer changed since loading.
+    Status findChanges(const Database& db, int event, Changes& changes, QStringList& clashes) const;
     static Status readRow(const Database& db, int event, int bout, Row& row);
     static Status writeRow(const Database& db, int event, int bout, const Row& row);
     QString rowText(const Row& row) const;
