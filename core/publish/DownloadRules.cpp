@@ -1,5 +1,6 @@
 #include "publish/DownloadRules.h"
 
+#include "entry/ScoreRules.h"
 #include "roster/HtmlName.h"
 
 namespace DownloadRules {
@@ -25,8 +26,7 @@ bool IsFinalFourPending(const QString& placeText) {
 }
 
 QString Indicator(int ts, int tr) {
-    const int ind = ts - tr;
-    return (ind < 0 ? QString() : QStringLiteral("+")) + QString::number(ind);
+    return ScoreRules::IndicatorText(ts - tr);
 }
 
 QString Percent(double pct) {
