@@ -1,6 +1,7 @@
 #include "publish/DownloadRules.h"
 
 #include "entry/ScoreRules.h"
+#include "publish/HtmlEscape.h"
 #include "roster/HtmlName.h"
 
 namespace DownloadRules {
@@ -39,7 +40,7 @@ QString WebName(const QString& text) {
     if (comma >= 0) {
         name = name.mid(comma + 1).trimmed() + QLatin1Char(' ') + name.left(comma).trimmed();
     }
-    return HtmlEntityText(name);
+    return HtmlNameMarkup(HtmlEntityText(name));
 }
 
 }  // namespace DownloadRules
