@@ -38,7 +38,7 @@ const std::map<QString, CliCommand>& commands() {
         {QStringLiteral("roster"), {{}, RunRosterCommand}},
         {QStringLiteral("draw"), {{}, RunDrawCommand}},
         {QStringLiteral("standings"), {{}, RunStandingsCommand}},
-        {QStringLiteral("teams"), {{}, RunTeamsCommand}},
+        {QStringLiteral("teams"), {{QStringLiteral("race")}, RunTeamsCommand}},
         {QStringLiteral("seed"), {{}, RunSeedCommand}},
         {QStringLiteral("final"), {{}, RunFinalCommand}},
     };
