@@ -43,6 +43,14 @@ Status BoutResults::Write(const Database& db, int weapon, const std::vector<Bout
     if (!transaction.begun()) {
         return transaction.begun();
     }
+    if (Status written = WriteInTransaction(db, weapon, bouts); !written) {
+        return written;
+    }
+    return transaction.commit();
+}
+
+Status BoutResults::WriteInTransaction(const Database& db, int weapon,
+                                       const std::vector<BoutEntry>& bouts) {
     Statement remove = db.prepare(QStringLiteral(
         "DELETE FROM Results WHERE Weapon = ?1 AND ((FencerNumber = ?2 AND Opponent = ?3) "
         "OR (FencerNumber = ?3 AND Opponent = ?2))"));
@@ -66,5 +74,5 @@ Status BoutResults::Write(const Database& db, int weapon, const std::vector<Bout
             return Status::failure(insert.errorString());
         }
     }
-    return transaction.commit();
+    return Status::success();
 }

@@ -26,4 +26,7 @@ public:
     // Deletes both rows of every bout and inserts both rows of those with a result, all in
     // one transaction: a failure leaves the file as it was.
     static Status Write(const Database& db, int weapon, const std::vector<BoutEntry>& bouts);
+    // The same inside a transaction the caller holds (a command that writes several events).
+    static Status WriteInTransaction(const Database& db, int weapon,
+                                     const std::vector<BoutEntry>& bouts);
 };

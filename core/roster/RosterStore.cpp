@@ -2,6 +2,7 @@
 
 #include "db/Database.h"
 #include "db/Transaction.h"
+#include "roster/ControlCharacters.h"
 #include "roster/HtmlName.h"
 #include "roster/RosterStatus.h"
 
@@ -19,6 +20,21 @@ bool flag(const Statement& row, int column) {
 // Rows nobody typed into (a free number left as it is) are not written.
 bool wantsWriting(const RosterRow& row) {
     return row.changed && (row.hasText() || row.team >= 0);
+}
+
+// Named by the grid's column titles, which are also what the roster files hold.
+QString controlCharacterProblem(const RosterRow& row, const QString& where) {
+    const std::pair<const QString*, const char*> fields[] = {{&row.first, "First Name"},
+                                                             {&row.last, "Last Name"},
+                                                             {&row.addl, "Add'l Text"},
+                                                             {&row.html, "HTML Name"}};
+    for (const auto& [text, field] : fields) {
+        if (QString problem = ControlCharacters::Problem(*text, where, QLatin1String(field));
+            !problem.isEmpty()) {
+            return problem;
+        }
+    }
+    return QString();
 }
 
 }  // namespace
@@ -73,6 +89,9 @@ QString RosterStore::RowProblem(const RosterRow& row, const QString& where) {
     const QString who = row.displayName().isEmpty()
                             ? where
                             : QStringLiteral("%1 (%2)").arg(where, row.displayName());
+    if (const QString problem = controlCharacterProblem(row, where); !problem.isEmpty()) {
+        return problem;
+    }
     if (row.displayName().isEmpty()) {
         return QStringLiteral("%1 has no name. Type the fencer's name before saving.").arg(who);
     }

@@ -2,6 +2,15 @@
 
 #include "db/Database.h"
 #include "db/Transaction.h"
+#include "entry/StripHeader.h"
+#include "roster/ControlCharacters.h"
+
+namespace {
+
+constexpr int kStripNameLength = 10;  // StripNumbers.StripName
+constexpr size_t kStripSets = 4;
+
+}  // namespace
 
 StripNameStore::Names StripNameStore::load() const {
     Names names;
@@ -18,10 +27,19 @@ StripNameStore::Names StripNameStore::load() const {
 }
 
 Status StripNameStore::save(const Names& names) const {
-    for (const QString& name : names) {
-        if (name.size() > 10) {
-            return Status::failure(
-                QStringLiteral("A strip name may have at most 10 characters: %1").arg(name));
+    const QStringList events = StripHeader::EventNames(m_db);
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (names[i].size() > kStripNameLength) {
+            return Status::failure(QStringLiteral("A strip name may have at most %1 characters: %2")
+                                       .arg(kStripNameLength)
+                                       .arg(names[i]));
+        }
+        const QString where = QStringLiteral("%1, Strip Set %2")
+                                  .arg(events.value(static_cast<int>(i / kStripSets)))
+                                  .arg(i % kStripSets + 1);
+        if (QString problem = ControlCharacters::Problem(names[i], where, QStringLiteral("name"));
+            !problem.isEmpty()) {
+            return Status::failure(problem);
         }
     }
     Transaction transaction(m_db);

@@ -2,6 +2,7 @@
 
 #include "db/Database.h"
 #include "db/Transaction.h"
+#include "roster/ControlCharacters.h"
 
 std::optional<int> TeamStore::maxTeam() const {
     Statement query = m_db.prepare(QStringLiteral("SELECT MAX(Team) FROM Teams"));
@@ -30,6 +31,16 @@ int TeamStore::fencerCount(int team) const {
 }
 
 QString TeamStore::Problem(const TeamNames& names) {
+    const std::pair<const QString*, const char*> fields[] = {{&names.medium, "Medium Team Name"},
+                                                             {&names.full, "Full Team Name"},
+                                                             {&names.abbreviation, "Abbreviation"}};
+    for (const auto& [text, field] : fields) {
+        if (QString problem = ControlCharacters::Problem(*text, QStringLiteral("This school"),
+                                                         QLatin1String(field));
+            !problem.isEmpty()) {
+            return problem;
+        }
+    }
     if (names.medium.trimmed().isEmpty()) {
         return QStringLiteral("Medium Team Name must not be blank.");
     }

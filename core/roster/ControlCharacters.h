@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Typed names, schools, strip names and imported fields may not hold control characters
+// (NUL, line breaks, tabs, C1 codes): they break the printed sheets, the roster files and
+// the downloads, and the staff cannot see them on screen. One rule for every editor.
+namespace ControlCharacters {
+
+// Whether `text` holds a character below U+0020 or in U+007F..U+009F.
+bool Contains(const QString& text);
+// "<where>: <field> holds a control character ...", or an empty text when `text` is clean.
+QString Problem(const QString& text, const QString& where, const QString& field);
+
+}  // namespace ControlCharacters
