@@ -114,7 +114,7 @@ int RunDrawCommand(const CommandLine& args, const CliOutput& io) {
     const std::optional<int> disturbed =
         RedrawCheck::BoutsDisturbed(*db, *event, drawn->groupSlots);
     if (!disturbed) {
-        return io.fail(QStringLiteral("%1: the recorded bouts could not be read.").arg(db->path()));
+        return io.fail(RedrawCheck::Unreadable(db->path()));
     }
     if (*disturbed > 0 && !args.has(QStringLiteral("force"))) {
         return io.fail(RedrawCheck::Refusal(*disturbed));

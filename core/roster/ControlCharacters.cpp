@@ -31,4 +31,13 @@ QString Problem(const QString& text, const QString& where, const QString& field)
         .arg(where, field);
 }
 
+QString FirstProblem(const QList<std::pair<QString, QString>>& namedTexts, const QString& where) {
+    for (const auto& [field, text] : namedTexts) {
+        if (QString problem = Problem(text, where, field); !problem.isEmpty()) {
+            return problem;
+        }
+    }
+    return QString();
+}
+
 }  // namespace ControlCharacters

@@ -64,3 +64,8 @@ QString RedrawCheck::Consequence() {
         "The recorded bouts are kept; the unreported results finder and the printed schedules "
         "now follow the new groups.");
 }
+
+QString RedrawCheck::Unreadable(const QString& file) {
+    return QStringLiteral("The groups were not saved: the recorded bouts in %1 could not be read.")
+        .arg(file);
+}

@@ -25,4 +25,6 @@ public:
     static QString Refusal(int bouts);
     // What a forced redraw did with the recorded bouts.
     static QString Consequence();
+    // Why nothing was saved when the recorded bouts could not be read.
+    static QString Unreadable(const QString& file);
 };

@@ -22,21 +22,6 @@ bool wantsWriting(const RosterRow& row) {
     return row.changed && (row.hasText() || row.team >= 0);
 }
 
-// Named by the grid's column titles, which are also what the roster files hold.
-QString controlCharacterProblem(const RosterRow& row, const QString& where) {
-    const std::pair<const QString*, const char*> fields[] = {{&row.first, "First Name"},
-                                                             {&row.last, "Last Name"},
-                                                             {&row.addl, "Add'l Text"},
-                                                             {&row.html, "HTML Name"}};
-    for (const auto& [text, field] : fields) {
-        if (QString problem = ControlCharacters::Problem(*text, where, QLatin1String(field));
-            !problem.isEmpty()) {
-            return problem;
-        }
-    }
-    return QString();
-}
-
 }  // namespace
 
 std::vector<RosterRow> RosterStore::load(int weapon, Status* status) const {
@@ -89,7 +74,14 @@ QString RosterStore::RowProblem(const RosterRow& row, const QString& where) {
     const QString who = row.displayName().isEmpty()
                             ? where
                             : QStringLiteral("%1 (%2)").arg(where, row.displayName());
-    if (const QString problem = controlCharacterProblem(row, where); !problem.isEmpty()) {
+    // Named by the grid's column titles, which are also what the roster files hold.
+    if (const QString problem =
+            ControlCharacters::FirstProblem({{QStringLiteral("First Name"), row.first},
+                                             {QStringLiteral("Last Name"), row.last},
+                                             {QStringLiteral("Add'l Text"), row.addl},
+                                             {QStringLiteral("HTML Name"), row.html}},
+                                            where);
+        !problem.isEmpty()) {
         return problem;
     }
     if (row.displayName().isEmpty()) {

@@ -31,15 +31,13 @@ int TeamStore::fencerCount(int team) const {
 }
 
 QString TeamStore::Problem(const TeamNames& names) {
-    const std::pair<const QString*, const char*> fields[] = {{&names.medium, "Medium Team Name"},
-                                                             {&names.full, "Full Team Name"},
-                                                             {&names.abbreviation, "Abbreviation"}};
-    for (const auto& [text, field] : fields) {
-        if (QString problem = ControlCharacters::Problem(*text, QStringLiteral("This school"),
-                                                         QLatin1String(field));
-            !problem.isEmpty()) {
-            return problem;
-        }
+    if (QString problem =
+            ControlCharacters::FirstProblem({{QStringLiteral("Medium Team Name"), names.medium},
+                                             {QStringLiteral("Full Team Name"), names.full},
+                                             {QStringLiteral("Abbreviation"), names.abbreviation}},
+                                            QStringLiteral("This school"));
+        !problem.isEmpty()) {
+        return problem;
     }
     if (names.medium.trimmed().isEmpty()) {
         return QStringLiteral("Medium Team Name must not be blank.");

@@ -217,7 +217,7 @@ bool frmEditRosters::saveGroups() {
         RedrawCheck::BoutsDisturbed(db, m_weapon, m_slots.groupSlots());
     if (!disturbed) {
         m_prompter.tell(this, QMessageBox::Warning, QStringLiteral("Cannot save"),
-                        QStringLiteral("%1: the recorded bouts could not be read.").arg(db.path()));
+                        RedrawCheck::Unreadable(db.path()));
         return false;
     }
     if (*disturbed > 0 &&
