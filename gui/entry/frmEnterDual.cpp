@@ -55,7 +55,7 @@ QLabel* victoryMark(const QString& name, QWidget* parent) {
 }  // namespace
 
 frmEnterDual::frmEnterDual(ORLEMain& state, Prompter& prompter, QWidget* parent)
-    : LeaveGuardedDialog(parent), m_state(state), m_prompter(prompter), m_menus(this, true) {
+    : EntryDialog(parent), m_state(state), m_prompter(prompter), m_menus(this, true) {
     setObjectName(QStringLiteral("frmEnterDual"));
     m_header = StartEntryWindow(this, m_menus.bar);
     auto* outer = static_cast<QVBoxLayout*>(layout());
@@ -187,10 +187,6 @@ void frmEnterDual::connectMenus() {
     connect(m_menus.mFinalFour, &QAction::triggered, this, [this] { handOver(8); });
     connect(m_menus.mSave, &QAction::triggered, this, &frmEnterDual::save);
     connect(m_menus.mExit, &QAction::triggered, this, &frmEnterDual::reject);
-}
-
-void frmEnterDual::setHandOver(EntryHandOver handOver) {
-    m_handOver = std::move(handOver);
 }
 
 void frmEnterDual::Form_Load() {
@@ -394,16 +390,6 @@ void frmEnterDual::moveTo(int weapon, int round, int stripSet) {
         return;
     }
     checkMenus();
-}
-
-void frmEnterDual::handOver(int round) {
-    if (!confirmLeave()) {
-        checkMenus();
-        return;
-    }
-    m_handOver.openRound(m_state, round);
-    m_leaving = true;
-    done(QDialog::Accepted);
 }
 
 bool frmEnterDual::eventFilter(QObject* watched, QEvent* event) {

@@ -13,7 +13,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -48,7 +47,7 @@ int cellIndex(int row, int column) {
 }  // namespace
 
 frmEnterPool::frmEnterPool(ORLEMain& state, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), m_state(state), m_prompter(prompter), m_menus(this, false) {
+    : EntryDialog(parent), m_state(state), m_prompter(prompter), m_menus(this, false) {
     setObjectName(QStringLiteral("frmEnterPool"));
     m_header = StartEntryWindow(this, m_menus.bar);
     auto* outer = static_cast<QVBoxLayout*>(layout());
@@ -190,10 +189,6 @@ void frmEnterPool::connectMenus() {
     connect(m_menus.mNextStrip, &QAction::triggered, bNext, &QPushButton::click);
     connect(m_menus.mExit, &QAction::triggered, this, &frmEnterPool::reject);
     m_menus.mPrevRound->setEnabled(false);
-}
-
-void frmEnterPool::setHandOver(EntryHandOver handOver) {
-    m_handOver = std::move(handOver);
 }
 
 void frmEnterPool::Form_Load() {
@@ -355,41 +350,20 @@ void frmEnterPool::moveTo(int weapon, int stripSet) {
         loadPool();
         return;
     }
-    m_menus.check(m_state.CurrentWeapon, 0, m_state.CurrentStripSet);
+    checkMenus();
 }
 
-void frmEnterPool::handOver(int round) {
-    if (!SavePool(QStringLiteral("moving"))) {
-        m_menus.check(m_state.CurrentWeapon, 0, m_state.CurrentStripSet);
-        return;
-    }
-    m_handOver.openRound(m_state, round);
-    m_leaving = true;
-    done(QDialog::Accepted);
+bool frmEnterPool::confirmMove() {
+    return SavePool(QStringLiteral("moving"));
 }
 
 // Leaving checks the grid first; a pool with a bad pair stays open to be corrected.
-bool frmEnterPool::mayClose() {
-    if (m_leaving) {
-        return true;
-    }
+bool frmEnterPool::confirmLeave() {
     return RefreshTotals() && SavePool(QStringLiteral("exiting"));
 }
 
-void frmEnterPool::reject() {
-    if (mayClose()) {
-        m_leaving = true;
-        QDialog::reject();
-    }
-}
-
-void frmEnterPool::closeEvent(QCloseEvent* event) {
-    if (mayClose()) {
-        m_leaving = true;
-        QDialog::closeEvent(event);
-    } else {
-        event->ignore();
-    }
+void frmEnterPool::checkMenus() {
+    m_menus.check(m_state.CurrentWeapon, 0, m_state.CurrentStripSet);
 }
 
 void frmEnterPool::focusCell(int cell) {

@@ -17,6 +17,7 @@
 #include "widgets/PreviewSink.h"
 #include "widgets/PrintOutcome.h"
 #include "widgets/Prompter.h"
+#include "widgets/ScreenFit.h"
 #include "widgets/WaitCursor.h"
 
 #include <QHBoxLayout>
@@ -40,7 +41,7 @@ frmEditRosters::frmEditRosters(ORLEMain& state, Prompter& prompter, QWidget* par
     buildControls();
     buildMenus();
     EnterAsTab::install(this);
-    resize(1000, 700);
+    FitToScreen(this, {1000, 700});
 }
 
 void frmEditRosters::buildControls() {

@@ -45,7 +45,7 @@ void setBold(QWidget* widget, bool bold) {
 }  // namespace
 
 frmEnterFinal4::frmEnterFinal4(ORLEMain& state, Prompter& prompter, QWidget* parent)
-    : LeaveGuardedDialog(parent), m_state(state), m_prompter(prompter), m_menus(this, true) {
+    : EntryDialog(parent), m_state(state), m_prompter(prompter), m_menus(this, true) {
     setObjectName(QStringLiteral("frmEnterFinal4"));
     setWindowTitle(QStringLiteral("Enter Results"));
     auto* outer = new QVBoxLayout(this);
@@ -214,10 +214,6 @@ void frmEnterFinal4::connectMenus() {
     connect(m_menus.mExit, &QAction::triggered, this, &frmEnterFinal4::reject);
 }
 
-void frmEnterFinal4::setHandOver(EntryHandOver handOver) {
-    m_handOver = std::move(handOver);
-}
-
 void frmEnterFinal4::Form_Load() {
     m_leaving = false;
     m_menus.setEventNames(StripHeader::EventNames(m_state.connection()));
@@ -357,16 +353,6 @@ void frmEnterFinal4::moveToEvent(int weapon) {
         return;
     }
     checkMenus();
-}
-
-void frmEnterFinal4::handOver(int round) {
-    if (!confirmLeave()) {
-        checkMenus();
-        return;
-    }
-    m_handOver.openRound(m_state, round);
-    m_leaving = true;
-    done(QDialog::Accepted);
 }
 
 bool frmEnterFinal4::eventFilter(QObject* watched, QEvent* event) {
