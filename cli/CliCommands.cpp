@@ -38,7 +38,7 @@ const std::map<QString, CliCommand>& commands() {
         {QStringLiteral("roster"), {{QStringLiteral("allow-duplicates")}, RunRosterCommand}},
         {QStringLiteral("draw"), {{QStringLiteral("force")}, RunDrawCommand}},
         {QStringLiteral("standings"), {{}, RunStandingsCommand}},
-        {QStringLiteral("teams"), {{}, RunTeamsCommand}},
+        {QStringLiteral("teams"), {{QStringLiteral("race")}, RunTeamsCommand}},
         {QStringLiteral("seed"), {{QStringLiteral("force")}, RunSeedCommand}},
         {QStringLiteral("final"), {{}, RunFinalCommand}},
     };
