@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build deps bench clean
+.PHONY: run test build deps bench soak clean
 
 run: build
 	$(BUILD)/gui/orle
@@ -16,6 +16,10 @@ build: deps
 
 bench: build
 	$(BUILD)/bench/orle_bench
+
+# The long kill test: writing orle-cli commands killed thousands of times (CTest runs 200).
+soak: build
+	cmake --build $(BUILD) --target soak
 
 deps:
 	scripts/install-deps

@@ -65,12 +65,30 @@ Status loadBracket(const Database& db, int event, FinalFourBracket& bracket) {
                                         .arg(event));
 }
 
+// Seeding again wipes the Final Four's results: only when the staff say so.
+Status checkNothingFenced(const Database& db, int event, bool force) {
+    const std::optional<int> fenced = FinalFourSeeding::FencedBouts(db, event);
+    if (!fenced) {
+        return Status::failure(
+            QStringLiteral("The Final Four of %1 could not be read.").arg(db.path()));
+    }
+    if (*fenced == 0 || force) {
+        return Status::success();
+    }
+    return Status::failure(
+        QStringLiteral("The Final Four of event %1 has %2 bout(s) with results; seeding again "
+                       "erases them. Use --force to seed anyway.")
+            .arg(event)
+            .arg(*fenced));
+}
+
 }  // namespace
 
 int RunSeedCommand(const CommandLine& args, const CliOutput& io) {
     int exitCode = 0;
     const std::unique_ptr<Database> db = OpenChampionshipFor(
-        args, io, {QStringLiteral("event"), QStringLiteral("order")}, &exitCode);
+        args, io, {QStringLiteral("event"), QStringLiteral("order"), QStringLiteral("force")},
+        &exitCode);
     if (!db) {
         return exitCode;
     }
@@ -96,6 +114,9 @@ int RunSeedCommand(const CommandLine& args, const CliOutput& io) {
             return io.fail(
                 QStringLiteral("fewer than four fencers of event %1 have results").arg(*event));
         }
+    }
+    if (Status s = checkNothingFenced(*db, *event, args.has(QStringLiteral("force"))); !s) {
+        return io.fail(s.message());
     }
     if (Status s = FinalFourSeeding::Save(*db, *event, *seeds); !s) {
         return io.fail(s.message());

@@ -99,13 +99,21 @@ Status BoutResults::Write(const Database& db, int weapon, const std::vector<Bout
     if (!transaction.begun()) {
         return transaction.begun();
     }
+    if (Status written = WriteInTransaction(db, weapon, bouts); !written) {
+        return written;
+    }
+    return transaction.commit();
+}
+
+Status BoutResults::WriteInTransaction(const Database& db, int weapon,
+                                       const std::vector<BoutEntry>& bouts) {
     BoutWriter writer(db);
     for (const BoutEntry& bout : bouts) {
         if (Status written = writer.write(weapon, bout); !written) {
             return written;
         }
     }
-    return transaction.commit();
+    return Status::success();
 }
 
 // The check and the writes share one transaction begun for writing, so no other writer can

@@ -46,6 +46,9 @@ public:
     // Deletes both rows of every bout and inserts both rows of those with a result, all in
     // one transaction: a failure leaves the file as it was.
     static Status Write(const Database& db, int weapon, const std::vector<BoutEntry>& bouts);
+    // The same inside a transaction the caller holds (a command that writes several events).
+    static Status WriteInTransaction(const Database& db, int weapon,
+                                     const std::vector<BoutEntry>& bouts);
     // Writes the changed bouts in one transaction, each only while the file still holds the
     // result the window loaded; a bout another writer changed meanwhile keeps its stored
     // result and is listed in `conflicts` (emptied first). A typed result that the file

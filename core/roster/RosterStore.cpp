@@ -2,6 +2,7 @@
 
 #include "db/Database.h"
 #include "db/Transaction.h"
+#include "roster/ControlCharacters.h"
 #include "roster/HtmlName.h"
 #include "roster/RosterRowDifferences.h"
 #include "roster/RosterStatus.h"
@@ -96,6 +97,16 @@ QString RosterStore::RowProblem(const RosterRow& row, const QString& where) {
     const QString who = row.displayName().isEmpty()
                             ? where
                             : QStringLiteral("%1 (%2)").arg(where, row.displayName());
+    // Named by the grid's column titles, which are also what the roster files hold.
+    if (const QString problem =
+            ControlCharacters::FirstProblem({{QStringLiteral("First Name"), row.first},
+                                             {QStringLiteral("Last Name"), row.last},
+                                             {QStringLiteral("Add'l Text"), row.addl},
+                                             {QStringLiteral("HTML Name"), row.html}},
+                                            where);
+        !problem.isEmpty()) {
+        return problem;
+    }
     if (row.displayName().isEmpty()) {
         return QStringLiteral("%1 has no name. Type the fencer's name before saving.").arg(who);
     }

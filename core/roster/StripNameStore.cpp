@@ -3,6 +3,7 @@
 #include "db/ChangedElsewhere.h"
 #include "db/Database.h"
 #include "db/Transaction.h"
+#include "roster/ControlCharacters.h"
 
 namespace {
 
@@ -45,11 +46,18 @@ QString StripNameStore::stripLabel(int weapon, int stripSet) const {
 
 Status StripNameStore::save(const Names& names, Names& loaded,
                             QStringList* changedElsewhere) const {
-    for (const QString& name : names) {
+    for (size_t i = 0; i < names.size(); ++i) {
+        const QString& name = names[i];
         if (name.size() > kNameLength) {
             return Status::failure(QStringLiteral("A strip name may have at most %1 characters: %2")
                                        .arg(kNameLength)
                                        .arg(name));
+        }
+        const QString where =
+            stripLabel(static_cast<int>(i) / kStripSets, static_cast<int>(i) % kStripSets);
+        if (QString problem = ControlCharacters::Problem(name, where, QStringLiteral("name"));
+            !problem.isEmpty()) {
+            return Status::failure(problem);
         }
     }
     Transaction transaction(m_db);

@@ -3,6 +3,7 @@
 #include "db/ChangedElsewhere.h"
 #include "db/Database.h"
 #include "db/Transaction.h"
+#include "roster/ControlCharacters.h"
 
 #include <array>
 #include <tuple>
@@ -43,6 +44,14 @@ int TeamStore::fencerCount(int team) const {
 }
 
 QString TeamStore::Problem(const TeamNames& names) {
+    if (QString problem =
+            ControlCharacters::FirstProblem({{QStringLiteral("Medium Team Name"), names.medium},
+                                             {QStringLiteral("Full Team Name"), names.full},
+                                             {QStringLiteral("Abbreviation"), names.abbreviation}},
+                                            QStringLiteral("This school"));
+        !problem.isEmpty()) {
+        return problem;
+    }
     if (names.medium.trimmed().isEmpty()) {
         return QStringLiteral("Medium Team Name must not be blank.");
     }

@@ -7,6 +7,7 @@
 #include "roster/CompleteRostersReport.h"
 #include "roster/GroupStore.h"
 #include "roster/GroupView.h"
+#include "roster/RedrawCheck.h"
 #include "roster/RosterGrid.h"
 #include "roster/RosterStore.h"
 #include "widgets/EnterAsTab.h"
@@ -228,7 +229,21 @@ void frmEditRosters::showStoredRows(const std::vector<RosterRow>& rows) {
 }
 
 bool frmEditRosters::saveGroups() {
-    const Status saved = GroupStore(m_state.connection()).save(m_weapon, m_slots.groupSlots());
+    const Database& db = m_state.connection();
+    const std::optional<int> disturbed =
+        RedrawCheck::BoutsDisturbed(db, m_weapon, m_slots.groupSlots());
+    if (!disturbed) {
+        m_prompter.tell(this, QMessageBox::Warning, QStringLiteral("Cannot save"),
+                        RedrawCheck::Unreadable(db.path()));
+        return false;
+    }
+    if (*disturbed > 0 &&
+        m_prompter.ask(this, QMessageBox::Warning, QStringLiteral("Redraw Groups"),
+                       RedrawCheck::Question(*disturbed), QMessageBox::Yes | QMessageBox::No,
+                       QMessageBox::No) != QMessageBox::Yes) {
+        return false;
+    }
+    const Status saved = GroupStore(db).save(m_weapon, m_slots.groupSlots());
     if (!saved) {
         m_prompter.tell(this, QMessageBox::Warning, QStringLiteral("Cannot save"), saved.message());
     }

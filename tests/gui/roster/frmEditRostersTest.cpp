@@ -205,6 +205,40 @@ TEST_F(frmEditRostersTest, SlotsArePickedSwappedAndSavedOnlyOnSave) {
         0);
 }
 
+TEST_F(frmEditRostersTest, NewGroupsOverRecordedBoutsAreSavedOnlyWhenTheUserSaysYes) {
+    build.drawFullEvent(0);
+    build.addBout(0, 0, 3, 5, 2, true);
+    window.mWeapon_Click(1);
+    window.mWeapon_Click(0);
+    button("bMakeGroups")->click();
+    const QString groups = QStringLiteral(
+        "SELECT group_concat(FencerNumber || ':' || \"Group\" || Subgroup) FROM Roster "
+        "WHERE Weapon = 0");
+    // A swap within a group keeps every round's matches: saved without a question.
+    prompter.answers = {QMessageBox::Yes};
+    window.lName_Click(0);
+    window.lName_Click(1);
+    const size_t asked = prompter.asked.size();
+    EXPECT_TRUE(window.bSave_Click());
+    EXPECT_EQ(prompter.asked.size(), asked);
+    const QString kept = *file.db().queryText(groups);
+
+    window.bRerandomize_Click();
+    EXPECT_FALSE(window.bSave_Click());  // the default answer is No
+    ASSERT_EQ(prompter.asked.size(), asked + 1);
+    EXPECT_EQ(prompter.asked.back().title, QStringLiteral("Redraw Groups"));
+    EXPECT_EQ(prompter.asked.back().defaultButton, QMessageBox::No);
+    EXPECT_TRUE(prompter.asked.back().text.startsWith(QStringLiteral("1 bout(s)")));
+    EXPECT_TRUE(prompter.asked.back().text.contains(QStringLiteral("unreported results finder")));
+    EXPECT_EQ(*file.db().queryText(groups), kept);
+    EXPECT_TRUE(button("bSave")->isEnabled());
+
+    prompter.answers = {QMessageBox::Yes};
+    EXPECT_TRUE(window.bSave_Click());
+    EXPECT_NE(*file.db().queryText(groups), kept);
+    EXPECT_EQ(file.count("SELECT COUNT(*) FROM Results WHERE Weapon = 0"), 2);
+}
+
 TEST_F(frmEditRostersTest, AnUndrawnEventOffersTheDrawAndAnIncompleteRosterRefusesIt) {
     for (int n = 0; n < 24; ++n) {
         ChampionshipBuilder::Fencer f;
