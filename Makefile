@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build deps bench sanitize clean
+.PHONY: run test build deps bench sanitize soak clean
 
 run: build
 	$(BUILD)/gui/orle
@@ -28,6 +28,10 @@ sanitize: deps
 	cmake -S . -B $(SANITIZE_BUILD) $(CMAKE_FLAGS) -DORLE_SANITIZE=ON
 	$(SANITIZE_ENV) cmake --build $(SANITIZE_BUILD)
 	$(SANITIZE_ENV) ctest --test-dir $(SANITIZE_BUILD) --output-on-failure --no-tests=error -j2
+
+# The long kill test: writing orle-cli commands killed thousands of times (CTest runs 200).
+soak: build
+	cmake --build $(BUILD) --target soak
 
 deps:
 	scripts/install-deps

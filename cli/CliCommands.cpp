@@ -35,11 +35,11 @@ const std::map<QString, CliCommand>& commands() {
         {QStringLiteral("download"), {{}, RunDownloadCommand}},
         {QStringLiteral("reset"),
          {{QStringLiteral("results"), QStringLiteral("rosters")}, RunResetCommand}},
-        {QStringLiteral("roster"), {{}, RunRosterCommand}},
-        {QStringLiteral("draw"), {{}, RunDrawCommand}},
+        {QStringLiteral("roster"), {{QStringLiteral("allow-duplicates")}, RunRosterCommand}},
+        {QStringLiteral("draw"), {{QStringLiteral("force")}, RunDrawCommand}},
         {QStringLiteral("standings"), {{}, RunStandingsCommand}},
-        {QStringLiteral("teams"), {{}, RunTeamsCommand}},
-        {QStringLiteral("seed"), {{}, RunSeedCommand}},
+        {QStringLiteral("teams"), {{QStringLiteral("race")}, RunTeamsCommand}},
+        {QStringLiteral("seed"), {{QStringLiteral("force")}, RunSeedCommand}},
         {QStringLiteral("final"), {{}, RunFinalCommand}},
     };
     return table;

@@ -56,7 +56,7 @@ void LoadAndSaveDualStrip(benchmark::State& state) {
     const DualLines lines = Value(DualLines::Load(c.file.db()));
     for (auto _ : state) {
         DualEntry dual = Value(DualEntry::Load(c.file.db(), lines, 4, 5, 2));
-        if (!DualEntry::Save(c.file.db(), 4, dual.bouts)) {
+        if (!dual.save(c.file.db(), 4)) {
             state.SkipWithError("save failed");
         }
     }

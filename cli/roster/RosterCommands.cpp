@@ -3,6 +3,7 @@
 #include "CliArguments.h"
 #include "roster/GroupDraw.h"
 #include "roster/GroupStore.h"
+#include "roster/RedrawCheck.h"
 #include "roster/RosterCsv.h"
 #include "roster/RosterStore.h"
 #include "roster/SchoolList.h"
@@ -13,12 +14,12 @@
 namespace {
 
 const char* const kRosterUsage =
-    "usage: orle-cli roster import --db PATH FILE.csv | orle-cli roster export --db PATH [--event "
-    "N]";
+    "usage: orle-cli roster import --db PATH [--allow-duplicates] FILE.csv | orle-cli roster "
+    "export --db PATH [--event N]";
 
 int importRoster(const CommandLine& args, const CliOutput& io) {
     int exitCode = 0;
-    auto db = OpenChampionshipFor(args, io, {}, &exitCode);
+    auto db = OpenChampionshipFor(args, io, {QStringLiteral("allow-duplicates")}, &exitCode);
     if (!db) {
         return exitCode;
     }
@@ -35,7 +36,10 @@ int importRoster(const CommandLine& args, const CliOutput& io) {
         return io.fail(QStringLiteral("%1 is not UTF-8 text").arg(file.fileName()));
     }
     RosterCsv::Imported imported;
-    if (Status status = RosterCsv(*db).import(text, &imported); !status) {
+    const auto duplicates = args.has(QStringLiteral("allow-duplicates"))
+                                ? RosterCsv::Duplicates::Allow
+                                : RosterCsv::Duplicates::Refuse;
+    if (Status status = RosterCsv(*db).import(text, &imported, duplicates); !status) {
         return io.fail(QStringLiteral("nothing imported:\n%1").arg(status.message()));
     }
     io.out << "imported " << imported.fencers << " fencers" << Qt::endl;
@@ -91,8 +95,9 @@ int RunRosterCommand(const CommandLine& args, const CliOutput& io) {
 
 int RunDrawCommand(const CommandLine& args, const CliOutput& io) {
     int exitCode = 0;
-    auto db =
-        OpenChampionshipFor(args, io, {QStringLiteral("event"), QStringLiteral("seed")}, &exitCode);
+    auto db = OpenChampionshipFor(
+        args, io, {QStringLiteral("event"), QStringLiteral("seed"), QStringLiteral("force")},
+        &exitCode);
     if (!db) {
         return exitCode;
     }
@@ -120,11 +125,21 @@ int RunDrawCommand(const CommandLine& args, const CliOutput& io) {
     if (!drawn) {
         return io.fail(QStringLiteral("You must complete the roster before making groups."));
     }
+    const Result<int> disturbed = RedrawCheck::BoutsDisturbed(*db, *event, drawn->groupSlots);
+    if (!disturbed) {
+        return io.fail(RedrawCheck::Unreadable(disturbed.status()));
+    }
+    if (*disturbed > 0 && !args.has(QStringLiteral("force"))) {
+        return io.fail(RedrawCheck::Refusal(*disturbed));
+    }
     if (Status saved = GroupStore(*db).save(*event, drawn->groupSlots); !saved) {
         return io.fail(saved.message());
     }
     if (Status printed = printGroups(*db, drawn->groupSlots, io); !printed) {
         return io.fail(printed.message());
+    }
+    if (*disturbed > 0) {
+        io.out << RedrawCheck::Consequence() << Qt::endl;
     }
     if (const QString warning = drawn->warning(); !warning.isEmpty()) {
         io.out << Qt::endl << "Multiple teammates: " << warning << Qt::endl;

@@ -1,6 +1,7 @@
 #include "standings/FinalFourCommands.h"
 
 #include "CliArguments.h"
+#include "db/ChangedElsewhere.h"
 #include "standings/FinalFourBracket.h"
 #include "standings/FinalFourSeeding.h"
 #include "standings/SeedingTable.h"
@@ -64,12 +65,29 @@ Status loadBracket(const Database& db, int event, FinalFourBracket& bracket) {
                                         .arg(event));
 }
 
+// Seeding again wipes the Final Four's results: only when the staff say so.
+Status checkNothingFenced(const Database& db, int event, bool force) {
+    const Result<int> fenced = FinalFourSeeding::FencedBouts(db, event);
+    if (!fenced) {
+        return fenced.status();
+    }
+    if (*fenced == 0 || force) {
+        return Status::success();
+    }
+    return Status::failure(
+        QStringLiteral("The Final Four of event %1 has %2 bout(s) with results; seeding again "
+                       "erases them. Use --force to seed anyway.")
+            .arg(event)
+            .arg(*fenced));
+}
+
 }  // namespace
 
 int RunSeedCommand(const CommandLine& args, const CliOutput& io) {
     int exitCode = 0;
     const std::unique_ptr<Database> db = OpenChampionshipFor(
-        args, io, {QStringLiteral("event"), QStringLiteral("order")}, &exitCode);
+        args, io, {QStringLiteral("event"), QStringLiteral("order"), QStringLiteral("force")},
+        &exitCode);
     if (!db) {
         return exitCode;
     }
@@ -95,6 +113,9 @@ int RunSeedCommand(const CommandLine& args, const CliOutput& io) {
             return io.fail(
                 QStringLiteral("fewer than four fencers of event %1 have results").arg(*event));
         }
+    }
+    if (Status s = checkNothingFenced(*db, *event, args.has(QStringLiteral("force"))); !s) {
+        return io.fail(s.message());
     }
     if (Status s = FinalFourSeeding::Save(*db, *event, *seeds); !s) {
         return io.fail(s.message());
@@ -156,8 +177,12 @@ int RunFinalCommand(const CommandLine& args, const CliOutput& io) {
     if (const std::optional<QString> score = args.value(QStringLiteral("score"))) {
         bracket.setScore(FinalFourBracket::ResultSlot(*bout), *score);
     }
-    if (Status s = bracket.Save(*db, *event); !s) {
+    QStringList changedElsewhere;
+    if (Status s = bracket.Save(*db, *event, &changedElsewhere); !s) {
         return io.fail(s.message());
+    }
+    if (!changedElsewhere.isEmpty()) {
+        return io.fail(ChangedElsewhere::Message(changedElsewhere));
     }
     writeBracket(io, bracket);
     return 0;

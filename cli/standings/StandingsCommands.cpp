@@ -3,6 +3,7 @@
 #include "CliArguments.h"
 #include "standings/BuildLiveStandings.h"
 #include "standings/BuildLiveTeamStandings.h"
+#include "standings/TitleRace.h"
 
 namespace {
 
@@ -18,6 +19,21 @@ std::optional<TeamVariant> parseVariant(const QString& text) {
 
 void writeRow(const CliOutput& io, const QStringList& cells) {
     io.out << cells.join(QLatin1Char('\t')) << '\n';
+}
+
+int writeTitleRace(const Database& db, TeamVariant variant, const CliOutput& io) {
+    std::vector<TitleRaceRow> rows;
+    if (Status built = BuildTitleRace(db, variant, rows); !built) {
+        return io.fail(built.message());
+    }
+    writeRow(io, {"school", "points", "left", "max", "contender"});
+    for (const TitleRaceRow& row : rows) {
+        writeRow(io, {row.school, QString::number(row.points), QString::number(row.left),
+                      QString::number(row.max()),
+                      row.contender ? QStringLiteral("yes") : QStringLiteral("no")});
+    }
+    io.out.flush();
+    return 0;
 }
 
 }  // namespace
@@ -55,8 +71,8 @@ int RunStandingsCommand(const CommandLine& args, const CliOutput& io) {
 
 int RunTeamsCommand(const CommandLine& args, const CliOutput& io) {
     int exitCode = 0;
-    const std::unique_ptr<Database> db =
-        OpenChampionshipFor(args, io, {QStringLiteral("variant")}, &exitCode);
+    const std::unique_ptr<Database> db = OpenChampionshipFor(
+        args, io, {QStringLiteral("variant"), QStringLiteral("race")}, &exitCode);
     if (!db) {
         return exitCode;
     }
@@ -66,6 +82,9 @@ int RunTeamsCommand(const CommandLine& args, const CliOutput& io) {
     if (!variant) {
         return io.fail(
             QStringLiteral("unknown variant %1 (use all, men or women)").arg(variantText));
+    }
+    if (args.has(QStringLiteral("race"))) {
+        return writeTitleRace(*db, *variant, io);
     }
     std::vector<TeamStandingsRow> rows;
     if (Status built = BuildLiveTeamStandings(*db, *variant, rows); !built) {

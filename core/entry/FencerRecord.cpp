@@ -2,6 +2,7 @@
 
 #include "db/Database.h"
 #include "entry/BoutResults.h"
+#include "entry/ScoreRules.h"
 
 namespace {
 
@@ -57,6 +58,5 @@ QString FencerRecord::touchesText() const {
 }
 
 QString FencerRecord::indicatorText() const {
-    const int indicator = scored - received;
-    return indicator >= 0 ? QStringLiteral("+%1").arg(indicator) : QString::number(indicator);
+    return ScoreRules::IndicatorText(scored - received);
 }

@@ -1,5 +1,6 @@
 #include "entry/ResultsSimulator.h"
 
+#include "db/Transaction.h"
 #include "entry/BoutResults.h"
 #include "entry/ScheduledBouts.h"
 
@@ -33,6 +34,12 @@ ResultsSimulator::Filled ResultsSimulator::Fill(const Database& db, const QList<
                                                 const QList<int>& rounds, std::uint32_t seed) {
     Random random(seed);
     Filled filled;
+    // One transaction for the whole command: an interrupted run leaves no event half done.
+    Transaction transaction(db);
+    if (!transaction.begun()) {
+        filled.status = transaction.begun();
+        return filled;
+    }
     for (int weapon : events) {
         std::array<double, 24> strength{};
         std::normal_distribution<double> spread(0.0, 1.0);
@@ -57,11 +64,16 @@ ResultsSimulator::Filled ResultsSimulator::Fill(const Database& db, const QList<
                 std::uniform_real_distribution<double>(0.0, 1.0)(random) < leftChance;
             entries.push_back({bout.left, bout.right, randomScore(random, leftWins)});
         }
-        filled.status = BoutResults::Write(db, weapon, entries);
+        filled.status = BoutResults::WriteInTransaction(db, weapon, entries);
         if (!filled.status) {
+            filled.bouts = 0;
             return filled;
         }
         filled.bouts += static_cast<int>(entries.size());
+    }
+    filled.status = transaction.commit();
+    if (!filled.status) {
+        filled.bouts = 0;
     }
     return filled;
 }

@@ -17,8 +17,8 @@ public:
         int bouts = 0;
     };
 
-    // Replaces the results of the given events (0..5) and rounds (0..6); one transaction
-    // per event.
+    // Replaces the results of the given events (0..5) and rounds (0..6), all in one
+    // transaction: every event filled, or none.
     static Filled Fill(const Database& db, const QList<int>& events, const QList<int>& rounds,
                        std::uint32_t seed);
 };

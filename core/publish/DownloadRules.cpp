@@ -1,5 +1,7 @@
 #include "publish/DownloadRules.h"
 
+#include "entry/ScoreRules.h"
+#include "publish/HtmlEscape.h"
 #include "roster/HtmlName.h"
 
 namespace DownloadRules {
@@ -25,8 +27,7 @@ bool IsFinalFourPending(const QString& placeText) {
 }
 
 QString Indicator(int ts, int tr) {
-    const int ind = ts - tr;
-    return (ind < 0 ? QString() : QStringLiteral("+")) + QString::number(ind);
+    return ScoreRules::IndicatorText(ts - tr);
 }
 
 QString Percent(double pct) {
@@ -39,7 +40,7 @@ QString WebName(const QString& text) {
     if (comma >= 0) {
         name = name.mid(comma + 1).trimmed() + QLatin1Char(' ') + name.left(comma).trimmed();
     }
-    return HtmlEntityText(name);
+    return HtmlNameMarkup(HtmlEntityText(name));
 }
 
 }  // namespace DownloadRules

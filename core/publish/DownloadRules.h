@@ -16,7 +16,8 @@ bool IsFinalFourPending(const QString& placeText);
 QString Indicator(int ts, int tr);
 // The percentage with three decimals: "0.667".
 QString Percent(double pct);
-// A web name for the page: "Last, First" turned to "First Last", accented letters as entities.
+// A web name for the page: "Last, First" turned to "First Last", accented letters as entities;
+// the references typed in it stay, and no markup can come from it.
 QString WebName(const QString& text);
 
 }  // namespace DownloadRules

@@ -1,6 +1,7 @@
 #include "publish/FinalFourFigures.h"
 
 #include "db/Database.h"
+#include "entry/ScoreRules.h"
 #include "standings/MirroredResultsSql.h"
 
 std::optional<FinalFourFigures> FinalFourFigures::Load(const Database& db, int event, int fencer,
@@ -33,7 +34,6 @@ std::optional<FinalFourFigures> FinalFourFigures::Load(const Database& db, int e
     f.Pct = q.toText(4);
     f.TS = q.toInt(5);
     f.TR = q.toInt(6);
-    const int ind = f.TS - f.TR;
-    f.Ind = (ind >= 0 ? QStringLiteral("+") : QString()) + QString::number(ind);
+    f.Ind = ScoreRules::IndicatorText(f.TS - f.TR);
     return f;
 }

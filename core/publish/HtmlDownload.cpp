@@ -2,6 +2,7 @@
 
 #include "publish/DownloadRules.h"
 #include "publish/HtmlBracket.h"
+#include "publish/HtmlEscape.h"
 #include "publish/HtmlStyle.h"
 
 namespace {
@@ -90,7 +91,7 @@ QStringList eventRows(const DownloadEvent& section) {
               << placeCells(x, parity, row.PlaceText, i == 0, QStringLiteral("46"),
                             QStringLiteral("18"))
               << td(cls("lj"), DownloadRules::WebName(row.HTMLName))
-              << td(cls("lj"), DownloadRules::SchoolInEvent(section.Event, row.School))
+              << td(cls("lj"), HtmlText(DownloadRules::SchoolInEvent(section.Event, row.School)))
               << td(cls("rj"), QString::number(row.V))
               << td(cls("rj"), DownloadRules::Percent(row.Pct))
               << td(cls("rj"), QString::number(row.TS)) << td(cls("rj"), QString::number(row.TR))
@@ -139,7 +140,7 @@ QStringList schoolSection(const DownloadContent& content) {
         lines << QStringLiteral("  <tr>")
               << placeCells(x, parity, row.PlaceText, i == 0, QStringLiteral("37"),
                             QStringLiteral("19"))
-              << td(x + QStringLiteral("lj") + parity, row.School)
+              << td(x + QStringLiteral("lj") + parity, HtmlText(row.School))
               << td(x + QStringLiteral("grb") + parity, QString::number(row.Total));
         for (size_t e = 0; e < row.Events.size(); ++e) {
             const std::optional<int>& points = row.Events[e];

@@ -1,6 +1,7 @@
 #include "publish/RoundRobinTable.h"
 
 #include "db/Database.h"
+#include "entry/ScoreRules.h"
 
 namespace {
 
@@ -98,8 +99,7 @@ Status RoundRobinTable::Build(const Database& db, int event, const PlaceOf& plac
         line.V = QString::number(s.v);
         line.TS = QString::number(s.ts);
         line.TR = QString::number(s.tr);
-        const int ind = s.ts - s.tr;
-        line.Ind = (ind < 0 ? QString() : QStringLiteral("+")) + QString::number(ind);
+        line.Ind = ScoreRules::IndicatorText(s.ts - s.tr);
     }
     return Status::success();
 }

@@ -1,6 +1,7 @@
 #include "publish/XmlDownload.h"
 
 #include "publish/DownloadRules.h"
+#include "publish/HtmlEscape.h"
 
 namespace {
 
@@ -32,9 +33,10 @@ QStringList head() {
     return lines;
 }
 
-// Names and schools are text: "&" and "<" would end the document for any reader.
+// Names and schools are text: "&", "<" or a control character would end the document for
+// any reader.
 QString escaped(const QString& text) {
-    return text.toHtmlEscaped();
+    return XmlText(text);
 }
 
 QString element(const char* name, const QString& value) {

@@ -2,12 +2,14 @@
 
 #include "db/Database.h"
 #include "db/Transaction.h"
+#include "roster/ControlCharacters.h"
 #include "roster/CsvText.h"
 #include "roster/RosterStatus.h"
 #include "roster/RosterStore.h"
 #include "roster/SchoolList.h"
 
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -77,9 +79,138 @@ std::vector<int> columnPositions(const QStringList& header, QString* error) {
     return positions;
 }
 
+// One named column of a record; empty for a column the file leaves out.
+QString fieldOf(const CsvText::Record& record, const std::vector<int>& positions, int column) {
+    const int at = positions[static_cast<size_t>(column)];
+    return at >= 0 && at < record.fields.size() ? record.fields[at] : QString();
+}
+
+// A fencer as the staff tell fencers apart: names and school, ignoring case and edge blanks.
+QString fencerKey(int event, const RosterRow& row) {
+    return QStringLiteral("%1|%2|%3|%4")
+        .arg(event)
+        .arg(row.first.trimmed().toCaseFolded(), row.last.trimmed().toCaseFolded())
+        .arg(row.team);
+}
+
+// The checked lines of one roster file, with the fencer number each new fencer takes.
+struct ImportPlan {
+    ImportPlan(const Database& db, RosterCsv::Duplicates duplicates, std::map<int, QString> events,
+               SchoolList schools)
+        : db(db), duplicates(duplicates), events(std::move(events)), schools(std::move(schools)) {}
+
+    // Fails only when the file cannot be read; a wrong line is listed in `problems`.
+    Status add(const CsvText::Record& record, const std::vector<int>& positions);
+
+    const Database& db;
+    const RosterCsv::Duplicates duplicates;
+    const std::map<int, QString> events;
+    const SchoolList schools;
+    std::map<int, std::vector<int>> freeNumbers;
+    std::map<int, std::vector<RosterRow>> rowsByEvent;
+    // Who is already known, and where: the event ("MS") or the line ("line 4").
+    std::map<QString, QString> seen;
+    QStringList problems;
+
+private:
+    QString rowProblem(const CsvText::Record& record, const std::vector<int>& positions,
+                       std::optional<int> event, const RosterRow& row) const;
+    QString duplicateProblem(int event, const RosterRow& row, const QString& where);
+    Status loadEvent(int event);
+};
+
+Status ImportPlan::loadEvent(int event) {
+    if (freeNumbers.count(event)) {
+        return Status::success();
+    }
+    const RosterStore store(db);
+    const Result<std::vector<int>> free = store.freeNumbers(event);
+    if (!free) {
+        return free.status();
+    }
+    const Result<std::vector<RosterRow>> known = store.load(event);
+    if (!known) {
+        return known.status();
+    }
+    freeNumbers[event] = *free;
+    for (const RosterRow& row : *known) {
+        if (row.team >= 0) {
+            seen.emplace(fencerKey(event, row), events.at(event));
+        }
+    }
+    return Status::success();
+}
+
+QString ImportPlan::rowProblem(const CsvText::Record& record, const std::vector<int>& positions,
+                               std::optional<int> event, const RosterRow& row) const {
+    const QString where = QStringLiteral("line %1").arg(record.line);
+    for (int c = 0; c < kColumns.size(); ++c) {
+        if (QString problem = ControlCharacters::Problem(
+                fieldOf(record, positions, c), where, QStringLiteral("%1 field").arg(kColumns[c]));
+            !problem.isEmpty()) {
+            return problem;
+        }
+    }
+    const auto field = [&](int column) { return fieldOf(record, positions, column); };
+    if (!event) {
+        return QStringLiteral("%1: unknown event \"%2\"").arg(where, field(0));
+    }
+    if (row.team < 0) {
+        return QStringLiteral("%1: unknown school \"%2\"").arg(where, field(3));
+    }
+    if (row.status < 0) {
+        return QStringLiteral("%1: unknown status \"%2\" (use %3)")
+            .arg(where, field(4), RosterStatus::Entries().join(QStringLiteral(", ")));
+    }
+    return RosterStore::RowProblem(row, where);
+}
+
+QString ImportPlan::duplicateProblem(int event, const RosterRow& row, const QString& where) {
+    const auto [known, added] = seen.emplace(fencerKey(event, row), where);
+    if (added || duplicates == RosterCsv::Duplicates::Allow) {
+        return QString();
+    }
+    return QStringLiteral("%1: %2 (%3) is already on %4 (use --allow-duplicates to import anyway)")
+        .arg(where, row.displayName(), schools.abbreviationOf(row.team), known->second);
+}
+
+Status ImportPlan::add(const CsvText::Record& record, const std::vector<int>& positions) {
+    const auto field = [&](int column) { return fieldOf(record, positions, column); };
+    const QString where = QStringLiteral("line %1").arg(record.line);
+    const std::optional<int> event = eventFor(field(0), events);
+    RosterRow row;
+    row.first = field(1).trimmed();
+    row.last = field(2).trimmed();
+    row.team = schools.teamByAbbreviation(field(3));
+    row.status = statusFor(field(4));
+    row.addl = field(5);
+    row.html = field(6).trimmed();
+    row.changed = true;
+    if (const QString problem = rowProblem(record, positions, event, row); !problem.isEmpty()) {
+        problems << problem;
+        return Status::success();
+    }
+    if (Status loaded = loadEvent(*event); !loaded) {
+        return loaded;
+    }
+    if (const QString problem = duplicateProblem(*event, row, where); !problem.isEmpty()) {
+        problems << problem;
+        return Status::success();
+    }
+    std::vector<int>& free = freeNumbers[*event];
+    std::vector<RosterRow>& rows = rowsByEvent[*event];
+    if (rows.size() >= free.size()) {
+        problems << QStringLiteral("%1: %2 is full").arg(where, events.at(*event));
+        return Status::success();
+    }
+    row.fencerNumber = free[rows.size()];
+    rows.push_back(row);
+    return Status::success();
+}
+
 }  // namespace
 
-Status RosterCsv::import(const QString& text, Imported* imported) const {
+Status RosterCsv::import(const QString& text, Imported* imported, Duplicates duplicates) const {
     QString error;
     const std::vector<CsvText::Record> records = CsvText::Parse(text, &error);
     if (!error.isEmpty()) {
@@ -92,80 +223,32 @@ Status RosterCsv::import(const QString& text, Imported* imported) const {
     if (!error.isEmpty()) {
         return Status::failure(error);
     }
-    const Result<std::map<int, QString>> readEvents = eventAbbreviations(m_db);
-    if (!readEvents) {
-        return readEvents.status();
-    }
-    const Result<SchoolList> readSchools = SchoolList::Load(m_db);
-    if (!readSchools) {
-        return readSchools.status();
-    }
-    const std::map<int, QString>& events = *readEvents;
-    const SchoolList& schools = *readSchools;
-    const RosterStore store(m_db);
-    std::map<int, std::vector<int>> freeNumbers;
-    std::map<int, std::vector<RosterRow>> rowsByEvent;
-    QStringList problems;
-
-    for (size_t r = 1; r < records.size(); ++r) {
-        const CsvText::Record& record = records[r];
-        const QString where = QStringLiteral("line %1").arg(record.line);
-        auto field = [&](int column) {
-            const int at = positions[static_cast<size_t>(column)];
-            return at >= 0 && at < record.fields.size() ? record.fields[at] : QString();
-        };
-        const std::optional<int> event = eventFor(field(0), events);
-        RosterRow row;
-        row.first = field(1).trimmed();
-        row.last = field(2).trimmed();
-        row.team = schools.teamByAbbreviation(field(3));
-        row.status = statusFor(field(4));
-        row.addl = field(5);
-        row.html = field(6).trimmed();
-        row.changed = true;
-        if (!event) {
-            problems << QStringLiteral("%1: unknown event \"%2\"").arg(where, field(0));
-            continue;
-        }
-        if (row.team < 0) {
-            problems << QStringLiteral("%1: unknown school \"%2\"").arg(where, field(3));
-            continue;
-        }
-        if (row.status < 0) {
-            problems << QStringLiteral("%1: unknown status \"%2\" (use %3)")
-                            .arg(where, field(4),
-                                 RosterStatus::Entries().join(QStringLiteral(", ")));
-            continue;
-        }
-        if (const QString problem = RosterStore::RowProblem(row, where); !problem.isEmpty()) {
-            problems << problem;
-            continue;
-        }
-        if (!freeNumbers.count(*event)) {
-            const Result<std::vector<int>> free = store.freeNumbers(*event);
-            if (!free) {
-                return free.status();
-            }
-            freeNumbers[*event] = *free;
-        }
-        std::vector<int>& free = freeNumbers[*event];
-        if (rowsByEvent[*event].size() >= free.size()) {
-            problems << QStringLiteral("%1: %2 is full").arg(where, events.at(*event));
-            continue;
-        }
-        row.fencerNumber = free[rowsByEvent[*event].size()];
-        rowsByEvent[*event].push_back(row);
-    }
-    if (!problems.isEmpty()) {
-        return Status::failure(problems.join(QLatin1Char('\n')));
-    }
-
+    // The free numbers are read under the write lock, so that a second import running at
+    // the same time waits and then takes other numbers instead of overwriting these fencers.
     Transaction transaction(m_db);
     if (!transaction.begun()) {
         return transaction.begun();
     }
+    Result<std::map<int, QString>> events = eventAbbreviations(m_db);
+    if (!events) {
+        return events.status();
+    }
+    Result<SchoolList> schools = SchoolList::Load(m_db);
+    if (!schools) {
+        return schools.status();
+    }
+    ImportPlan plan(m_db, duplicates, *events, *schools);
+    for (size_t r = 1; r < records.size(); ++r) {
+        if (Status read = plan.add(records[r], positions); !read) {
+            return read;
+        }
+    }
+    if (!plan.problems.isEmpty()) {
+        return Status::failure(plan.problems.join(QLatin1Char('\n')));
+    }
+    const RosterStore store(m_db);
     int count = 0;
-    for (auto& [event, rows] : rowsByEvent) {
+    for (auto& [event, rows] : plan.rowsByEvent) {
         if (Status written = store.write(event, rows); !written) {
             return written;
         }

@@ -17,9 +17,14 @@ public:
         int fencers = 0;
     };
 
+    // Whether a fencer already on the event, or earlier in the file, may come again.
+    enum class Duplicates { Refuse, Allow };
+
     // Checks every line first and writes nothing unless all are good; new fencers take the
-    // free numbers of their event. Problems name their line, one per line of the message.
-    Status import(const QString& text, Imported* imported = nullptr) const;
+    // free numbers of their event, chosen inside the one write transaction. Problems name
+    // their line, one per line of the message.
+    Status import(const QString& text, Imported* imported = nullptr,
+                  Duplicates duplicates = Duplicates::Refuse) const;
     // One event, or all six when `weapon` is empty.
     Result<QString> exportText(std::optional<int> weapon) const;
 

@@ -1,7 +1,18 @@
 #include "roster/StripNameStore.h"
 
+#include "db/ChangedElsewhere.h"
 #include "db/Database.h"
 #include "db/Transaction.h"
+#include "roster/ControlCharacters.h"
+
+namespace {
+
+constexpr int kEvents = 6;
+constexpr int kStripSets = 4;
+// The size of StripNumbers.StripName, checked here so the user learns which name is too long.
+constexpr int kNameLength = 10;
+
+}  // namespace
 
 Result<StripNameStore::Names> StripNameStore::load() const {
     Names names;
@@ -10,8 +21,8 @@ Result<StripNameStore::Names> StripNameStore::load() const {
     while (query.next()) {
         const int weapon = query.toInt(0);
         const int stripSet = query.toInt(1);
-        if (weapon >= 0 && weapon < 6 && stripSet >= 0 && stripSet < 4) {
-            names[static_cast<size_t>(4 * weapon + stripSet)] = query.toText(2);
+        if (weapon >= 0 && weapon < kEvents && stripSet >= 0 && stripSet < kStripSets) {
+            names[static_cast<size_t>(kStripSets * weapon + stripSet)] = query.toText(2);
         }
     }
     if (!query.ok()) {
@@ -20,27 +31,84 @@ Result<StripNameStore::Names> StripNameStore::load() const {
     return names;
 }
 
-Status StripNameStore::save(const Names& names) const {
-    for (const QString& name : names) {
-        if (name.size() > 10) {
-            return Status::failure(
-                QStringLiteral("A strip name may have at most 10 characters: %1").arg(name));
+Status StripNameStore::read(int weapon, int stripSet, QString& name) const {
+    Statement query = m_db.prepare(
+        QStringLiteral("SELECT StripName FROM StripNumbers WHERE Weapon = ? AND StripSet = ?"),
+        {weapon, stripSet});
+    name = query.next() ? query.toText(0) : QString();
+    return query.status();
+}
+
+// "Men's Saber, Strip Set 2", as the editor's frames and labels read.
+Result<QString> StripNameStore::stripLabel(int weapon, int stripSet) const {
+    const Result<std::optional<QString>> event =
+        m_db.queryText(QStringLiteral("SELECT WeaponName FROM Weapons WHERE Weapon = ?"), {weapon});
+    if (!event) {
+        return event.status();
+    }
+    return QStringLiteral("%1, Strip Set %2")
+        .arg(event->value_or(QStringLiteral("Event %1").arg(weapon)))
+        .arg(stripSet + 1);
+}
+
+Status StripNameStore::save(const Names& names, Names& loaded,
+                            QStringList* changedElsewhere) const {
+    for (size_t i = 0; i < names.size(); ++i) {
+        const QString& name = names[i];
+        if (name.size() > kNameLength) {
+            return Status::failure(QStringLiteral("A strip name may have at most %1 characters: %2")
+                                       .arg(kNameLength)
+                                       .arg(name));
+        }
+        const Result<QString> where =
+            stripLabel(static_cast<int>(i) / kStripSets, static_cast<int>(i) % kStripSets);
+        if (!where) {
+            return where.status();
+        }
+        if (QString problem = ControlCharacters::Problem(name, *where, QStringLiteral("name"));
+            !problem.isEmpty()) {
+            return Status::failure(problem);
         }
     }
     Transaction transaction(m_db);
     if (!transaction.begun()) {
         return transaction.begun();
     }
-    Statement update = m_db.prepare(
-        QStringLiteral("UPDATE StripNumbers SET StripName = ? WHERE Weapon = ? AND StripSet = ?"));
-    for (int w = 0; w < 6; ++w) {
-        for (int s = 0; s < 4; ++s) {
-            update.reset();
-            update.bindAll({names[static_cast<size_t>(4 * w + s)], w, s});
-            if (!update.run()) {
-                return update.status();
+    Names stored = loaded;
+    QStringList kept;
+    for (int w = 0; w < kEvents; ++w) {
+        for (int s = 0; s < kStripSets; ++s) {
+            const size_t i = static_cast<size_t>(kStripSets * w + s);
+            if (names[i] == loaded[i]) {
+                continue;
             }
+            if (Status r = read(w, s, stored[i]); !r) {
+                return r;
+            }
+            if (stored[i] != loaded[i] && stored[i] != names[i]) {
+                const Result<QString> label = stripLabel(w, s);
+                if (!label) {
+                    return label.status();
+                }
+                kept << QStringLiteral("%1: %2").arg(
+                    *label, ChangedElsewhere::TypedAndStored(names[i], stored[i]));
+                continue;
+            }
+            if (Status u = m_db.exec(QStringLiteral("UPDATE StripNumbers SET StripName = ? "
+                                                    "WHERE Weapon = ? AND StripSet = ?"),
+                                     {names[i], w, s});
+                !u) {
+                return u;
+            }
+            stored[i] = names[i];
         }
     }
-    return transaction.commit();
+    if (Status committed = transaction.commit(); !committed) {
+        return committed;
+    }
+    loaded = stored;
+    if (changedElsewhere != nullptr) {
+        *changedElsewhere = kept;
+    }
+    return Status::success();
 }

@@ -72,3 +72,13 @@ Status FinalFourSeeding::Delete(const Database& db, int event) {
     }
     return t.commit();
 }
+
+Result<int> FinalFourSeeding::FencedBouts(const Database& db, int event) {
+    const Result<std::optional<long long>> fenced = db.queryInt(
+        QStringLiteral("SELECT COUNT(*) FROM FinalFour WHERE Weapon = ? AND Winner <> 99"),
+        {event});
+    if (!fenced) {
+        return fenced.status();
+    }
+    return static_cast<int>(fenced->value_or(0));
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/Result.h"
 #include "db/Status.h"
 
 #include <array>
@@ -17,6 +18,9 @@ public:
     // Final Four result of the event is discarded. Four different fencers of the event are
     // required; otherwise nothing is written.
     static Status Save(const Database& db, int event, const Seeds& seeds);
+    // How many Final Four bouts of the event have a winner (seeding again discards them);
+    // the failure when the file cannot be read.
+    static Result<int> FencedBouts(const Database& db, int event);
     // Returns the event to the unseeded state: no Final Four rows, nobody advanced.
     static Status Delete(const Database& db, int event);
 

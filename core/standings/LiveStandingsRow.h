@@ -1,5 +1,7 @@
 #pragma once
 
+#include "entry/ScoreRules.h"
+
 #include <QString>
 
 // One fencer's line of the live standings, as the results window lists it.
@@ -24,7 +26,5 @@ struct LiveStandingsRow {
         return QString::number(V) + QLatin1Char('/') + QString::number(Bouts);
     }
     // "+0" for an even record, "-3" for a negative one.
-    QString IndText() const {
-        return (TS < TR ? QString() : QStringLiteral("+")) + QString::number(Ind);
-    }
+    QString IndText() const { return ScoreRules::IndicatorText(Ind); }
 };

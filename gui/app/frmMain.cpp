@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include "app/frmUtilities.h"
+#include "db/FileWritability.h"
 #include "db/ORLEMain.h"
 #include "entry/EntryHandOver.h"
 #include "entry/frmConfirmInd.h"
@@ -130,13 +131,11 @@ void frmMain::buildButtons() {
     outer->addLayout(grid);
     outer->addStretch();
 
-    const QList<QWidget*> tabOrder = {bEnterResults,     bEditRosters,   bUnreported,
-                                      bPrintScoresheets, bPrintSchedule, bCalculateResults,
-                                      bConfirm,          bUtilities,     bExit};
+    const QList<QPushButton*> tabOrder = commandButtons();
     for (int i = 1; i < tabOrder.size(); ++i) {
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     }
-    for (QPushButton* button : findChildren<QPushButton*>()) {
+    for (QPushButton* button : commandButtons()) {
         connect(button, &QPushButton::clicked, this, [this, button] {
             const auto it = m_commands.find(button);
             if (it != m_commands.end()) {
@@ -165,6 +164,14 @@ void frmMain::buildMenus() {
     AddHelpMenu(menuBar(), this);
 }
 
+// Only the main window's own nine commands: task windows owned by the main window
+// manage their buttons themselves.
+QList<QPushButton*> frmMain::commandButtons() const {
+    return {bEnterResults,     bEditRosters,   bUnreported,
+            bPrintScoresheets, bPrintSchedule, bCalculateResults,
+            bConfirm,          bUtilities,     bExit};
+}
+
 void frmMain::setCommand(QPushButton* button, std::function<void()> action) {
     m_commands[button] = std::move(action);
     updateCommands();
@@ -180,7 +187,7 @@ void frmMain::setEntryWindow(EntryWindow kind, std::function<void()> showModal) 
 // The print buttons work without a file; every other command needs one. A command
 // whose window is not part of the program stays disabled.
 void frmMain::updateCommands() {
-    for (QPushButton* button : findChildren<QPushButton*>()) {
+    for (QPushButton* button : commandButtons()) {
         const bool hasWindow = m_commands.count(button) > 0;
         const bool needsFile = button != bPrintSchedule && button != bPrintScoresheets;
         button->setEnabled(hasWindow && (m_databaseAvailable || !needsFile));
@@ -189,9 +196,14 @@ void frmMain::updateCommands() {
 
 void frmMain::showStatus() {
     if (m_databaseAvailable) {
-        m_status->setText(
+        QString text =
             QStringLiteral("%1 ORLE Championships \u2014 %2")
-                .arg(m_state.ChampionshipYear, QDir::toNativeSeparators(m_state.ConnectString)));
+                .arg(m_state.ChampionshipYear, QDir::toNativeSeparators(m_state.ConnectString));
+        // Said before the first result is typed, not at the first refused save.
+        if (const QString readOnly = ReadOnlyReason(m_state.connection()); !readOnly.isEmpty()) {
+            text += QStringLiteral("\nNothing can be saved to this file: %1.").arg(readOnly);
+        }
+        m_status->setText(text);
     } else {
         m_status->setText(QStringLiteral(
             "No championship file is open. Use File \u203A Open or File \u203A New."));
@@ -226,6 +238,11 @@ void frmMain::OpenDatabase(const QString& path, bool explicitOpen) {
 void frmMain::ActivationStep() {
     updateCommands();
     showStatus();
+    // The open results window follows whatever the task windows, File > Open or a data
+    // reset have changed, instead of showing the old standings or the old file.
+    if (m_showResults != nullptr) {
+        m_showResults->Reload();
+    }
 }
 
 QString frmMain::dialogFolder() const {

@@ -68,6 +68,7 @@ private:
     void showTaskWindow(Window*& window);
     void buildButtons();
     void buildMenus();
+    QList<QPushButton*> commandButtons() const;
     void updateCommands();
     void showStatus();
     void mPrintSetup_Click();

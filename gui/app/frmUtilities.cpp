@@ -8,8 +8,8 @@
 #include "roster/frmEditStripNums.h"
 #include "roster/frmEditTeamNames.h"
 #include "widgets/EnterAsTab.h"
+#include "widgets/ModelessPreviewSink.h"
 #include "widgets/NamedButton.h"
-#include "widgets/PreviewSink.h"
 #include "widgets/PrintOutcome.h"
 #include "widgets/Prompter.h"
 #include "widgets/WaitCursor.h"
@@ -111,10 +111,11 @@ void frmUtilities::bFullResults_Click() {
         TellPrintOutcome(m_prompter, this, windowTitle(), m_sink->print(report), {});
         return;
     }
-    SystemPrinterSink printer(m_state.connection().path());
-    PreviewSink preview(printer, m_prompter, this);
-    status = preview.print(report);
-    TellPrintOutcome(m_prompter, this, windowTitle(), status, printer.takeSavedFiles());
+    // The report stays open beside the other windows while the staff go on working.
+    ModelessPreviewSink preview(
+        [path = m_state.connection().path()] { return std::make_unique<SystemPrinterSink>(path); },
+        m_prompter, this);
+    TellPrintOutcome(m_prompter, this, windowTitle(), preview.print(report), {});
 }
 
 void frmUtilities::bColors_Click() {

@@ -1,5 +1,6 @@
 #include "entry/frmEnterDual.h"
 
+#include "db/ChangedElsewhere.h"
 #include "db/ORLEMain.h"
 #include "entry/EntryHeader.h"
 #include "entry/EntryMoves.h"
@@ -55,7 +56,7 @@ QLabel* victoryMark(const QString& name, QWidget* parent) {
 }  // namespace
 
 frmEnterDual::frmEnterDual(ORLEMain& state, Prompter& prompter, QWidget* parent)
-    : LeaveGuardedDialog(parent), m_state(state), m_prompter(prompter), m_menus(this, true) {
+    : EntryDialog(parent), m_state(state), m_prompter(prompter), m_menus(this, true) {
     setObjectName(QStringLiteral("frmEnterDual"));
     m_header = StartEntryWindow(this, m_menus.bar);
     auto* outer = static_cast<QVBoxLayout*>(layout());
@@ -189,10 +190,6 @@ void frmEnterDual::connectMenus() {
     connect(m_menus.mExit, &QAction::triggered, this, &frmEnterDual::reject);
 }
 
-void frmEnterDual::setHandOver(EntryHandOver handOver) {
-    m_handOver = std::move(handOver);
-}
-
 void frmEnterDual::Form_Load() {
     m_leaving = false;
     const Database& db = m_state.connection();
@@ -239,11 +236,7 @@ void frmEnterDual::loadDual() {
 
     m_dual = m_prompter.valueOrTell(this, DualEntry::Load(db, m_lines, weapon, round, strip));
     showLineup();
-    for (int k = 0; k < DualLines::kBouts; ++k) {
-        showBout(k);
-        m_previousText[static_cast<size_t>(k)] = Score[k]->text();
-        m_previousScore[static_cast<size_t>(k)] = m_dual.bouts[static_cast<size_t>(k)].score;
-    }
+    showStoredScores();
     m_changed = false;
     setUnsaved(false);
     const int first = EntryMoves::DualMove(-1, 1, [this](int k) { return Score[k]->isEnabled(); });
@@ -351,9 +344,10 @@ bool frmEnterDual::save() {
     if (!commitTypedScores()) {
         return false;
     }
-    Status saved = [this] {
+    QStringList changedElsewhere;
+    Status saved = [&] {
         WaitCursor busy;
-        return DualEntry::Save(m_state.connection(), m_state.CurrentWeapon, m_dual.bouts);
+        return m_dual.save(m_state.connection(), m_state.CurrentWeapon, &changedElsewhere);
     }();
     if (!saved) {
         m_prompter.tell(
@@ -363,7 +357,22 @@ bool frmEnterDual::save() {
     }
     m_changed = false;
     setUnsaved(false);
-    return true;
+    if (changedElsewhere.isEmpty()) {
+        return true;
+    }
+    m_prompter.tell(this, QMessageBox::Warning, ChangedElsewhere::Title(),
+                    ChangedElsewhere::Message(changedElsewhere));
+    showStoredScores();
+    // The window stays on this dual so the stored scores can be seen.
+    return false;
+}
+
+void frmEnterDual::showStoredScores() {
+    for (int k = 0; k < DualLines::kBouts; ++k) {
+        showBout(k);
+        m_previousText[static_cast<size_t>(k)] = Score[k]->text();
+        m_previousScore[static_cast<size_t>(k)] = m_dual.bouts[static_cast<size_t>(k)].score;
+    }
 }
 
 bool frmEnterDual::confirmLeave() {
@@ -397,16 +406,6 @@ void frmEnterDual::moveTo(int weapon, int round, int stripSet) {
         return;
     }
     checkMenus();
-}
-
-void frmEnterDual::handOver(int round) {
-    if (!confirmLeave()) {
-        checkMenus();
-        return;
-    }
-    m_handOver.openRound(m_state, round);
-    m_leaving = true;
-    done(QDialog::Accepted);
 }
 
 bool frmEnterDual::eventFilter(QObject* watched, QEvent* event) {

@@ -2,11 +2,10 @@
 
 #include "entry/DualEntry.h"
 #include "entry/DualLines.h"
-#include "entry/EntryHandOver.h"
+#include "entry/EntryDialog.h"
 #include "entry/EntryMenus.h"
 
 #include <array>
-#include "widgets/LeaveGuardedDialog.h"
 
 class EntryHeader;
 class ORLEMain;
@@ -17,14 +16,13 @@ class QPushButton;
 
 // Result entry for a dual of rounds 2..7: the nine bouts of two groups of three in bout
 // order, one score box each.
-class frmEnterDual final : public LeaveGuardedDialog {
+class frmEnterDual final : public EntryDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmEnterDual)
 
 public:
     frmEnterDual(ORLEMain& state, Prompter& prompter, QWidget* parent = nullptr);
 
-    void setHandOver(EntryHandOver handOver);
     // Opens on the current event, round and strip set.
     void Form_Load();
 
@@ -38,6 +36,8 @@ private:
     void loadDual();
     void showLineup();
     void showBout(int bout);
+    // Shows every bout as it now stands in the file and makes that the starting point.
+    void showStoredScores();
     void setUnsaved(bool unsaved);
     // Save is offered for read changes and for boxes typed in but not yet read.
     void offerSave();
@@ -47,12 +47,11 @@ private:
     bool save();
     bool confirmLeave() override;
     void moveTo(int weapon, int round, int stripSet);
-    void handOver(int round);
-    void checkMenus();
+    void handOver(int round) { EntryDialog::handOver(m_state, round); }
+    void checkMenus() override;
 
     ORLEMain& m_state;
     Prompter& m_prompter;
-    EntryHandOver m_handOver;
     EntryMenus m_menus;
     DualLines m_lines = DualLines::SeedOrder();
     DualEntry m_dual;

@@ -1,5 +1,6 @@
 #include "entry/frmEnterPool.h"
 
+#include "db/ChangedElsewhere.h"
 #include "db/ORLEMain.h"
 #include "entry/EntryHeader.h"
 #include "entry/EntryMoves.h"
@@ -13,7 +14,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -48,7 +48,7 @@ int cellIndex(int row, int column) {
 }  // namespace
 
 frmEnterPool::frmEnterPool(ORLEMain& state, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), m_state(state), m_prompter(prompter), m_menus(this, false) {
+    : EntryDialog(parent), m_state(state), m_prompter(prompter), m_menus(this, false) {
     setObjectName(QStringLiteral("frmEnterPool"));
     m_header = StartEntryWindow(this, m_menus.bar);
     auto* outer = static_cast<QVBoxLayout*>(layout());
@@ -192,10 +192,6 @@ void frmEnterPool::connectMenus() {
     m_menus.mPrevRound->setEnabled(false);
 }
 
-void frmEnterPool::setHandOver(EntryHandOver handOver) {
-    m_handOver = std::move(handOver);
-}
-
 void frmEnterPool::Form_Load() {
     m_state.CurrentRound = 0;
     m_leaving = false;
@@ -310,10 +306,13 @@ void frmEnterPool::setMark(int cell, const QString& mark) {
 }
 
 // A failed save keeps the marks on screen and the state unsaved, so nothing typed is lost.
+// Bouts another writer saved meanwhile are shown as stored, and the window stays on the pool
+// so they can be seen.
 bool frmEnterPool::save() {
-    Status saved = [this] {
+    QStringList changedElsewhere;
+    Status saved = [&] {
         WaitCursor busy;
-        return m_pool.save(m_state.connection(), m_state.CurrentWeapon);
+        return m_pool.save(m_state.connection(), m_state.CurrentWeapon, &changedElsewhere);
     }();
     if (!saved) {
         m_prompter.tell(this, QMessageBox::Critical, QStringLiteral("Save Data?"),
@@ -322,7 +321,14 @@ bool frmEnterPool::save() {
         return false;
     }
     cbDataToSave->setCheckState(Qt::Unchecked);
-    return true;
+    if (changedElsewhere.isEmpty()) {
+        return true;
+    }
+    m_prompter.tell(this, QMessageBox::Warning, ChangedElsewhere::Title(),
+                    ChangedElsewhere::Message(changedElsewhere));
+    showMarks();
+    RefreshTotals();
+    return false;
 }
 
 bool frmEnterPool::SavePool(const QString& action) {
@@ -357,41 +363,20 @@ void frmEnterPool::moveTo(int weapon, int stripSet) {
         loadPool();
         return;
     }
-    m_menus.check(m_state.CurrentWeapon, 0, m_state.CurrentStripSet);
+    checkMenus();
 }
 
-void frmEnterPool::handOver(int round) {
-    if (!SavePool(QStringLiteral("moving"))) {
-        m_menus.check(m_state.CurrentWeapon, 0, m_state.CurrentStripSet);
-        return;
-    }
-    m_handOver.openRound(m_state, round);
-    m_leaving = true;
-    done(QDialog::Accepted);
+bool frmEnterPool::confirmMove() {
+    return SavePool(QStringLiteral("moving"));
 }
 
 // Leaving checks the grid first; a pool with a bad pair stays open to be corrected.
-bool frmEnterPool::mayClose() {
-    if (m_leaving) {
-        return true;
-    }
+bool frmEnterPool::confirmLeave() {
     return RefreshTotals() && SavePool(QStringLiteral("exiting"));
 }
 
-void frmEnterPool::reject() {
-    if (mayClose()) {
-        m_leaving = true;
-        QDialog::reject();
-    }
-}
-
-void frmEnterPool::closeEvent(QCloseEvent* event) {
-    if (mayClose()) {
-        m_leaving = true;
-        QDialog::closeEvent(event);
-    } else {
-        event->ignore();
-    }
+void frmEnterPool::checkMenus() {
+    m_menus.check(m_state.CurrentWeapon, 0, m_state.CurrentStripSet);
 }
 
 void frmEnterPool::focusCell(int cell) {

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "entry/EntryHandOver.h"
+#include "entry/EntryDialog.h"
 #include "entry/EntryMenus.h"
 #include "entry/PoolEntry.h"
 
-#include <QDialog>
 #include <array>
 #include <map>
 
@@ -18,14 +17,13 @@ class QPushButton;
 
 // Result entry for a round-one pool: six places, a six-by-six grid of score marks and
 // each place's totals.
-class frmEnterPool final : public QDialog {
+class frmEnterPool final : public EntryDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmEnterPool)
 
 public:
     frmEnterPool(ORLEMain& state, Prompter& prompter, QWidget* parent = nullptr);
 
-    void setHandOver(EntryHandOver handOver);
     // Opens on the current event and strip set in round one.
     void Form_Load();
 
@@ -34,11 +32,11 @@ public:
     // Saves or asks before an action that would drop the edits; false: stay.
     bool SavePool(const QString& action);
 
-    void reject() override;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    bool confirmLeave() override;
+    bool confirmMove() override;
+    void checkMenus() override;
 
 private:
     void buildGrid(QWidget* parent);
@@ -55,15 +53,12 @@ private:
     void moveFrom(int cell, int direction);
     void focusCell(int cell);
     void moveTo(int weapon, int stripSet);
-    void handOver(int round);
-    bool mayClose();
+    void handOver(int round) { EntryDialog::handOver(m_state, round); }
 
     ORLEMain& m_state;
     Prompter& m_prompter;
-    EntryHandOver m_handOver;
     EntryMenus m_menus;
     PoolEntry m_pool;
-    bool m_leaving = false;
 
     EntryHeader* m_header = nullptr;
     std::map<int, QLineEdit*> lScore;

@@ -45,7 +45,7 @@ void GroupView::setGroupNames(const QStringList& names) {
 
 void GroupView::showSlots(const GroupSlotArray& groupSlots) {
     for (int k = 0; k < 24; ++k) {
-        m_slots[static_cast<size_t>(k)]->setText(groupSlots[static_cast<size_t>(k)].caption);
+        m_slots[static_cast<size_t>(k)]->setCaption(groupSlots[static_cast<size_t>(k)].caption);
         m_slots[static_cast<size_t>(k)]->setPicked(false);
     }
 }

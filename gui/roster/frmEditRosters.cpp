@@ -1,11 +1,13 @@
 #include "roster/frmEditRosters.h"
 
+#include "db/ChangedElsewhere.h"
 #include "db/ORLEMain.h"
 #include "entry/StripHeader.h"
 #include "print/SystemPrinterSink.h"
 #include "roster/CompleteRostersReport.h"
 #include "roster/GroupStore.h"
 #include "roster/GroupView.h"
+#include "roster/RedrawCheck.h"
 #include "roster/RosterGrid.h"
 #include "roster/RosterStore.h"
 #include "widgets/EnterAsTab.h"
@@ -16,6 +18,7 @@
 #include "widgets/PreviewSink.h"
 #include "widgets/PrintOutcome.h"
 #include "widgets/Prompter.h"
+#include "widgets/ScreenFit.h"
 #include "widgets/WaitCursor.h"
 
 #include <QHBoxLayout>
@@ -39,7 +42,7 @@ frmEditRosters::frmEditRosters(ORLEMain& state, Prompter& prompter, QWidget* par
     buildControls();
     buildMenus();
     EnterAsTab::install(this);
-    resize(1000, 700);
+    FitToScreen(this, {1000, 700});
 }
 
 void frmEditRosters::buildControls() {
@@ -177,7 +180,7 @@ void frmEditRosters::loadEvent(int weapon) {
     PaintEventBackground(this, m_state.EventColors[static_cast<size_t>(weapon)]);
     lWeaponName->setText(mWeapon[static_cast<size_t>(weapon)]->text());
     lWeaponName->setProperty("tag", QString::number(weapon));
-    fpRoster->setRows(m_prompter.valueOrTell(this, RosterStore(m_state.connection()).load(weapon)));
+    showStoredRows(m_prompter.valueOrTell(this, RosterStore(m_state.connection()).load(weapon)));
     setSaveEnabled(false);
     if (groupViewShowing()) {
         ShowGroups();
@@ -195,20 +198,48 @@ bool frmEditRosters::bSave_Click() {
 
 bool frmEditRosters::saveRoster() {
     std::vector<RosterRow> rows = fpRoster->rows();
+    QStringList changedElsewhere;
     Status saved = [&] {
         WaitCursor busy;
-        return RosterStore(m_state.connection()).save(m_weapon, rows);
+        return RosterStore(m_state.connection()).save(m_weapon, rows, m_loaded, &changedElsewhere);
     }();
     if (!saved) {
         m_prompter.tell(this, QMessageBox::Warning, QStringLiteral("Cannot save"), saved.message());
         return false;
     }
-    fpRoster->showWebNames(rows);
-    return true;
+    if (changedElsewhere.isEmpty()) {
+        fpRoster->showWebNames(rows);
+        return true;
+    }
+    m_prompter.tell(this, QMessageBox::Warning, ChangedElsewhere::Title(),
+                    ChangedElsewhere::Message(changedElsewhere));
+    // Every row now reads as stored: the rows kept from another writer and the ones written.
+    // The window stays so they can be seen.
+    fpRoster->setRows(rows);
+    setSaveEnabled(false);
+    return false;
+}
+
+void frmEditRosters::showStoredRows(const std::vector<RosterRow>& rows) {
+    m_loaded = rows;
+    fpRoster->setRows(rows);
 }
 
 bool frmEditRosters::saveGroups() {
-    const Status saved = GroupStore(m_state.connection()).save(m_weapon, m_slots.groupSlots());
+    const Database& db = m_state.connection();
+    const Result<int> disturbed = RedrawCheck::BoutsDisturbed(db, m_weapon, m_slots.groupSlots());
+    if (!disturbed) {
+        m_prompter.tell(this, QMessageBox::Warning, QStringLiteral("Cannot save"),
+                        RedrawCheck::Unreadable(disturbed.status()));
+        return false;
+    }
+    if (*disturbed > 0 &&
+        m_prompter.ask(this, QMessageBox::Warning, QStringLiteral("Redraw Groups"),
+                       RedrawCheck::Question(*disturbed), QMessageBox::Yes | QMessageBox::No,
+                       QMessageBox::No) != QMessageBox::Yes) {
+        return false;
+    }
+    const Status saved = GroupStore(db).save(m_weapon, m_slots.groupSlots());
     if (!saved) {
         m_prompter.tell(this, QMessageBox::Warning, QStringLiteral("Cannot save"), saved.message());
     }
@@ -242,7 +273,7 @@ void frmEditRosters::bMakeGroups_Click() {
 void frmEditRosters::switchView() {
     const bool toGroups = !groupViewShowing();
     if (toGroups) {
-        fpRoster->setRows(
+        showStoredRows(
             m_prompter.valueOrTell(this, RosterStore(m_state.connection()).load(m_weapon)));
     }
     m_slots.clear();

@@ -1,5 +1,6 @@
 #include "roster/frmEditStripNums.h"
 
+#include "db/ChangedElsewhere.h"
 #include "db/ORLEMain.h"
 #include "entry/StripHeader.h"
 #include "roster/StripNameStore.h"
@@ -114,15 +115,18 @@ void frmEditStripNums::Form_Load() {
     for (int w = 0; w < 6; ++w) {
         findChild<QGroupBox*>(QStringLiteral("fraWeapon%1").arg(w))->setTitle(events[w]);
     }
-    const StripNameStore::Names names =
-        m_prompter.valueOrTell(this, StripNameStore(m_state.connection()).load());
+    m_loaded = m_prompter.valueOrTell(this, StripNameStore(m_state.connection()).load());
+    showLoaded();
+    m_boxes[0]->setFocus();
+}
+
+void frmEditStripNums::showLoaded() {
     m_loading = true;
-    for (size_t i = 0; i < names.size(); ++i) {
-        m_boxes[i]->setText(names[i]);
+    for (size_t i = 0; i < m_loaded.size(); ++i) {
+        m_boxes[i]->setText(m_loaded[i]);
     }
     m_loading = false;
     setSaveEnabled(false);
-    m_boxes[0]->setFocus();
 }
 
 void frmEditStripNums::setSaveEnabled(bool enabled) {
@@ -156,13 +160,21 @@ frmEditStripNums::SaveOutcome frmEditStripNums::saveNames() {
     for (size_t i = 0; i < names.size(); ++i) {
         names[i] = m_boxes[i]->text();
     }
+    QStringList changedElsewhere;
     const Status saved = [&] {
         WaitCursor busy;
-        return StripNameStore(m_state.connection()).save(names);
+        return StripNameStore(m_state.connection()).save(names, m_loaded, &changedElsewhere);
     }();
     if (!saved) {
         m_prompter.tell(this, QMessageBox::Warning, QStringLiteral("Cannot save"), saved.message());
         return SaveOutcome::Failed;
+    }
+    if (!changedElsewhere.isEmpty()) {
+        m_prompter.tell(this, QMessageBox::Warning, ChangedElsewhere::Title(),
+                        ChangedElsewhere::Message(changedElsewhere));
+        // The window stays open on the names as stored, so they can be seen.
+        showLoaded();
+        return SaveOutcome::Kept;
     }
     setSaveEnabled(false);
     QDialog::accept();
@@ -178,7 +190,7 @@ void frmEditStripNums::reject() {
             return;
         }
         if (answer == QMessageBox::Yes && saveNames() != SaveOutcome::Declined) {
-            return;  // saved and closed, or failed and kept open
+            return;  // saved and closed, or failed or kept and left open
         }
     }
     QDialog::reject();

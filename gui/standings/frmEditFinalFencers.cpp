@@ -1,6 +1,7 @@
 #include "standings/frmEditFinalFencers.h"
 
 #include "db/ORLEMain.h"
+#include "entry/ScoreRules.h"
 #include "standings/FinalFourSeeding.h"
 #include "widgets/EnterAsTab.h"
 #include "widgets/EventColor.h"
@@ -8,6 +9,7 @@
 #include "widgets/NamedAction.h"
 #include "widgets/NamedButton.h"
 #include "widgets/Prompter.h"
+#include "widgets/ScreenFit.h"
 #include "widgets/WaitCursor.h"
 
 #include <QCloseEvent>
@@ -57,7 +59,7 @@ frmEditFinalFencers::frmEditFinalFencers(ORLEMain& state, Prompter& prompter, QW
     buildButtons();
     buildMenus();
     EnterAsTab::install(this);
-    resize(760, 640);
+    FitToScreen(this, {760, 640});
 }
 
 void frmEditFinalFencers::buildGrid() {
@@ -192,8 +194,7 @@ void frmEditFinalFencers::showRow(int r) {
     fpStandings->setItem(r, 2, cell(QString::number(f->Pct, 'f', 3)));
     fpStandings->setItem(r, 3, cell(QString::number(f->TS)));
     fpStandings->setItem(r, 4, cell(QString::number(f->TR)));
-    fpStandings->setItem(
-        r, 5, cell((f->Ind >= 0 ? QStringLiteral("+") : QString()) + QString::number(f->Ind)));
+    fpStandings->setItem(r, 5, cell(ScoreRules::IndicatorText(f->Ind)));
     fpStandings->setItem(r, 6, cell(QString::number(f->FencerNumber)));
 }
 
@@ -231,7 +232,9 @@ bool frmEditFinalFencers::save() {
     if (m_prompter.ask(this, QMessageBox::Information, title,
                        QStringLiteral("This will erase all results from the final four of this "
                                       "weapon."),
-                       QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) != QMessageBox::Ok) {
+                       QMessageBox::Ok | QMessageBox::Cancel,
+                       // Enter must not wipe a Final Four already fenced.
+                       QMessageBox::Cancel) != QMessageBox::Ok) {
         return false;
     }
     Status saved = [&] {

@@ -1,5 +1,6 @@
 #include "standings/frmEnterFinal4.h"
 
+#include "db/ChangedElsewhere.h"
 #include "db/ORLEMain.h"
 #include "entry/StripHeader.h"
 #include "print/frmPrintScoresheets.h"
@@ -45,7 +46,7 @@ void setBold(QWidget* widget, bool bold) {
 }  // namespace
 
 frmEnterFinal4::frmEnterFinal4(ORLEMain& state, Prompter& prompter, QWidget* parent)
-    : LeaveGuardedDialog(parent), m_state(state), m_prompter(prompter), m_menus(this, true) {
+    : EntryDialog(parent), m_state(state), m_prompter(prompter), m_menus(this, true) {
     setObjectName(QStringLiteral("frmEnterFinal4"));
     setWindowTitle(QStringLiteral("Enter Results"));
     auto* outer = new QVBoxLayout(this);
@@ -214,10 +215,6 @@ void frmEnterFinal4::connectMenus() {
     connect(m_menus.mExit, &QAction::triggered, this, &frmEnterFinal4::reject);
 }
 
-void frmEnterFinal4::setHandOver(EntryHandOver handOver) {
-    m_handOver = std::move(handOver);
-}
-
 void frmEnterFinal4::Form_Load() {
     m_leaving = false;
     m_menus.setEventNames(m_prompter.valueOrTell(
@@ -324,10 +321,13 @@ void frmEnterFinal4::setUnsaved(bool unsaved) {
     m_menus.mSave->setEnabled(unsaved);
 }
 
+// A Final Four another writer changed meanwhile is shown as stored, and the window stays on
+// it so it can be seen.
 bool frmEnterFinal4::save() {
-    Status saved = [this] {
+    QStringList changedElsewhere;
+    Status saved = [&] {
         WaitCursor busy;
-        return m_bracket.Save(m_state.connection(), m_state.CurrentWeapon);
+        return m_bracket.Save(m_state.connection(), m_state.CurrentWeapon, &changedElsewhere);
     }();
     if (!saved) {
         m_prompter.tell(
@@ -336,7 +336,13 @@ bool frmEnterFinal4::save() {
         return false;
     }
     setUnsaved(false);
-    return true;
+    if (changedElsewhere.isEmpty()) {
+        return true;
+    }
+    m_prompter.tell(this, QMessageBox::Warning, ChangedElsewhere::Title(),
+                    ChangedElsewhere::Message(changedElsewhere));
+    loadBracket(false);
+    return false;
 }
 
 bool frmEnterFinal4::confirmLeave() {
@@ -358,16 +364,6 @@ void frmEnterFinal4::moveToEvent(int weapon) {
         return;
     }
     checkMenus();
-}
-
-void frmEnterFinal4::handOver(int round) {
-    if (!confirmLeave()) {
-        checkMenus();
-        return;
-    }
-    m_handOver.openRound(m_state, round);
-    m_leaving = true;
-    done(QDialog::Accepted);
 }
 
 bool frmEnterFinal4::eventFilter(QObject* watched, QEvent* event) {

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "entry/EntryHandOver.h"
+#include "entry/EntryDialog.h"
 #include "entry/EntryMenus.h"
 #include "standings/FinalFourBracket.h"
 
 #include <map>
-#include "widgets/LeaveGuardedDialog.h"
 
 class ORLEMain;
 class Prompter;
@@ -17,14 +16,13 @@ class frmEditFinalFencers;
 
 // Result entry for an event's Final Four: the semifinals, then the gold and bronze medal
 // bouts, as a bracket whose winners are picked by name.
-class frmEnterFinal4 final : public LeaveGuardedDialog {
+class frmEnterFinal4 final : public EntryDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmEnterFinal4)
 
 public:
     frmEnterFinal4(ORLEMain& state, Prompter& prompter, QWidget* parent = nullptr);
 
-    void setHandOver(EntryHandOver handOver);
     // Opens on the current event.
     void Form_Load();
 
@@ -47,12 +45,11 @@ private:
     bool save();
     bool confirmLeave() override;
     void moveToEvent(int weapon);
-    void handOver(int round);
-    void checkMenus();
+    void handOver(int round) { EntryDialog::handOver(m_state, round); }
+    void checkMenus() override;
 
     ORLEMain& m_state;
     Prompter& m_prompter;
-    EntryHandOver m_handOver;
     EntryMenus m_menus;
     FinalFourBracket m_bracket;
 

@@ -18,6 +18,7 @@
 #include "widgets/PreviewSink.h"
 #include "widgets/PrintOutcome.h"
 #include "widgets/Prompter.h"
+#include "widgets/ScreenFit.h"
 #include "widgets/WaitCursor.h"
 
 #include <QActionGroup>
@@ -53,7 +54,7 @@ frmShowResults::frmShowResults(ORLEMain& state, Prompter& prompter, QWidget* par
     buildWindow();
     buildMenus();
     EnterAsTab::install(this);
-    resize(840, 740);
+    FitToScreen(this, {840, 740});
     Form_Load();
 }
 
@@ -179,6 +180,14 @@ void frmShowResults::Form_Load() {
         abbreviations << m_events.abbreviation(w);
     }
     StandingsGridFiller::PrepareSchools(fpResults[Schools], abbreviations);
+}
+
+void frmShowResults::Reload() {
+    if (!isVisible()) {
+        return;
+    }
+    Form_Load();
+    Refresh(tabCategory->currentIndex());
 }
 
 void frmShowResults::Refresh(int index) {

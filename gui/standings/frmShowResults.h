@@ -61,6 +61,10 @@ public:
     // What the last refresh of the individual tab computed: rows, progress, Final Four.
     const LiveStandings& standings() const { return m_standings; }
 
+    // Reads the file again while the window is open: after another file was opened or
+    // results were entered or wiped elsewhere.
+    void Reload();
+
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -4,6 +4,7 @@
 #include "print/PrintSink.h"
 #include "widgets/NamedButton.h"
 #include "widgets/PrintOutcome.h"
+#include "widgets/ScreenFit.h"
 #include "widgets/WaitCursor.h"
 
 #include <QHBoxLayout>
@@ -19,6 +20,7 @@ frmPrintPreview::frmPrintPreview(const PrintDocument& document, PrintSink& print
       m_printTo(printTo),
       m_prompter(prompter),
       m_previewPrinter(QPrinter::ScreenResolution) {
+    setObjectName(QStringLiteral("frmPrintPreview"));
     setWindowTitle(document.jobName);
     m_previewPrinter.setFullPage(true);
     m_previewPrinter.setPageLayout(QPageLayout(
@@ -27,6 +29,8 @@ frmPrintPreview::frmPrintPreview(const PrintDocument& document, PrintSink& print
 
     ppPreview = new QPrintPreviewWidget(&m_previewPrinter, this);
     ppPreview->setObjectName(QStringLiteral("ppPreview"));
+    // The pages scroll; the preview must not force the window taller than a laptop screen.
+    ppPreview->setMinimumSize(320, 240);
     connect(ppPreview, &QPrintPreviewWidget::paintRequested, this, &frmPrintPreview::paintPreview);
 
     QPushButton* bPrint = NamedButton("bPrint", QStringLiteral("&Print"), this);
@@ -36,7 +40,7 @@ frmPrintPreview::frmPrintPreview(const PrintDocument& document, PrintSink& print
     connect(bPrint, &QPushButton::clicked, this, &frmPrintPreview::bPrint_Click);
     connect(bZoomIn, &QPushButton::clicked, ppPreview, [this] { ppPreview->zoomIn(); });
     connect(bZoomOut, &QPushButton::clicked, ppPreview, [this] { ppPreview->zoomOut(); });
-    connect(bClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(bClose, &QPushButton::clicked, this, &QWidget::close);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(bPrint);
@@ -47,8 +51,14 @@ frmPrintPreview::frmPrintPreview(const PrintDocument& document, PrintSink& print
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(ppPreview, 1);
-    resize(900, 1000);
+    FitToScreen(this, {900, 1000});
     ppPreview->fitInView();
+}
+
+frmPrintPreview::frmPrintPreview(const PrintDocument& document, std::unique_ptr<PrintSink> printTo,
+                                 Prompter& prompter, QWidget* parent)
+    : frmPrintPreview(document, *printTo, prompter, parent) {
+    m_ownedPrintTo = std::move(printTo);
 }
 
 void frmPrintPreview::paintPreview(QPrinter* printer) {

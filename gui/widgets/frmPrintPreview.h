@@ -1,11 +1,12 @@
 #pragma once
 
 #include "print/PrintDocument.h"
+#include "print/PrintSink.h"
 
 #include <QDialog>
 #include <QPrinter>
+#include <memory>
 
-class PrintSink;
 class Prompter;
 class QPrintPreviewWidget;
 
@@ -19,6 +20,9 @@ public:
     // `printTo` receives the document when the user prints.
     frmPrintPreview(const PrintDocument& document, PrintSink& printTo, Prompter& prompter,
                     QWidget* parent = nullptr);
+    // The preview keeps `printTo` for as long as it is open.
+    frmPrintPreview(const PrintDocument& document, std::unique_ptr<PrintSink> printTo,
+                    Prompter& prompter, QWidget* parent = nullptr);
 
     void bPrint_Click();
 
@@ -26,6 +30,7 @@ private:
     void paintPreview(QPrinter* printer);
 
     PrintDocument m_document;
+    std::unique_ptr<PrintSink> m_ownedPrintTo;
     PrintSink& m_printTo;
     Prompter& m_prompter;
     QPrinter m_previewPrinter;

@@ -120,3 +120,13 @@ TEST_F(PrintCommandsTest, BadArgumentsAreExplainedAndWriteNothing) {
     EXPECT_EQ(unwritable.exitCode, 1);
     EXPECT_TRUE(unwritable.err.contains(QStringLiteral("x.pdf")));
 }
+
+TEST_F(PrintCommandsTest, APdfThatCannotBeWrittenIsAFailureNamingTheFileAndWhy) {
+    const CliRun full =
+        RunCli({"print", "groups", "--db", file.path(), "--event", "0", "--pdf", "/dev/full"});
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_TRUE(full.err.contains(QStringLiteral("/dev/full"))) << full.err.toStdString();
+    EXPECT_TRUE(full.err.contains(QStringLiteral("No space left on device")))
+        << full.err.toStdString();
+    EXPECT_TRUE(full.out.isEmpty());
+}

@@ -1,5 +1,6 @@
 #include "cli/CliRunner.h"
 #include "support/ChampionshipBuilder.h"
+#include "support/ReadValue.h"
 #include "support/TempChampionship.h"
 
 #include <gtest/gtest.h>
@@ -76,6 +77,46 @@ TEST_F(RosterCommandsTest, DrawSavesTheGroupsAndWarnsAboutSplitTeammates) {
     EXPECT_EQ(again.out, run.out);
     EXPECT_EQ(RunCli({"draw", "--db", file.path(), "--event", "MS"}).err,
               QStringLiteral("orle-cli: You must complete the roster before making groups.\n"));
+}
+
+TEST_F(RosterCommandsTest, ARedrawOverRecordedBoutsNeedsForceAndKeepsThem) {
+    ChampionshipBuilder build(file);
+    build.drawFullEvent(0);
+    build.addBout(0, 0, 3, 5, 2, true);
+    const QString groups = QStringLiteral(
+        "SELECT group_concat(FencerNumber || ':' || \"Group\" || Subgroup) FROM Roster "
+        "WHERE Weapon = 0");
+    const QString before = Value(file.db().queryText(groups)).value_or(QString());
+    const CliRun refused = RunCli({"draw", "--db", file.path(), "--event", "MS", "--seed", "4"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("1 bout(s)"))) << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("--force")));
+    EXPECT_TRUE(refused.out.isEmpty());
+    EXPECT_EQ(Value(file.db().queryText(groups)).value_or(QString()), before);
+
+    const CliRun forced =
+        RunCli({"draw", "--db", file.path(), "--event", "MS", "--seed", "4", "--force"});
+    ASSERT_EQ(forced.exitCode, 0) << forced.err.toStdString();
+    EXPECT_NE(Value(file.db().queryText(groups)).value_or(QString()), before);
+    EXPECT_TRUE(forced.out.contains(QStringLiteral("The recorded bouts are kept")));
+    EXPECT_EQ(file.count("SELECT COUNT(*) FROM Results WHERE Weapon = 0"), 2);
+}
+
+TEST_F(RosterCommandsTest, ImportRefusesRepeatedFencersUnlessAllowed) {
+    const QString path = writeCsv(QStringLiteral("event,first,last,school\n"
+                                                 "MS,Ann,Lee,%1\n"
+                                                 "MS,ann,lee,%1\n")
+                                      .arg(abbreviation(2))
+                                      .toUtf8());
+    const CliRun refused = RunCli({"roster", "import", "--db", file.path(), path});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("line 3: ann lee")))
+        << refused.err.toStdString();
+    EXPECT_EQ(file.count("SELECT COUNT(*) FROM Roster"), 0);
+    const CliRun allowed =
+        RunCli({"roster", "import", "--db", file.path(), "--allow-duplicates", path});
+    EXPECT_EQ(allowed.exitCode, 0) << allowed.err.toStdString();
+    EXPECT_EQ(file.count("SELECT COUNT(*) FROM Roster"), 2);
 }
 
 }  // namespace

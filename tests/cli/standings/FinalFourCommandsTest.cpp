@@ -107,4 +107,13 @@ TEST_F(FinalFourCommandsTest, FinalRefusesBadInputAndWritesNothing) {
         "longer than 10");
 }
 
+TEST_F(FinalFourCommandsTest, SeedingAgainOverFencedBoutsNeedsForce) {
+    run({"seed", "--event", "0"});
+    ASSERT_EQ(run({"final", "--event", "0", "--bout", "0", "--winner", "3"}).exitCode, 0);
+    expectRefused({"seed", "--event", "0", "--order", "5,0,7,1"}, "--force");
+    const CliRun forced = run({"seed", "--event", "0", "--order", "5,0,7,1", "--force"});
+    ASSERT_EQ(forced.exitCode, 0) << forced.err.toStdString();
+    EXPECT_EQ(rows(), QStringList({"0 0 5 1 99", "0 1 7 0 99"}));
+}
+
 }  // namespace

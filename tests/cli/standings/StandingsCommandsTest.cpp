@@ -70,4 +70,13 @@ TEST_F(StandingsCommandsTest, BadArgumentsFail) {
     EXPECT_TRUE(variant.err.contains(QStringLiteral("unknown variant mixed")));
 }
 
+TEST_F(StandingsCommandsTest, TheTitleRaceListsEverySchoolInPlaceOrder) {
+    const QStringList race =
+        lines(RunCli({"teams", "--db", file.path(), "--race", "--variant", "men"}));
+    ASSERT_EQ(race.size(), 25);
+    EXPECT_EQ(race[0], "school\tpoints\tleft\tmax\tcontender");
+    EXPECT_EQ(race[1], "Boston College\t1\t22\t23\tyes");
+    EXPECT_EQ(race[2], "U.S. Air Force Academy\t1\t22\t23\tyes");
+}
+
 }  // namespace

@@ -65,4 +65,19 @@ TEST(ResultsSimulatorTest, FillsValidPairsAndLeavesExcludedFencersAlone) {
     EXPECT_EQ(file.count(QStringLiteral("SELECT COUNT(*) FROM Results")), 2 * filled.bouts);
 }
 
+TEST(ResultsSimulatorTest, AFailureInALaterEventLeavesEveryEventAsItWas) {
+    TempChampionship file;
+    ChampionshipBuilder builder(file);
+    builder.drawFullEvent(0);
+    builder.drawFullEvent(3);
+    // The file refuses women's saber bouts, as a full disk would refuse the second event.
+    file.exec(
+        QStringLiteral("CREATE TRIGGER RefuseWomensSaber BEFORE INSERT ON Results "
+                       "WHEN NEW.Weapon = 3 BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    const ResultsSimulator::Filled filled = ResultsSimulator::Fill(file.db(), {0, 3}, {0, 1}, 42);
+    EXPECT_FALSE(filled.status.ok());
+    EXPECT_EQ(filled.bouts, 0);
+    EXPECT_EQ(file.count(QStringLiteral("SELECT COUNT(*) FROM Results")), 0);
+}
+
 }  // namespace

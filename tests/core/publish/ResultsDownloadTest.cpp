@@ -203,4 +203,41 @@ TEST_F(ResultsDownloadTest, UnwritableFolderIsReportedAndLeavesNoFile) {
     EXPECT_FALSE(QFile::exists(path));
 }
 
+// Names and schools are typed by the staff; in a web page they must stay text.
+TEST_F(ResultsDownloadTest, NamesAndSchoolsNeverBecomeMarkup) {
+    file.exec(QStringLiteral("UPDATE Roster SET HTMLName = ? WHERE Weapon = 0 AND "
+                             "FencerNumber = 1"),
+              {QStringLiteral("<script>alert(1)</script>")});
+    file.exec(QStringLiteral("UPDATE Roster SET HTMLName = ? WHERE Weapon = 0 AND "
+                             "FencerNumber = 2"),
+              {QStringLiteral("Ren&eacute;e M&#252;ller &#xFC; & Co <b>")});
+    file.exec(QStringLiteral("UPDATE Teams SET FullTeamName = ?, MediumTeamName = ? "
+                             "WHERE Team = 3"),
+              {QStringLiteral("Duke & <Durham>"), QStringLiteral("Duke & <Durham>")});
+    const QString page = text(Format::Html);
+    EXPECT_FALSE(page.contains(QStringLiteral("<script>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("&lt;script&gt;alert(1)&lt;/script&gt;")));
+    EXPECT_TRUE(page.contains(QStringLiteral("Ren&eacute;e M&#252;ller &#xFC; &amp; Co &lt;b&gt;")))
+        << page.toStdString();
+    EXPECT_FALSE(page.contains(QStringLiteral("<Durham>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("Duke &amp; &lt;Durham&gt;")));
+}
+
+TEST_F(ResultsDownloadTest, XmlDropsTheCharactersXmlForbidsFromAnOlderFile) {
+    file.exec(QStringLiteral("UPDATE Roster SET FName = ? WHERE Weapon = 0 AND FencerNumber = 1"),
+              {QStringLiteral("Bo") + QChar(1) + QStringLiteral("b") + QChar(0x0b)});
+    const QString xml = text(Format::Xml);
+    EXPECT_FALSE(xml.contains(QChar(1)));
+    EXPECT_FALSE(xml.contains(QChar(0x0b)));
+    QXmlStreamReader reader(xml);
+    int names = 0;
+    while (!reader.atEnd()) {
+        if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == u"NAME") {
+            ++names;
+        }
+    }
+    EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+    EXPECT_GT(names, 0);
+}
+
 }  // namespace

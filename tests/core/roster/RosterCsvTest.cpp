@@ -1,9 +1,13 @@
+#include "db/Transaction.h"
 #include "roster/CsvText.h"
 #include "roster/RosterCsv.h"
+#include "roster/RosterStore.h"
 #include "support/ReadValue.h"
 #include "support/TempChampionship.h"
 
 #include <gtest/gtest.h>
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -83,6 +87,63 @@ TEST(RosterCsvTest, EveryBadLineIsReportedAndNothingIsWritten) {
     EXPECT_EQ(file.count("SELECT COUNT(*) FROM Roster"), 0);
 
     EXPECT_FALSE(RosterCsv(file.db()).import(QStringLiteral("event,first,last\n")).ok());
+}
+
+TEST(RosterCsvTest, AFencerAlreadyOnTheEventOrEarlierInTheFileIsRefusedUnlessAllowed) {
+    TempChampionship file;
+    file.exec(
+        "INSERT INTO Roster (Weapon, FencerNumber, Team, LName, FName, HTMLName, \"Group\", "
+        "Subgroup) VALUES (0, 0, 2, 'Held', 'Al', 'Al Held', 99, 99)");
+    const QString csv = QStringLiteral(
+                            "event,first,last,school\n"
+                            "MS, al ,HELD,%1\n"  // already on the event
+                            "MF,Bo,Kim,%1\n"     // another event: a different fencer
+                            "MF,Bo,Kim,%2\n"     // another school: a different fencer
+                            "MF,bo,kim ,%1\n")   // repeats line 3
+                            .arg(abbreviation(file, 2), abbreviation(file, 3));
+    const Status refused = RosterCsv(file.db()).import(csv);
+    ASSERT_FALSE(refused.ok());
+    const QStringList lines = refused.message().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 2) << refused.message().toStdString();
+    EXPECT_TRUE(lines[0].startsWith(
+        QStringLiteral("line 2: al HELD (%1) is already on MS").arg(abbreviation(file, 2))))
+        << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].startsWith(
+        QStringLiteral("line 5: bo kim (%1) is already on line 3").arg(abbreviation(file, 2))))
+        << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("--allow-duplicates")));
+    EXPECT_EQ(file.count("SELECT COUNT(*) FROM Roster"), 1);
+
+    RosterCsv::Imported imported;
+    ASSERT_TRUE(RosterCsv(file.db()).import(csv, &imported, RosterCsv::Duplicates::Allow).ok());
+    EXPECT_EQ(imported.fencers, 4);
+}
+
+// A second writer holds the file while this import starts; the import must wait for it and
+// then take numbers that are still free, not overwrite the other writer's fencer.
+TEST(RosterCsvTest, AnImportWaitsForAnotherWriterAndTakesNumbersStillFree) {
+    TempChampionship file;
+    QString error;
+    const auto other = Database::open(file.path(), Database::Mode::ExistingFile, &error);
+    ASSERT_TRUE(other) << error.toStdString();
+    auto held = std::make_unique<Transaction>(*other);
+    ASSERT_TRUE(held->begun().ok());
+    std::vector<RosterRow> rows(1);
+    rows[0] = {0, 2, QStringLiteral("Al"), QStringLiteral("Held"), 0, {}, {}, true};
+    ASSERT_TRUE(RosterStore(*other).write(0, rows).ok());
+    std::thread commitLater([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        EXPECT_TRUE(held->commit().ok());
+    });
+    const Status imported = RosterCsv(file.db()).import(
+        QStringLiteral("event,first,last,school\nMS,Bo,Kim,%1\n").arg(abbreviation(file, 3)));
+    commitLater.join();
+    held.reset();
+    ASSERT_TRUE(imported.ok()) << imported.message().toStdString();
+    EXPECT_EQ(file.count("SELECT COUNT(*) FROM Roster WHERE Weapon = 0"), 2);
+    EXPECT_EQ(file.count("SELECT COUNT(*) FROM Roster WHERE Weapon = 0 AND FencerNumber = 0 AND "
+                         "LName = 'Held'"),
+              1);
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 
 #include "app/frmAbout.h"
 #include "db/ORLEMain.h"
+#include "support/ChampionshipBuilder.h"
 #include "support/FileBytes.h"
+#include "support/ReadOnlyFile.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempChampionship.h"
 
@@ -13,6 +15,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 namespace {
@@ -238,6 +241,51 @@ TEST(frmAboutTest, ShowsTheVersionAndLegalNotice) {
     EXPECT_FALSE(about.findChild<QLabel*>(QStringLiteral("lblCredits"))->text().isEmpty());
     about.findChild<QPushButton*>(QStringLiteral("ExitButton"))->click();
     EXPECT_EQ(about.result(), QDialog::Accepted);
+}
+
+}  // namespace
+
+namespace {
+
+class frmMainFileTest : public frmMainTest {};
+
+TEST_F(frmMainFileTest, AReadOnlyFileIsToldAtOpenInTheWindowsTextNotItsCaption) {
+    TempChampionship file;
+    ReadOnlyFile readOnly(file.path());
+    if (!readOnly.ok()) {
+        GTEST_SKIP() << "this file system cannot make a file read-only";
+    }
+    window.OpenDatabase(file.path(), true);
+    ASSERT_TRUE(window.databaseAvailable());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("ORLE Championships - ") + file.path());
+    EXPECT_TRUE(window.findChild<QLabel*>(QStringLiteral("lStatus"))
+                    ->text()
+                    .endsWith(QStringLiteral("Nothing can be saved to this file: the file is "
+                                             "read-only.")));
+    EXPECT_TRUE(prompter.asked.empty());
+}
+
+// The standings window stays open beside the main window; it must not go on showing the
+// file that was open before.
+TEST_F(frmMainFileTest, TheOpenResultsWindowFollowsTheFileOpenedNext) {
+    TempChampionship drawn;
+    ChampionshipBuilder(drawn).drawFullEvent(0);
+    ChampionshipBuilder(drawn).addBout(0, 0, 1, 5, 3, true);
+    TempChampionship empty(QStringLiteral("ORLE2005.mdb"));
+    window.OpenDatabase(drawn.path(), true);
+    button("bCalculateResults")->click();
+    auto* results = window.findChild<QWidget*>(QStringLiteral("frmShowResults"));
+    ASSERT_NE(results, nullptr);
+    auto* grid = results->findChild<QTableWidget*>(QStringLiteral("fpResults0"));
+    const int shown = grid->rowCount();
+    EXPECT_GT(shown, 0);
+
+    openThroughMenu(empty.path());
+    EXPECT_TRUE(results->isVisible());
+    EXPECT_EQ(grid->rowCount(), 0);
+    openThroughMenu(drawn.path());
+    EXPECT_EQ(grid->rowCount(), shown);
+    results->close();
 }
 
 }  // namespace

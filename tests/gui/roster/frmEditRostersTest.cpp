@@ -3,8 +3,11 @@
 #include "roster/GroupView.h"
 #include "roster/RosterGrid.h"
 #include "roster/frmEditRosters.h"
+#include "support/ReadOnlyFile.h"
+#include "support/ReadValue.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 
@@ -86,6 +89,31 @@ TEST_F(frmEditRostersTest, ARowWithoutSchoolIsRefusedByNameAndKept) {
     EXPECT_TRUE(prompter.asked[0].text.startsWith(QStringLiteral("Row 5 (Ben) has no school")));
     EXPECT_TRUE(button("bSave")->isEnabled());
     EXPECT_EQ(grid()->item(4, RosterGrid::FirstName)->text(), QStringLiteral("Ben"));
+}
+
+// `file` is another writer on the same file: the window holds a connection of its own.
+TEST_F(frmEditRostersTest, ARowChangedElsewhereAfterLoadingIsToldThenShownAsStored) {
+    ChampionshipBuilder::Fencer eve;
+    eve.first = QStringLiteral("Eve");
+    eve.last = QStringLiteral("Other");
+    eve.team = 2;
+    build.addFencer(eve);  // fencer number 0, shown on row 1 as a free number
+    edit(0, RosterGrid::FirstName, QStringLiteral("Ann"));
+    edit(0, RosterGrid::LastName, QStringLiteral("Able"));
+    pickSchool(0, 2);
+    EXPECT_FALSE(window.bSave_Click());
+
+    ASSERT_EQ(prompter.asked.size(), 1u);
+    EXPECT_EQ(prompter.asked[0].title, QStringLiteral("Changed Elsewhere"));
+    EXPECT_TRUE(prompter.asked[0].text.contains(
+        QStringLiteral("Row 1, fencer number 0: First Name: typed \"Ann\", stored \"Eve\"; "
+                       "Last Name: typed \"Able\", stored \"Other\"")))
+        << prompter.asked[0].text.toStdString();
+    EXPECT_EQ(grid()->item(0, RosterGrid::FirstName)->text(), QStringLiteral("Eve"));
+    EXPECT_EQ(grid()->item(0, RosterGrid::LastName)->text(), QStringLiteral("Other"));
+    EXPECT_FALSE(button("bSave")->isEnabled());
+    EXPECT_EQ(file.count("SELECT COUNT(*) FROM Roster WHERE FName = 'Eve'"), 1);
+    EXPECT_EQ(file.count("SELECT COUNT(*) FROM Roster"), 1);
 }
 
 TEST_F(frmEditRostersTest, UnsavedChangesAnswersWhenSwitchingEvents) {
@@ -180,6 +208,40 @@ TEST_F(frmEditRostersTest, SlotsArePickedSwappedAndSavedOnlyOnSave) {
         0);
 }
 
+TEST_F(frmEditRostersTest, NewGroupsOverRecordedBoutsAreSavedOnlyWhenTheUserSaysYes) {
+    build.drawFullEvent(0);
+    build.addBout(0, 0, 3, 5, 2, true);
+    window.mWeapon_Click(1);
+    window.mWeapon_Click(0);
+    button("bMakeGroups")->click();
+    const QString groups = QStringLiteral(
+        "SELECT group_concat(FencerNumber || ':' || \"Group\" || Subgroup) FROM Roster "
+        "WHERE Weapon = 0");
+    // A swap within a group keeps every round's matches: saved without a question.
+    prompter.answers = {QMessageBox::Yes};
+    window.lName_Click(0);
+    window.lName_Click(1);
+    const size_t asked = prompter.asked.size();
+    EXPECT_TRUE(window.bSave_Click());
+    EXPECT_EQ(prompter.asked.size(), asked);
+    const QString kept = Value(file.db().queryText(groups)).value_or(QString());
+
+    window.bRerandomize_Click();
+    EXPECT_FALSE(window.bSave_Click());  // the default answer is No
+    ASSERT_EQ(prompter.asked.size(), asked + 1);
+    EXPECT_EQ(prompter.asked.back().title, QStringLiteral("Redraw Groups"));
+    EXPECT_EQ(prompter.asked.back().defaultButton, QMessageBox::No);
+    EXPECT_TRUE(prompter.asked.back().text.startsWith(QStringLiteral("1 bout(s)")));
+    EXPECT_TRUE(prompter.asked.back().text.contains(QStringLiteral("unreported results finder")));
+    EXPECT_EQ(Value(file.db().queryText(groups)).value_or(QString()), kept);
+    EXPECT_TRUE(button("bSave")->isEnabled());
+
+    prompter.answers = {QMessageBox::Yes};
+    EXPECT_TRUE(window.bSave_Click());
+    EXPECT_NE(Value(file.db().queryText(groups)).value_or(QString()), kept);
+    EXPECT_EQ(file.count("SELECT COUNT(*) FROM Results WHERE Weapon = 0"), 2);
+}
+
 TEST_F(frmEditRostersTest, AnUndrawnEventOffersTheDrawAndAnIncompleteRosterRefusesIt) {
     for (int n = 0; n < 24; ++n) {
         ChampionshipBuilder::Fencer f;
@@ -230,6 +292,41 @@ TEST_F(frmEditRostersTest, PrintAllListsTheStoredFencersOfEveryEvent) {
     EXPECT_EQ(texts.count(QStringLiteral("First7 Last7")), 2);  // one in each event
     EXPECT_FALSE(texts.contains(QStringLiteral("Unsaved Last0")));
     EXPECT_TRUE(texts.contains(QStringLiteral("Page 1 of %1").arg(printed.pages.size())));
+}
+
+}  // namespace
+
+namespace {
+
+class ReadOnlyRosterTest : public ChampionshipWindowFixture {};
+
+TEST_F(ReadOnlyRosterTest, ARefusedSaveSaysWhyAndKeepsTheEditsToSaveAgain) {
+    ReadOnlyFile readOnly(file.path());
+    if (!readOnly.ok()) {
+        GTEST_SKIP() << "this file system cannot make a file read-only";
+    }
+    state.OpenDatabase(file.path());
+    frmEditRosters window(state, prompter);
+    window.Form_Load();
+    showAndActivate(window);
+    type(QStringLiteral("Ann"));
+    press(Qt::Key_Tab);
+    type(QStringLiteral("Lee"));
+    press(Qt::Key_Return);
+    type(Value(file.db().queryText(QStringLiteral("SELECT Abbreviation FROM Teams WHERE Team = 3")))
+             .value_or(QString()));
+    press(Qt::Key_Return);
+    press(Qt::Key_S, Qt::ControlModifier);
+
+    ASSERT_EQ(prompter.asked.size(), 1u);
+    const QString told = prompter.asked[0].text;
+    EXPECT_TRUE(told.contains(QFileInfo(file.path()).fileName())) << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("read-only"))) << told.toStdString();
+    EXPECT_FALSE(told.contains(QStringLiteral("attempt to write"))) << told.toStdString();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.findChild<QPushButton*>(QStringLiteral("bSave"))->isEnabled());
+    auto* grid = window.findChild<RosterGrid*>(QStringLiteral("fpRoster"));
+    EXPECT_EQ(grid->item(0, RosterGrid::FirstName)->text(), QStringLiteral("Ann"));
 }
 
 }  // namespace

@@ -47,6 +47,25 @@ TEST_F(frmEditFinalFencersTest, TheProposalIsTheStandingsAndCountsAsUnsaved) {
     EXPECT_TRUE(finalFourRows().isEmpty());
 }
 
+// Leaving a seeded event's window with Enter at each question must not wipe its Final Four.
+TEST_F(frmEditFinalFencersTest, EnterAtEveryQuestionKeepsTheFinalFourResults) {
+    seed();
+    file.exec(
+        QStringLiteral("UPDATE FinalFour SET Winner = TopFencer, Score = '5-2' "
+                       "WHERE Weapon = 0 AND Bout = 0"));
+    frmEditFinalFencers w(state, prompter);
+    showSeeding(w);
+    w.reject();  // every question gets its default button
+    ASSERT_EQ(prompter.asked.size(), 2u);
+    EXPECT_EQ(prompter.asked[1].defaultButton, QMessageBox::Cancel);
+    EXPECT_EQ(file.count(QStringLiteral("SELECT COUNT(*) FROM FinalFour WHERE Weapon = 0 AND "
+                                        "Winner <> 99")),
+              1);
+    prompter.answers = {QMessageBox::No};
+    w.reject();
+    EXPECT_FALSE(w.isVisible());
+}
+
 TEST_F(frmEditFinalFencersTest, TheFifthMovedUpByKeyboardTakesSeedFourAndIsSaved) {
     frmEditFinalFencers w(state, prompter);
     showSeeding(w);

@@ -4,10 +4,13 @@
 #include "support/PdfText.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <csignal>
 
 namespace {
 
@@ -20,7 +23,75 @@ GridSheet sheetNamed(const QString& job, const QString& body, bool landscape = f
     return sheet;
 }
 
+// A disk that fills up while a PDF is written, played by a limit on the size of files this
+// process may write; the limit and the signal it raises are restored on leaving.
+class FullDisk final {
+public:
+    explicit FullDisk(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = m_old;
+        small.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FullDisk() {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+constexpr rlim_t kRoomForNoPdf = 4096;
+
 }  // namespace
+
+TEST(PdfFileSink, AFullDiskIsAFailureAndTheEarlierFileStaysWhole) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("out.pdf"));
+    {
+        QFile earlier(path);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier printout");
+    }
+    Status printed = Status::success();
+    {
+        const FullDisk full(kRoomForNoPdf);
+        PdfFileSink pdf(path);
+        printed = pdf.print(sheetNamed(QStringLiteral("Job"), QStringLiteral("body")));
+        if (printed) {
+            printed = pdf.finish();
+        }
+    }
+    EXPECT_FALSE(printed);
+    EXPECT_TRUE(printed.message().contains(path)) << printed.message().toStdString();
+    EXPECT_TRUE(printed.message().contains(QStringLiteral("too large")))
+        << printed.message().toStdString();
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("earlier printout"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("out.pdf")});
+}
+
+TEST(SystemPrinterSink, WithoutAPrinterAPdfThatCannotBeWrittenIsAFailureNotASavedFile) {
+    QTemporaryDir dir;
+    QPrinter printer;
+    SystemPrinterSink sink(dir.filePath(QStringLiteral("ORLE2004.mdb")), printer, false);
+    Status printed = Status::success();
+    {
+        const FullDisk full(kRoomForNoPdf);
+        printed = sink.print(sheetNamed(QStringLiteral("Groups"), QStringLiteral("groups")));
+    }
+    EXPECT_FALSE(printed);
+    EXPECT_TRUE(printed.message().contains(QStringLiteral("Groups.pdf")))
+        << printed.message().toStdString();
+    EXPECT_TRUE(sink.takeSavedFiles().isEmpty());
+    EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("Printouts"))).entryList(QDir::Files).isEmpty());
+}
 
 TEST(PdfFileSink, WritesEveryJobIntoOneFileInOrderWithEachJobsOrientation) {
     QTemporaryDir dir;

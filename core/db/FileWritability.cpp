@@ -1,0 +1,18 @@
+#include "db/FileWritability.h"
+
+#include "db/Database.h"
+
+#include <sqlite3.h>
+#include <QFileInfo>
+
+QString ReadOnlyReason(const Database& db) {
+    const QFileInfo file(db.path());
+    if (sqlite3_db_readonly(db.handle(), "main") == 1 || !file.isWritable()) {
+        return QStringLiteral("the file is read-only");
+    }
+    // Every save writes its journal beside the file first.
+    if (!QFileInfo(file.absolutePath()).isWritable()) {
+        return QStringLiteral("its folder is read-only");
+    }
+    return QString();
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "entry/EntryHandOver.h"
+#include "widgets/LeaveGuardedDialog.h"
+
+class ORLEMain;
+
+// A result entry window of the Enter Results loop: it asks its save question before it
+// closes, and hands over to the loop when the user moves to another kind of round.
+class EntryDialog : public LeaveGuardedDialog {
+    Q_OBJECT
+
+public:
+    using LeaveGuardedDialog::LeaveGuardedDialog;
+
+    void setHandOver(EntryHandOver handOver) { m_handOver = std::move(handOver); }
+
+protected:
+    // After the save question, makes `round` current and closes so that the loop opens
+    // the window of that round; a Cancel keeps the window where it was.
+    void handOver(ORLEMain& state, int round);
+    // The question asked before moving to another round; by default the leaving question.
+    virtual bool confirmMove() { return confirmLeave(); }
+    // Checks the menu items of the event, round and strip set still shown.
+    virtual void checkMenus() = 0;
+
+    EntryHandOver m_handOver;
+};
