@@ -55,7 +55,7 @@ void LoadAndSaveDualStrip(benchmark::State& state) {
     const DualLines lines = DualLines::Load(c.file.db());
     for (auto _ : state) {
         DualEntry dual = DualEntry::Load(c.file.db(), lines, 4, 5, 2);
-        if (!DualEntry::Save(c.file.db(), 4, dual.bouts)) {
+        if (!dual.save(c.file.db(), 4)) {
             state.SkipWithError("save failed");
         }
     }

@@ -32,13 +32,16 @@ void SaveFullEventRoster(benchmark::State& state) {
     TempChampionship file;
     fillChampionship(file);
     const RosterStore store(file.db());
-    std::vector<RosterRow> rows = store.load(2);
+    const std::vector<RosterRow> loaded = store.load(2);
+    std::vector<RosterRow> rows = loaded;
     for (RosterRow& row : rows) {
         row.changed = true;
         row.html.clear();
     }
     for (auto _ : state) {
-        if (!store.save(2, rows)) {
+        std::vector<RosterRow> typed = rows;
+        std::vector<RosterRow> before = loaded;
+        if (!store.save(2, typed, before)) {
             state.SkipWithError("save failed");
         }
     }

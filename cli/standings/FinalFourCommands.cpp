@@ -1,6 +1,7 @@
 #include "standings/FinalFourCommands.h"
 
 #include "CliArguments.h"
+#include "db/ChangedElsewhere.h"
 #include "standings/FinalFourBracket.h"
 #include "standings/FinalFourSeeding.h"
 #include "standings/SeedingTable.h"
@@ -177,8 +178,12 @@ int RunFinalCommand(const CommandLine& args, const CliOutput& io) {
     if (const std::optional<QString> score = args.value(QStringLiteral("score"))) {
         bracket.setScore(FinalFourBracket::ResultSlot(*bout), *score);
     }
-    if (Status s = bracket.Save(*db, *event); !s) {
+    QStringList changedElsewhere;
+    if (Status s = bracket.Save(*db, *event, &changedElsewhere); !s) {
         return io.fail(s.message());
+    }
+    if (!changedElsewhere.isEmpty()) {
+        return io.fail(ChangedElsewhere::Message(changedElsewhere));
     }
     writeBracket(io, bracket);
     return 0;

@@ -15,6 +15,26 @@ struct BoutEntry final {
     std::optional<BoutScore> score;
 };
 
+// A bout a window changed: the result it read when it loaded, and the one typed since,
+// both seen from `fencer`.
+struct BoutChange final {
+    int fencer = -1;
+    int opponent = -1;
+    std::optional<BoutScore> loaded;
+    std::optional<BoutScore> typed;
+};
+
+// A changed bout that another writer saved first: it keeps the stored result.
+struct BoutConflict final {
+    int fencer = -1;
+    int opponent = -1;
+    std::optional<BoutScore> typed;
+    std::optional<BoutScore> stored;
+
+    // "typed "5-3", stored "2-5"", marks seen from `fencer`.
+    QString typedAndStored() const;
+};
+
 // Reads and writes bouts as their two `Results` rows, one from each fencer's side.
 class BoutResults final {
 public:
@@ -29,4 +49,11 @@ public:
     // The same inside a transaction the caller holds (a command that writes several events).
     static Status WriteInTransaction(const Database& db, int weapon,
                                      const std::vector<BoutEntry>& bouts);
+    // Writes the changed bouts in one transaction, each only while the file still holds the
+    // result the window loaded; a bout another writer changed meanwhile keeps its stored
+    // result and is listed in `conflicts` (emptied first). A typed result that the file
+    // already holds needs no writing and is no conflict.
+    static Status WriteChanges(const Database& db, int weapon,
+                               const std::vector<BoutChange>& changes,
+                               std::vector<BoutConflict>& conflicts);
 };

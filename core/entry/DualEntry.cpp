@@ -18,17 +18,48 @@ DualEntry DualEntry::Load(const Database& db, const DualLines& lines, int weapon
         if (bout.entered) {
             bout.score = BoutResults::Read(db, weapon, bout.left, bout.right);
         }
+        bout.loaded = bout.score;
     }
     return dual;
 }
 
-Status DualEntry::Save(const Database& db, int weapon,
-                       const std::array<DualBout, DualLines::kBouts>& bouts) {
-    std::vector<BoutEntry> entries;
-    for (const DualBout& bout : bouts) {
-        if (bout.entered) {
-            entries.push_back({bout.left, bout.right, bout.score});
+QString DualEntry::nameOf(int fencerNumber) const {
+    for (const LineupFencer& fencer : lineup.places) {
+        if (fencer.fencerNumber == fencerNumber) {
+            return fencer.name;
         }
     }
-    return BoutResults::Write(db, weapon, entries);
+    return QString();
+}
+
+Status DualEntry::save(const Database& db, int weapon, QStringList* changedElsewhere) {
+    std::vector<BoutChange> changes;
+    for (const DualBout& bout : bouts) {
+        if (bout.entered && bout.score != bout.loaded) {
+            changes.push_back({bout.left, bout.right, bout.loaded, bout.score});
+        }
+    }
+    if (changedElsewhere != nullptr) {
+        changedElsewhere->clear();
+    }
+    std::vector<BoutConflict> conflicts;
+    if (Status written = BoutResults::WriteChanges(db, weapon, changes, conflicts); !written) {
+        return written;
+    }
+    for (size_t k = 0; k < bouts.size(); ++k) {
+        DualBout& bout = bouts[k];
+        for (const BoutConflict& conflict : conflicts) {
+            if (conflict.fencer == bout.left && conflict.opponent == bout.right) {
+                bout.score = conflict.stored;
+                if (changedElsewhere != nullptr) {
+                    changedElsewhere->append(
+                        QStringLiteral("Bout %1 (%2 v %3): %4")
+                            .arg(k + 1)
+                            .arg(nameOf(bout.left), nameOf(bout.right), conflict.typedAndStored()));
+                }
+            }
+        }
+        bout.loaded = bout.score;
+    }
+    return Status::success();
 }

@@ -5,6 +5,7 @@
 #include "entry/PoolScores.h"
 #include "entry/StripLineup.h"
 
+#include <QStringList>
 #include <array>
 #include <vector>
 
@@ -15,14 +16,26 @@ class PoolEntry final {
 public:
     StripLineup lineup;
     PoolScores scores;
+    // The marks as last read from or written to the file.
+    PoolScores loaded;
 
     // Places whose bouts can be typed: a fencer stands there and is not excluded.
     std::array<bool, 6> entered() const;
     bool cellEntered(int row, int column) const;
 
     static PoolEntry Load(const Database& db, int weapon, int stripSet);
-    // Writes every bout between entered places, cleared ones included, in one transaction.
-    // Refuses a pool with an unreadable pair of marks.
-    Status save(const Database& db, int weapon) const;
+    // Writes the bouts whose marks changed since loading, cleared ones included, in one
+    // transaction; refuses a pool with an unreadable pair of marks. A bout another writer
+    // saved since keeps its stored result, which the marks then show, and is told in
+    // `changedElsewhere` with the typed and the stored score.
+    Status save(const Database& db, int weapon, QStringList* changedElsewhere = nullptr);
+    // Every bout between entered places, as typed.
     std::vector<BoutEntry> bouts() const;
+    // The bouts whose typed result differs from the loaded one.
+    std::vector<BoutChange> changes() const;
+
+private:
+    void showScore(int row, int column, const std::optional<BoutScore>& score);
+    QString conflictLine(const BoutConflict& conflict) const;
+    int placeOf(int fencerNumber) const;
 };

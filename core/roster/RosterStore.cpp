@@ -4,7 +4,11 @@
 #include "db/Transaction.h"
 #include "roster/ControlCharacters.h"
 #include "roster/HtmlName.h"
+#include "roster/RosterRowDifferences.h"
 #include "roster/RosterStatus.h"
+#include "roster/SchoolList.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -22,35 +26,54 @@ bool wantsWriting(const RosterRow& row) {
     return row.changed && (row.hasText() || row.team >= 0);
 }
 
+// The columns every roster read takes, in the order rowFrom() reads them.
+const char* const kRowColumns =
+    "Roster.FName, Roster.LName, Roster.HTMLName, Roster.FencerNumber, Roster.Excluded, "
+    "Roster.ExcludedButCount, Roster.Injury, Roster.Team, Roster.AddlText";
+
+RosterRow rowFrom(const Statement& query) {
+    RosterRow row;
+    row.first = query.toText(0);
+    row.last = query.toText(1);
+    row.html = query.toText(2);
+    row.fencerNumber = query.toInt(3);
+    row.status = RosterStatus::EntryFor({flag(query, 4), flag(query, 5), flag(query, 6)});
+    row.team = query.toInt(7);
+    row.addl = query.toText(8);
+    return row;
+}
+
+RosterRow freeRow(int fencerNumber) {
+    RosterRow row;
+    row.fencerNumber = fencerNumber;
+    return row;
+}
+
+// The row of a fencer number; a free row is added for a number not among them.
+RosterRow& rowNumbered(std::vector<RosterRow>& rows, int fencerNumber) {
+    auto found = std::find_if(rows.begin(), rows.end(),
+                              [&](const RosterRow& r) { return r.fencerNumber == fencerNumber; });
+    return found != rows.end() ? *found : rows.emplace_back(freeRow(fencerNumber));
+}
+
 }  // namespace
 
 std::vector<RosterRow> RosterStore::load(int weapon, Status* status) const {
     std::vector<RosterRow> rows;
     Statement query = m_db.prepare(
-        QStringLiteral("SELECT Roster.FName, Roster.LName, Roster.HTMLName, Roster.FencerNumber, "
-                       "Roster.Excluded, Roster.ExcludedButCount, Roster.Injury, Roster.Team, "
-                       "Roster.AddlText FROM Teams INNER JOIN Roster ON Teams.Team = Roster.Team "
-                       "WHERE Roster.Weapon = ? ORDER BY Roster.LName, Roster.FName"),
+        QStringLiteral("SELECT %1 FROM Teams INNER JOIN Roster ON Teams.Team = Roster.Team "
+                       "WHERE Roster.Weapon = ? ORDER BY Roster.LName, Roster.FName")
+            .arg(QLatin1String(kRowColumns)),
         {weapon});
     while (query.next() && rows.size() < 24) {
-        RosterRow row;
-        row.first = query.toText(0);
-        row.last = query.toText(1);
-        row.html = query.toText(2);
-        row.fencerNumber = query.toInt(3);
-        row.status = RosterStatus::EntryFor({flag(query, 4), flag(query, 5), flag(query, 6)});
-        row.team = query.toInt(7);
-        row.addl = query.toText(8);
-        rows.push_back(row);
+        rows.push_back(rowFrom(query));
     }
     Status result = query.ok() ? Status::success() : Status::failure(query.errorString());
     for (int number : freeNumbers(weapon)) {
         if (rows.size() >= 24) {
             break;
         }
-        RosterRow row;
-        row.fencerNumber = number;
-        rows.push_back(row);
+        rows.push_back(freeRow(number));
     }
     if (status) {
         *status = result;
@@ -110,18 +133,81 @@ QString RosterStore::RowProblem(const RosterRow& row, const QString& where) {
     return QString();
 }
 
-Status RosterStore::save(int weapon, std::vector<RosterRow>& rows) const {
+Status RosterStore::save(int weapon, std::vector<RosterRow>& rows, std::vector<RosterRow>& loaded,
+                         QStringList* changedElsewhere) const {
     Transaction transaction(m_db);
     if (!transaction.begun()) {
         return transaction.begun();
     }
-    if (Status written = write(weapon, rows); !written) {
-        return written;
+    std::vector<RosterRow> typed = rows;
+    std::vector<RosterRow> stored = loaded;
+    for (RosterRow& row : typed) {
+        if (RosterRowDifferences::Same(row, rowNumbered(stored, row.fencerNumber))) {
+            row.changed = false;
+        }
     }
-    return transaction.commit();
+    if (Status checked = check(typed); !checked) {
+        return checked;
+    }
+    QStringList kept;
+    for (size_t i = 0; i < typed.size(); ++i) {
+        if (!wantsWriting(typed[i])) {
+            continue;
+        }
+        if (typed[i].html.trimmed().isEmpty()) {
+            typed[i].html = HtmlNameFor(typed[i].first, typed[i].last);
+        }
+        RosterRow& before = rowNumbered(stored, typed[i].fencerNumber);
+        const RosterRow mine = typed[i];
+        bool wasKept = false;
+        if (Status s = saveRow(weapon, typed[i], before, &wasKept); !s) {
+            return s;
+        }
+        if (wasKept) {
+            kept << QStringLiteral("Row %1, fencer number %2: %3")
+                        .arg(i + 1)
+                        .arg(mine.fencerNumber)
+                        .arg(RosterRowDifferences::Describe(mine, before, SchoolList::Load(m_db)));
+        }
+    }
+    if (Status committed = transaction.commit(); !committed) {
+        return committed;
+    }
+    rows = typed;
+    loaded = stored;
+    if (changedElsewhere != nullptr) {
+        *changedElsewhere = kept;
+    }
+    return Status::success();
 }
 
-Status RosterStore::write(int weapon, std::vector<RosterRow>& rows) const {
+Status RosterStore::saveRow(int weapon, RosterRow& row, RosterRow& loaded, bool* kept) const {
+    RosterRow stored;
+    if (Status read = storedRow(weapon, row.fencerNumber, stored); !read) {
+        return read;
+    }
+    *kept = !RosterRowDifferences::Same(stored, loaded) && !RosterRowDifferences::Same(stored, row);
+    if (*kept) {
+        row = stored;
+        loaded = stored;
+        return Status::success();
+    }
+    if (Status written = writeRow(weapon, row); !written) {
+        return written;
+    }
+    return storedRow(weapon, row.fencerNumber, loaded);
+}
+
+Status RosterStore::storedRow(int weapon, int fencerNumber, RosterRow& row) const {
+    Statement query = m_db.prepare(
+        QStringLiteral("SELECT %1 FROM Roster WHERE Roster.Weapon = ? AND Roster.FencerNumber = ?")
+            .arg(QLatin1String(kRowColumns)),
+        {weapon, fencerNumber});
+    row = query.next() ? rowFrom(query) : freeRow(fencerNumber);
+    return query.ok() ? Status::success() : Status::failure(query.errorString());
+}
+
+Status RosterStore::check(const std::vector<RosterRow>& rows) {
     for (size_t i = 0; i < rows.size(); ++i) {
         if (wantsWriting(rows[i])) {
             const QString where = QStringLiteral("Row %1").arg(i + 1);
@@ -129,6 +215,13 @@ Status RosterStore::write(int weapon, std::vector<RosterRow>& rows) const {
                 return Status::failure(problem);
             }
         }
+    }
+    return Status::success();
+}
+
+Status RosterStore::write(int weapon, std::vector<RosterRow>& rows) const {
+    if (Status checked = check(rows); !checked) {
+        return checked;
     }
     for (RosterRow& row : rows) {
         if (!wantsWriting(row)) {

@@ -7,4 +7,6 @@ struct TeamNames {
     QString abbreviation;
     QString medium;
     QString full;
+
+    bool operator==(const TeamNames&) const = default;
 };

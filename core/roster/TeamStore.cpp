@@ -1,8 +1,12 @@
 #include "roster/TeamStore.h"
 
+#include "db/ChangedElsewhere.h"
 #include "db/Database.h"
 #include "db/Transaction.h"
 #include "roster/ControlCharacters.h"
+
+#include <array>
+#include <tuple>
 
 std::optional<int> TeamStore::maxTeam() const {
     Statement query = m_db.prepare(QStringLiteral("SELECT MAX(Team) FROM Teams"));
@@ -13,14 +17,23 @@ std::optional<int> TeamStore::maxTeam() const {
 }
 
 std::optional<TeamNames> TeamStore::load(int team) const {
+    std::optional<TeamNames> names;
+    if (!read(team, names)) {
+        return std::nullopt;
+    }
+    return names;
+}
+
+Status TeamStore::read(int team, std::optional<TeamNames>& names) const {
+    names.reset();
     Statement query = m_db.prepare(
         QStringLiteral(
             "SELECT Abbreviation, MediumTeamName, FullTeamName FROM Teams WHERE Team = ?"),
         {team});
-    if (!query.next()) {
-        return std::nullopt;
+    if (query.next()) {
+        names = TeamNames{query.toText(0), query.toText(1), query.toText(2)};
     }
-    return TeamNames{query.toText(0), query.toText(1), query.toText(2)};
+    return query.ok() ? Status::success() : Status::failure(query.errorString());
 }
 
 int TeamStore::fencerCount(int team) const {
@@ -51,21 +64,58 @@ QString TeamStore::Problem(const TeamNames& names) {
     return QString();
 }
 
-Status TeamStore::save(int team, const TeamNames& names) const {
+namespace {
+
+// Each name that differs, by its label, with the typed and the stored text.
+QString describe(const TeamNames& typed, const std::optional<TeamNames>& stored) {
+    if (!stored) {
+        return QStringLiteral("the school is no longer in the file");
+    }
+    const std::array<std::tuple<const char*, QString, QString>, 3> names = {{
+        {"Abbreviation", typed.abbreviation, stored->abbreviation},
+        {"Medium Team Name", typed.medium, stored->medium},
+        {"Long Team Name", typed.full, stored->full},
+    }};
+    QStringList parts;
+    for (const auto& [label, mine, theirs] : names) {
+        if (mine != theirs) {
+            parts << QStringLiteral("%1: %2").arg(QLatin1String(label),
+                                                  ChangedElsewhere::TypedAndStored(mine, theirs));
+        }
+    }
+    return parts.join(QStringLiteral("; "));
+}
+
+}  // namespace
+
+Status TeamStore::save(int team, const TeamNames& names, const std::optional<TeamNames>& loaded,
+                       QStringList* changedElsewhere) const {
     if (const QString problem = Problem(names); !problem.isEmpty()) {
         return Status::failure(problem);
     }
-    const SqlParams values = {names.medium.trimmed(), names.full.trimmed(),
-                              names.abbreviation.trimmed(), team};
+    const TeamNames trimmed{names.abbreviation.trimmed(), names.medium.trimmed(),
+                            names.full.trimmed()};
+    if (trimmed == loaded) {
+        return Status::success();
+    }
     Transaction transaction(m_db);
     if (!transaction.begun()) {
         return transaction.begun();
     }
-    const bool exists =
-        m_db.queryInt(QStringLiteral("SELECT COUNT(*) FROM Teams WHERE Team = ?"), {team})
-            .value_or(0) > 0;
+    std::optional<TeamNames> stored;
+    if (Status s = read(team, stored); !s) {
+        return s;
+    }
+    if (stored != loaded && stored != trimmed) {
+        if (changedElsewhere != nullptr) {
+            *changedElsewhere = QStringList{
+                QStringLiteral("Team %1: %2").arg(team + 1).arg(describe(trimmed, stored))};
+        }
+        return Status::success();
+    }
+    const SqlParams values = {trimmed.medium, trimmed.full, trimmed.abbreviation, team};
     const Status written =
-        exists ? m_db.exec(QStringLiteral("UPDATE Teams SET MediumTeamName = ?, FullTeamName = ?, "
+        stored ? m_db.exec(QStringLiteral("UPDATE Teams SET MediumTeamName = ?, FullTeamName = ?, "
                                           "Abbreviation = ? WHERE Team = ?"),
                            values)
                : m_db.exec(QStringLiteral("INSERT INTO Teams (MediumTeamName, FullTeamName, "

@@ -1,5 +1,6 @@
 #include "standings/FinalFourBracket.h"
 
+#include "db/ChangedElsewhere.h"
 #include "db/Database.h"
 #include "db/Transaction.h"
 
@@ -36,6 +37,16 @@ QString FinalFourBracket::BoutName(int bout) {
 void FinalFourBracket::Clear() {
     m_names.fill(Name{});
     m_scores.fill(ScoreBox{});
+    m_loaded.fill(Row{});
+}
+
+size_t FinalFourBracket::indexOf(int bout) {
+    for (size_t i = 0; i < kBouts.size(); ++i) {
+        if (kBouts[i] == bout) {
+            return i;
+        }
+    }
+    return kBouts.size();
 }
 
 Status FinalFourBracket::Load(const Database& db, int event, bool* seeded) {
@@ -62,6 +73,7 @@ Status FinalFourBracket::Load(const Database& db, int event, bool* seeded) {
         if (top < 0 || top > 12 || (bout % 10) > 1) {
             continue;
         }
+        m_loaded[indexOf(bout)] = {true, q.toInt(1), q.toInt(3), q.toInt(5), q.toText(6)};
         slot(top) = {q.toInt(1), q.toText(2)};
         slot(top + 1) = {q.toInt(3), q.toText(4)};
         box(ResultSlot(bout)) = {q.toText(6), true};
@@ -152,28 +164,85 @@ Status FinalFourBracket::checkScores() const {
     return Status::success();
 }
 
-Status FinalFourBracket::saveBout(const Database& db, int event, int bout) const {
-    const int w = ResultSlot(bout);
+std::optional<FinalFourBracket::Row> FinalFourBracket::wantedRow(int bout) const {
     const Name& top = name(TopSlot(bout));
     const Name& bottom = name(TopSlot(bout) + 1);
     if (top.empty() || bottom.empty()) {
-        // Only medal bouts can lack a fencer; the seeding owns the semifinal rows.
-        return bout < 10 ? Status::success()
-                         : db.exec(QStringLiteral("DELETE FROM FinalFour WHERE Weapon = ? AND "
-                                                  "Bout = ?"),
-                                   {event, bout});
+        return bout < 10 ? std::nullopt : std::optional(Row{});
     }
-    const bool decided = !name(w).empty();
+    const Name& winner = name(ResultSlot(bout));
+    return Row{true, top.fencer, bottom.fencer, winner.empty() ? kNoFencer : winner.fencer,
+               winner.empty() ? QString() : score(ResultSlot(bout)).text};
+}
+
+Status FinalFourBracket::readRow(const Database& db, int event, int bout, Row& row) {
+    row = Row{};
+    Statement q = db.prepare(QStringLiteral("SELECT TopFencer, BottomFencer, Winner, "
+                                            "ifnull(Score,'') FROM FinalFour WHERE Weapon = ? "
+                                            "AND Bout = ?"),
+                             {event, bout});
+    if (q.next()) {
+        row = {true, q.toInt(0), q.toInt(1), q.toInt(2), q.toText(3)};
+    }
+    return q.ok() ? Status::success() : Status::failure(q.errorString());
+}
+
+Status FinalFourBracket::writeRow(const Database& db, int event, int bout, const Row& row) {
+    if (!row.present) {
+        return db.exec(QStringLiteral("DELETE FROM FinalFour WHERE Weapon = ? AND Bout = ?"),
+                       {event, bout});
+    }
     return db.exec(
         QStringLiteral("INSERT INTO FinalFour (Weapon, Bout, TopFencer, BottomFencer, Winner, "
                        "Score) VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (Weapon, Bout) DO UPDATE SET "
                        "TopFencer = excluded.TopFencer, BottomFencer = excluded.BottomFencer, "
                        "Winner = excluded.Winner, Score = excluded.Score"),
-        {event, bout, top.fencer, bottom.fencer, decided ? name(w).fencer : kNoFencer,
-         decided ? score(w).text : QString()});
+        {event, bout, row.top, row.bottom, row.winner, row.score});
 }
 
-Status FinalFourBracket::Save(const Database& db, int event) const {
+// A bout's result in words, naming the winner as the bracket shows him.
+QString FinalFourBracket::rowText(const Row& row) const {
+    if (!row.present) {
+        return QStringLiteral("no bout");
+    }
+    if (row.winner == kNoFencer) {
+        return QStringLiteral("no winner");
+    }
+    QString winner = QStringLiteral("fencer %1").arg(row.winner);
+    for (int i : kNameSlots) {
+        if (name(i).fencer == row.winner && !name(i).text.isEmpty()) {
+            winner = name(i).text;
+            break;
+        }
+    }
+    return row.score.isEmpty() ? QStringLiteral("%1 won").arg(winner)
+                               : QStringLiteral("%1 won %2").arg(winner, row.score);
+}
+
+Status FinalFourBracket::findChanges(const Database& db, int event, Changes& changes,
+                                     QStringList& clashes) const {
+    for (size_t i = 0; i < kBouts.size(); ++i) {
+        const std::optional<Row> wanted = wantedRow(kBouts[i]);
+        if (!wanted || *wanted == m_loaded[i]) {
+            continue;
+        }
+        Row stored;
+        if (Status s = readRow(db, event, kBouts[i], stored); !s) {
+            return s;
+        }
+        if (stored != m_loaded[i] && stored != *wanted) {
+            clashes << QStringLiteral("%1: %2").arg(
+                BoutName(kBouts[i]),
+                ChangedElsewhere::TypedAndStored(rowText(*wanted), rowText(stored)));
+        }
+        changes[i] = wanted;
+    }
+    return Status::success();
+}
+
+// The check and the writes share one transaction begun for writing, so no other writer can
+// slip in between them.
+Status FinalFourBracket::Save(const Database& db, int event, QStringList* changedElsewhere) {
     if (Status s = checkScores(); !s) {
         return s;
     }
@@ -181,10 +250,31 @@ Status FinalFourBracket::Save(const Database& db, int event) const {
     if (!t.begun()) {
         return t.begun();
     }
-    for (int bout : kBouts) {
-        if (Status s = saveBout(db, event, bout); !s) {
-            return s;
+    Changes changes;
+    QStringList clashes;
+    if (Status s = findChanges(db, event, changes, clashes); !s) {
+        return s;
+    }
+    if (!clashes.isEmpty()) {
+        clashes << QStringLiteral(
+            "Nothing of this Final Four was saved, as its bouts hang together; enter your "
+            "results again where they still stand.");
+    }
+    for (size_t i = 0; i < kBouts.size() && clashes.isEmpty(); ++i) {
+        if (changes[i]) {
+            if (Status s = writeRow(db, event, kBouts[i], *changes[i]); !s) {
+                return s;
+            }
         }
     }
-    return t.commit();
+    if (Status committed = t.commit(); !committed) {
+        return committed;
+    }
+    for (size_t i = 0; i < kBouts.size() && clashes.isEmpty(); ++i) {
+        m_loaded[i] = changes[i].value_or(m_loaded[i]);
+    }
+    if (changedElsewhere != nullptr) {
+        *changedElsewhere = clashes;
+    }
+    return Status::success();
 }

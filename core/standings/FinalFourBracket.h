@@ -3,7 +3,9 @@
 #include "db/Status.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
+#include <optional>
 
 class Database;
 
@@ -54,17 +56,42 @@ public:
     // Removes the result of bout box `box` (10, 11, 20, 21) and what depended on it.
     void ClearResult(int box);
 
-    // Writes every bout in one transaction: undecided bouts keep winner 99 and an empty
-    // score, medal bouts without both fencers are removed.
-    Status Save(const Database& db, int event) const;
+    // Writes the bouts changed since loading in one transaction: undecided bouts keep winner
+    // 99 and an empty score, medal bouts without both fencers are removed. When another
+    // writer changed one of those bouts since, nothing is written (the bouts hang together:
+    // the medal bouts are fenced by the semifinal results), and `changedElsewhere` tells each
+    // such bout with the typed and the stored result; load again to show the stored bracket.
+    Status Save(const Database& db, int event, QStringList* changedElsewhere = nullptr);
 
 private:
+    // One FinalFour row as stored, or its absence.
+    struct Row {
+        bool present = false;
+        int top = kNoFencer;
+        int bottom = kNoFencer;
+        int winner = kNoFencer;
+        QString score;
+        bool operator==(const Row&) const = default;
+    };
+
     Name& slot(int i) { return m_names.at(static_cast<size_t>(i)); }
     ScoreBox& box(int i) { return m_scores.at(static_cast<size_t>(i)); }
     void clearMedal(int box);
     Status checkScores() const;
-    Status saveBout(const Database& db, int event, int bout) const;
+    // The row the window means for a bout; nothing when the bout is not the window's to write
+    // (a semifinal without its fencers belongs to the seeding).
+    std::optional<Row> wantedRow(int bout) const;
+    // The rows to write, in the order of kBouts; none where nothing changed.
+    using Changes = std::array<std::optional<Row>, 4>;
+    // The rows changed here, and each one another writer changed since loading.
+    Status findChanges(const Database& db, int event, Changes& changes, QStringList& clashes) const;
+    static Status readRow(const Database& db, int event, int bout, Row& row);
+    static Status writeRow(const Database& db, int event, int bout, const Row& row);
+    QString rowText(const Row& row) const;
+    static size_t indexOf(int bout);
 
     std::array<Name, 22> m_names;
     std::array<ScoreBox, 22> m_scores;
+    // The rows as last read or written, in the order of kBouts.
+    std::array<Row, 4> m_loaded;
 };

@@ -1,5 +1,6 @@
 #include "entry/frmEnterDual.h"
 
+#include "db/ChangedElsewhere.h"
 #include "db/ORLEMain.h"
 #include "entry/EntryHeader.h"
 #include "entry/EntryMoves.h"
@@ -232,11 +233,7 @@ void frmEnterDual::loadDual() {
 
     m_dual = DualEntry::Load(db, m_lines, weapon, round, strip);
     showLineup();
-    for (int k = 0; k < DualLines::kBouts; ++k) {
-        showBout(k);
-        m_previousText[static_cast<size_t>(k)] = Score[k]->text();
-        m_previousScore[static_cast<size_t>(k)] = m_dual.bouts[static_cast<size_t>(k)].score;
-    }
+    showStoredScores();
     m_changed = false;
     setUnsaved(false);
     const int first = EntryMoves::DualMove(-1, 1, [this](int k) { return Score[k]->isEnabled(); });
@@ -344,9 +341,10 @@ bool frmEnterDual::save() {
     if (!commitTypedScores()) {
         return false;
     }
-    Status saved = [this] {
+    QStringList changedElsewhere;
+    Status saved = [&] {
         WaitCursor busy;
-        return DualEntry::Save(m_state.connection(), m_state.CurrentWeapon, m_dual.bouts);
+        return m_dual.save(m_state.connection(), m_state.CurrentWeapon, &changedElsewhere);
     }();
     if (!saved) {
         m_prompter.tell(
@@ -356,7 +354,22 @@ bool frmEnterDual::save() {
     }
     m_changed = false;
     setUnsaved(false);
-    return true;
+    if (changedElsewhere.isEmpty()) {
+        return true;
+    }
+    m_prompter.tell(this, QMessageBox::Warning, ChangedElsewhere::Title(),
+                    ChangedElsewhere::Message(changedElsewhere));
+    showStoredScores();
+    // The window stays on this dual so the stored scores can be seen.
+    return false;
+}
+
+void frmEnterDual::showStoredScores() {
+    for (int k = 0; k < DualLines::kBouts; ++k) {
+        showBout(k);
+        m_previousText[static_cast<size_t>(k)] = Score[k]->text();
+        m_previousScore[static_cast<size_t>(k)] = m_dual.bouts[static_cast<size_t>(k)].score;
+    }
 }
 
 bool frmEnterDual::confirmLeave() {

@@ -36,6 +36,8 @@ private:
     void loadDual();
     void showLineup();
     void showBout(int bout);
+    // Shows every bout as it now stands in the file and makes that the starting point.
+    void showStoredScores();
     void setUnsaved(bool unsaved);
     // Save is offered for read changes and for boxes typed in but not yet read.
     void offerSave();

@@ -1,5 +1,6 @@
 #include "entry/frmEnterPool.h"
 
+#include "db/ChangedElsewhere.h"
 #include "db/ORLEMain.h"
 #include "entry/EntryHeader.h"
 #include "entry/EntryMoves.h"
@@ -303,10 +304,13 @@ void frmEnterPool::setMark(int cell, const QString& mark) {
 }
 
 // A failed save keeps the marks on screen and the state unsaved, so nothing typed is lost.
+// Bouts another writer saved meanwhile are shown as stored, and the window stays on the pool
+// so they can be seen.
 bool frmEnterPool::save() {
-    Status saved = [this] {
+    QStringList changedElsewhere;
+    Status saved = [&] {
         WaitCursor busy;
-        return m_pool.save(m_state.connection(), m_state.CurrentWeapon);
+        return m_pool.save(m_state.connection(), m_state.CurrentWeapon, &changedElsewhere);
     }();
     if (!saved) {
         m_prompter.tell(this, QMessageBox::Critical, QStringLiteral("Save Data?"),
@@ -315,7 +319,14 @@ bool frmEnterPool::save() {
         return false;
     }
     cbDataToSave->setCheckState(Qt::Unchecked);
-    return true;
+    if (changedElsewhere.isEmpty()) {
+        return true;
+    }
+    m_prompter.tell(this, QMessageBox::Warning, ChangedElsewhere::Title(),
+                    ChangedElsewhere::Message(changedElsewhere));
+    showMarks();
+    RefreshTotals();
+    return false;
 }
 
 bool frmEnterPool::SavePool(const QString& action) {

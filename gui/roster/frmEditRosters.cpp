@@ -1,5 +1,6 @@
 #include "roster/frmEditRosters.h"
 
+#include "db/ChangedElsewhere.h"
 #include "db/ORLEMain.h"
 #include "entry/StripHeader.h"
 #include "print/SystemPrinterSink.h"
@@ -178,7 +179,7 @@ void frmEditRosters::loadEvent(int weapon) {
     lWeaponName->setText(mWeapon[static_cast<size_t>(weapon)]->text());
     lWeaponName->setProperty("tag", QString::number(weapon));
     Status loaded = Status::success();
-    fpRoster->setRows(RosterStore(m_state.connection()).load(weapon, &loaded));
+    showStoredRows(RosterStore(m_state.connection()).load(weapon, &loaded));
     if (!loaded) {
         m_prompter.tell(this, QMessageBox::Critical, QStringLiteral("Database error"),
                         loaded.message());
@@ -200,16 +201,31 @@ bool frmEditRosters::bSave_Click() {
 
 bool frmEditRosters::saveRoster() {
     std::vector<RosterRow> rows = fpRoster->rows();
+    QStringList changedElsewhere;
     Status saved = [&] {
         WaitCursor busy;
-        return RosterStore(m_state.connection()).save(m_weapon, rows);
+        return RosterStore(m_state.connection()).save(m_weapon, rows, m_loaded, &changedElsewhere);
     }();
     if (!saved) {
         m_prompter.tell(this, QMessageBox::Warning, QStringLiteral("Cannot save"), saved.message());
         return false;
     }
-    fpRoster->showWebNames(rows);
-    return true;
+    if (changedElsewhere.isEmpty()) {
+        fpRoster->showWebNames(rows);
+        return true;
+    }
+    m_prompter.tell(this, QMessageBox::Warning, ChangedElsewhere::Title(),
+                    ChangedElsewhere::Message(changedElsewhere));
+    // Every row now reads as stored: the rows kept from another writer and the ones written.
+    // The window stays so they can be seen.
+    fpRoster->setRows(rows);
+    setSaveEnabled(false);
+    return false;
+}
+
+void frmEditRosters::showStoredRows(const std::vector<RosterRow>& rows) {
+    m_loaded = rows;
+    fpRoster->setRows(rows);
 }
 
 bool frmEditRosters::saveGroups() {
@@ -261,7 +277,7 @@ void frmEditRosters::bMakeGroups_Click() {
 void frmEditRosters::switchView() {
     const bool toGroups = !groupViewShowing();
     if (toGroups) {
-        fpRoster->setRows(RosterStore(m_state.connection()).load(m_weapon));
+        showStoredRows(RosterStore(m_state.connection()).load(m_weapon));
     }
     m_slots.clear();
     showSlots();

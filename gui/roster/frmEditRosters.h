@@ -2,10 +2,12 @@
 
 #include "roster/GroupDraw.h"
 #include "roster/GroupSlots.h"
+#include "roster/RosterRow.h"
 #include "roster/SchoolList.h"
 
 #include <QDialog>
 #include <array>
+#include <vector>
 
 class GroupView;
 class ORLEMain;
@@ -57,6 +59,8 @@ private:
     // The unsaved-changes question; false when the user cancels or the save fails.
     bool askToSave();
     bool saveRoster();
+    // Shows rows just read from the file; saves compare with them.
+    void showStoredRows(const std::vector<RosterRow>& rows);
     bool saveGroups();
     void loadEvent(int weapon);
     void switchView();
@@ -68,6 +72,8 @@ private:
     GroupDraw::Random m_random;
     PrintSink* m_printSink = nullptr;
     SchoolList m_schools;
+    // The roster rows as last read or written.
+    std::vector<RosterRow> m_loaded;
     GroupSlots m_slots;
     int m_weapon = -1;
 

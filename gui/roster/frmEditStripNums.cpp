@@ -1,5 +1,6 @@
 #include "roster/frmEditStripNums.h"
 
+#include "db/ChangedElsewhere.h"
 #include "db/ORLEMain.h"
 #include "entry/StripHeader.h"
 #include "roster/StripNameStore.h"
@@ -113,14 +114,18 @@ void frmEditStripNums::Form_Load() {
     for (int w = 0; w < 6; ++w) {
         findChild<QGroupBox*>(QStringLiteral("fraWeapon%1").arg(w))->setTitle(events[w]);
     }
-    const StripNameStore::Names names = StripNameStore(m_state.connection()).load();
+    m_loaded = StripNameStore(m_state.connection()).load();
+    showLoaded();
+    m_boxes[0]->setFocus();
+}
+
+void frmEditStripNums::showLoaded() {
     m_loading = true;
-    for (size_t i = 0; i < names.size(); ++i) {
-        m_boxes[i]->setText(names[i]);
+    for (size_t i = 0; i < m_loaded.size(); ++i) {
+        m_boxes[i]->setText(m_loaded[i]);
     }
     m_loading = false;
     setSaveEnabled(false);
-    m_boxes[0]->setFocus();
 }
 
 void frmEditStripNums::setSaveEnabled(bool enabled) {
@@ -154,13 +159,21 @@ frmEditStripNums::SaveOutcome frmEditStripNums::saveNames() {
     for (size_t i = 0; i < names.size(); ++i) {
         names[i] = m_boxes[i]->text();
     }
+    QStringList changedElsewhere;
     const Status saved = [&] {
         WaitCursor busy;
-        return StripNameStore(m_state.connection()).save(names);
+        return StripNameStore(m_state.connection()).save(names, m_loaded, &changedElsewhere);
     }();
     if (!saved) {
         m_prompter.tell(this, QMessageBox::Warning, QStringLiteral("Cannot save"), saved.message());
         return SaveOutcome::Failed;
+    }
+    if (!changedElsewhere.isEmpty()) {
+        m_prompter.tell(this, QMessageBox::Warning, ChangedElsewhere::Title(),
+                        ChangedElsewhere::Message(changedElsewhere));
+        // The window stays open on the names as stored, so they can be seen.
+        showLoaded();
+        return SaveOutcome::Kept;
     }
     setSaveEnabled(false);
     QDialog::accept();
@@ -176,7 +189,7 @@ void frmEditStripNums::reject() {
             return;
         }
         if (answer == QMessageBox::Yes && saveNames() != SaveOutcome::Declined) {
-            return;  // saved and closed, or failed and kept open
+            return;  // saved and closed, or failed or kept and left open
         }
     }
     QDialog::reject();

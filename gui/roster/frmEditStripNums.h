@@ -1,5 +1,7 @@
 #pragma once
 
+#include "roster/StripNameStore.h"
+
 #include <QDialog>
 #include <array>
 
@@ -31,16 +33,20 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class SaveOutcome { Saved, Declined, Failed };
+    // Kept: another writer changed names meanwhile; theirs are shown.
+    enum class SaveOutcome { Saved, Declined, Failed, Kept };
 
     SaveOutcome saveNames();
     void buildControls();
     void buildMenus();
     void setSaveEnabled(bool enabled);
+    // Shows the names as last read or written.
+    void showLoaded();
 
     ORLEMain& m_state;
     Prompter& m_prompter;
     std::array<QLineEdit*, 24> m_boxes{};
+    StripNameStore::Names m_loaded;
     bool m_loading = false;
     QPushButton* bSave = nullptr;
     QPushButton* bClear = nullptr;

@@ -1,5 +1,6 @@
 #include "roster/frmEditTeamNames.h"
 
+#include "db/ChangedElsewhere.h"
 #include "db/ORLEMain.h"
 #include "roster/TeamStore.h"
 #include "widgets/EnterAsTab.h"
@@ -145,6 +146,7 @@ bool frmEditTeamNames::Form_Load() {
 void frmEditTeamNames::ShowTeam() {
     const TeamStore teams(m_state.connection());
     const std::optional<TeamNames> names = teams.load(m_currentTeam);
+    m_loaded = names;
     m_showing = true;
     tAbbreviation->setText(names ? names->abbreviation : QString());
     tMediumTeamName->setText(names ? names->medium : QString());
@@ -188,13 +190,20 @@ bool frmEditTeamNames::saveNames() {
         m_prompter.tell(this, QMessageBox::Warning, QStringLiteral("Cannot save"), problem);
         return false;
     }
-    const Status saved = TeamStore(m_state.connection()).save(m_currentTeam, names);
+    QStringList changedElsewhere;
+    const Status saved =
+        TeamStore(m_state.connection()).save(m_currentTeam, names, m_loaded, &changedElsewhere);
     if (!saved) {
         m_prompter.tell(this, QMessageBox::Warning, QStringLiteral("Cannot save"), saved.message());
         return false;
     }
+    if (!changedElsewhere.isEmpty()) {
+        m_prompter.tell(this, QMessageBox::Warning, ChangedElsewhere::Title(),
+                        ChangedElsewhere::Message(changedElsewhere));
+    }
+    // The stored names are shown; after a clash the window stays on them.
     ShowTeam();
-    return true;
+    return changedElsewhere.isEmpty();
 }
 
 void frmEditTeamNames::moveTo(int team) {

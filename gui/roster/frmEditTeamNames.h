@@ -1,6 +1,9 @@
 #pragma once
 
+#include "roster/TeamNames.h"
+
 #include <QDialog>
+#include <optional>
 
 class ORLEMain;
 class Prompter;
@@ -46,6 +49,8 @@ private:
     int m_currentTeam = 0;
     int m_maxTeam = 0;
     bool m_showing = false;
+    // The names shown as last read; none for a free number.
+    std::optional<TeamNames> m_loaded;
 
     QLineEdit* tAbbreviation = nullptr;
     QLineEdit* tMediumTeamName = nullptr;

@@ -1,5 +1,6 @@
 #include "standings/frmEnterFinal4.h"
 
+#include "db/ChangedElsewhere.h"
 #include "db/ORLEMain.h"
 #include "entry/StripHeader.h"
 #include "print/frmPrintScoresheets.h"
@@ -319,10 +320,13 @@ void frmEnterFinal4::setUnsaved(bool unsaved) {
     m_menus.mSave->setEnabled(unsaved);
 }
 
+// A Final Four another writer changed meanwhile is shown as stored, and the window stays on
+// it so it can be seen.
 bool frmEnterFinal4::save() {
-    Status saved = [this] {
+    QStringList changedElsewhere;
+    Status saved = [&] {
         WaitCursor busy;
-        return m_bracket.Save(m_state.connection(), m_state.CurrentWeapon);
+        return m_bracket.Save(m_state.connection(), m_state.CurrentWeapon, &changedElsewhere);
     }();
     if (!saved) {
         m_prompter.tell(
@@ -331,7 +335,13 @@ bool frmEnterFinal4::save() {
         return false;
     }
     setUnsaved(false);
-    return true;
+    if (changedElsewhere.isEmpty()) {
+        return true;
+    }
+    m_prompter.tell(this, QMessageBox::Warning, ChangedElsewhere::Title(),
+                    ChangedElsewhere::Message(changedElsewhere));
+    loadBracket(false);
+    return false;
 }
 
 bool frmEnterFinal4::confirmLeave() {

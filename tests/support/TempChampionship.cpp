@@ -12,6 +12,12 @@ TempChampionship::TempChampionship(const QString& fileName) : m_path(m_dir.fileP
     m_db = std::move(opened.db);
 }
 
+std::unique_ptr<Database> TempChampionship::openAnother() const {
+    ChampionshipFile::Opened opened = ChampionshipFile::Open(m_path);
+    EXPECT_TRUE(opened.db != nullptr) << opened.reason.toStdString();
+    return std::move(opened.db);
+}
+
 void TempChampionship::exec(const QString& sql, const SqlParams& params) const {
     const Status s = m_db->exec(sql, params);
     ASSERT_TRUE(s.ok()) << sql.toStdString() << ": " << s.message().toStdString();

@@ -13,6 +13,8 @@ public:
     QString path() const { return m_path; }
     QString folder() const { return m_dir.path(); }
     const Database& db() const { return *m_db; }
+    // A connection of its own to the same file, as another program or window holds one.
+    std::unique_ptr<Database> openAnother() const;
 
     // Runs SQL that a test needs to succeed.
     void exec(const QString& sql, const SqlParams& params = {}) const;

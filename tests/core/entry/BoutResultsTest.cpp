@@ -61,4 +61,32 @@ TEST_F(BoutResultsTest, AFailedWriteLeavesEveryBoutAsItWas) {
     EXPECT_EQ(rows(), 2);
 }
 
+TEST_F(BoutResultsTest, ChangesAreWrittenOnlyWhereTheFileStillHoldsWhatWasLoaded) {
+    // Loaded: 0-1 and 2-3 not fenced, 4-5 won 5-1 by 4. Since then another writer recorded
+    // 0-1 and changed 4-5.
+    ChampionshipBuilder(file).addBout(1, 4, 5, 5, 1, true);
+    ChampionshipBuilder(file).addBout(1, 0, 1, 2, 5, false);
+    file.exec(QStringLiteral("UPDATE Results SET Touches = 4 WHERE FencerNumber = 5"));
+    std::vector<BoutConflict> conflicts;
+    ASSERT_TRUE(BoutResults::WriteChanges(file.db(), 1,
+                                          {{0, 1, std::nullopt, BoutScore{5, 3, true}},
+                                           {2, 3, std::nullopt, BoutScore{1, 5, false}},
+                                           {5, 4, BoutScore{1, 5, false}, std::nullopt}},
+                                          conflicts)
+                    .ok());
+    EXPECT_EQ(BoutResults::Read(file.db(), 1, 0, 1), (BoutScore{2, 5, false}));
+    EXPECT_EQ(BoutResults::Read(file.db(), 1, 2, 3), (BoutScore{1, 5, false}));
+    EXPECT_EQ(BoutResults::Read(file.db(), 1, 4, 5), (BoutScore{5, 4, true}));
+    ASSERT_EQ(conflicts.size(), 2u);
+    EXPECT_EQ(conflicts[0].typedAndStored(), QStringLiteral("typed \"5-3\", stored \"2-5\""));
+    EXPECT_EQ(conflicts[1].stored, (BoutScore{4, 5, false}));
+    EXPECT_EQ(conflicts[1].typedAndStored(), QStringLiteral("typed \"no result\", stored \"4-5\""));
+
+    // A result typed the same by both writers needs no writing and is no clash.
+    ASSERT_TRUE(BoutResults::WriteChanges(file.db(), 1,
+                                          {{1, 0, std::nullopt, BoutScore{5, 2, true}}}, conflicts)
+                    .ok());
+    EXPECT_TRUE(conflicts.empty());
+}
+
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -159,10 +160,78 @@ TEST_F(StripEntryTest, DualLoadsItsBoutsAndSavesOnlyTypeableOnes) {
         bout.score = BoutScore{5, 1, true};
     }
     EXPECT_EQ(typeable, 6);
-    ASSERT_TRUE(DualEntry::Save(file.db(), 2, dual.bouts).ok());
+    ASSERT_TRUE(dual.save(file.db(), 2).ok());
     EXPECT_EQ(rows(), 14);
     EXPECT_EQ(BoutResults::Read(file.db(), 2, 0, 13), (BoutScore{5, 0, true}));
     EXPECT_EQ(StripHeader::Matchup(file.db(), 1, 0), QStringLiteral("Group A vs. Group E"));
+}
+
+// The window works on a connection of its own; `file` is another writer on the same file.
+TEST_F(StripEntryTest, PoolSaveKeepsWhatAnotherWriterRecordedSinceLoading) {
+    const std::unique_ptr<Database> station = file.openAnother();
+    ChampionshipBuilder(file).addBout(2, 4, 5, 5, 2, true);
+    PoolEntry pool = PoolEntry::Load(*station, 2, 0);
+    // After loading: bout 1-2 recorded, 3-5 recorded and 5-6 changed, all elsewhere.
+    ChampionshipBuilder(file).addBout(2, 0, 1, 2, 5, false);
+    ChampionshipBuilder(file).addBout(2, 2, 4, 5, 0, true);
+    file.exec(
+        QStringLiteral("UPDATE Results SET Touches = 4 WHERE Weapon = 2 AND FencerNumber = 5"));
+
+    // Typed here: 1-2 differently, and 1-3 which nobody else touched.
+    pool.scores.setMark(0, 1, QStringLiteral("V"));
+    pool.scores.setMark(1, 0, QStringLiteral("3"));
+    pool.scores.setMark(0, 2, QStringLiteral("5"));
+    pool.scores.setMark(2, 0, QStringLiteral("1"));
+    QStringList told;
+    ASSERT_TRUE(pool.save(*station, 2, &told).ok());
+
+    EXPECT_EQ(BoutResults::Read(file.db(), 2, 0, 1), (BoutScore{2, 5, false}));
+    EXPECT_EQ(BoutResults::Read(file.db(), 2, 0, 2), (BoutScore{5, 1, true}));
+    // Bouts the window did not change are not rewritten as it loaded them.
+    EXPECT_EQ(BoutResults::Read(file.db(), 2, 2, 4), (BoutScore{5, 0, true}));
+    EXPECT_EQ(BoutResults::Read(file.db(), 2, 4, 5), (BoutScore{5, 4, true}));
+    EXPECT_EQ(rows(), 8);
+    EXPECT_EQ(told, QStringList(QStringLiteral(
+                        "Bout 1-2 (First0 Last0 v First1 Last1): typed \"V-3\", stored \"2-5\"")));
+    // The pool now shows the stored bout, and saving again finds nothing to clash with.
+    EXPECT_EQ(pool.scores.mark(0, 1), QStringLiteral("2"));
+    EXPECT_EQ(pool.scores.mark(1, 0), QStringLiteral("5"));
+    EXPECT_TRUE(pool.changes().empty());
+    pool.scores.setMark(0, 1, QString());
+    pool.scores.setMark(1, 0, QString());
+    ASSERT_TRUE(pool.save(*station, 2, &told).ok());
+    EXPECT_TRUE(told.isEmpty());
+    EXPECT_EQ(BoutResults::Read(file.db(), 2, 0, 1), std::nullopt);
+}
+
+TEST_F(StripEntryTest, DualSaveKeepsWhatAnotherWriterRecordedSinceLoading) {
+    const std::unique_ptr<Database> station = file.openAnother();
+    const DualLines lines = DualLines::Load(*station);
+    DualEntry dual = DualEntry::Load(*station, lines, 2, 1, 0);
+    // Since loading another writer recorded bout 1 (fencer 2 against 14) and 0 against 13.
+    ASSERT_EQ(dual.bouts[0].left, 2);
+    ChampionshipBuilder(file).addBout(2, 2, 14, 5, 1, true);
+    ChampionshipBuilder(file).addBout(2, 0, 13, 3, 5, false);
+    // Typed here: bout 1 differently, and fencer 1 against 12, which nobody else touched.
+    const auto oneAgainstTwelve =
+        std::find_if(dual.bouts.begin(), dual.bouts.end(),
+                     [](const DualBout& b) { return b.left == 1 && b.right == 12; });
+    ASSERT_NE(oneAgainstTwelve, dual.bouts.end());
+    dual.bouts[0].score = BoutScore{2, 5, false};
+    oneAgainstTwelve->score = BoutScore{5, 0, true};
+    QStringList told;
+    ASSERT_TRUE(dual.save(*station, 2, &told).ok());
+
+    EXPECT_EQ(BoutResults::Read(file.db(), 2, 2, 14), (BoutScore{5, 1, true}));
+    EXPECT_EQ(BoutResults::Read(file.db(), 2, 0, 13), (BoutScore{3, 5, false}));
+    EXPECT_EQ(BoutResults::Read(file.db(), 2, 1, 12), (BoutScore{5, 0, true}));
+    EXPECT_EQ(rows(), 6);
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_EQ(
+        told[0],
+        QStringLiteral("Bout 1 (First2 Last2 v First14 Last14): typed \"2-5\", stored \"5-1\""));
+    EXPECT_EQ(dual.bouts[0].score, (BoutScore{5, 1, true}));
+    EXPECT_EQ(dual.bouts[0].loaded, dual.bouts[0].score);
 }
 
 }  // namespace

@@ -31,12 +31,13 @@ TEST(ControlCharactersTest, EveryEditorAndTheImportRefuseThemByRow) {
     row.last = QStringLiteral("Lee\nSmith");
     row.changed = true;
     std::vector<RosterRow> rows = {RosterRow{}, row};
-    const Status roster = RosterStore(file.db()).save(0, rows);
+    std::vector<RosterRow> loaded = RosterStore(file.db()).load(0);
+    const Status roster = RosterStore(file.db()).save(0, rows, loaded);
     EXPECT_TRUE(roster.message().startsWith(QStringLiteral("Row 2: the Last Name holds a control")))
         << roster.message().toStdString();
     rows[1].last = QStringLiteral("Lee");
     rows[1].addl = QStringLiteral("left\x7f");
-    EXPECT_TRUE(RosterStore(file.db()).save(0, rows).message().contains("Add'l Text"));
+    EXPECT_TRUE(RosterStore(file.db()).save(0, rows, loaded).message().contains("Add'l Text"));
     EXPECT_EQ(file.count("SELECT COUNT(*) FROM Roster"), 0);
 
     const QString school = *file.db().queryText("SELECT Abbreviation FROM Teams WHERE Team = 1");
@@ -51,14 +52,14 @@ TEST(ControlCharactersTest, EveryEditorAndTheImportRefuseThemByRow) {
     EXPECT_TRUE(TeamStore::Problem({QStringLiteral("AB") + QChar(0x85), QStringLiteral("Ab"),
                                     QStringLiteral("Ab U")})
                     .contains(QStringLiteral("Abbreviation holds a control character")));
-    EXPECT_FALSE(TeamStore(file.db()).save(250, {"AB", "Ab\t", "Ab U"}).ok());
+    EXPECT_FALSE(TeamStore(file.db()).save(250, {"AB", "Ab\t", "Ab U"}, std::nullopt).ok());
     EXPECT_EQ(file.count("SELECT COUNT(*) FROM Teams WHERE Team = 250"), 0);
 
     StripNameStore strips(file.db());
     StripNameStore::Names names = strips.load();
-    const StripNameStore::Names stored = names;
+    StripNameStore::Names stored = names;
     names[4 * 1 + 2] = QStringLiteral("7") + QChar(0);
-    const Status stripSaved = strips.save(names);
+    const Status stripSaved = strips.save(names, stored);
     EXPECT_TRUE(
         stripSaved.message().startsWith(QStringLiteral("Men's Foil, Strip Set 3: the name")))
         << stripSaved.message().toStdString();

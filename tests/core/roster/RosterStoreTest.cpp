@@ -77,12 +77,13 @@ TEST_F(RosterStoreTest, FencersComeSortedByNameThenFreeNumbersFillTheRest) {
 
 TEST_F(RosterStoreTest, TypedTextIsStoredExactlyAndStatusRoundTrips) {
     std::vector<RosterRow> rows = store.load(0);
+    std::vector<RosterRow> loaded = rows;
     rows[0] = typed(0, QStringLiteral("Zoë"), QStringLiteral("O'Brien"), 3);
     rows[0].addl = QStringLiteral("\"Captain\"");
     rows[0].status = RosterStatus::Drug;
     rows[1] = typed(1, QStringLiteral("x'); DROP TABLE Roster; --"), QStringLiteral("Ñúñez"), 4);
     rows[1].html = QStringLiteral("Custom &amp; Name");
-    ASSERT_TRUE(store.save(0, rows).ok());
+    ASSERT_TRUE(store.save(0, rows, loaded).ok());
 
     EXPECT_EQ(rows[0].html, QStringLiteral("Zo&euml; O'Brien"));
     const std::vector<RosterRow> again = store.load(0);
@@ -102,11 +103,12 @@ TEST_F(RosterStoreTest, TypedTextIsStoredExactlyAndStatusRoundTrips) {
 TEST_F(RosterStoreTest, UpdateKeepsTheDrawAndSavingTwiceIsHarmless) {
     build.drawFullEvent(1);
     std::vector<RosterRow> rows = store.load(1);
+    std::vector<RosterRow> loaded = rows;
     rows[5].last = QStringLiteral("Renamed");
     rows[5].status = RosterStatus::Injury;
     rows[5].changed = true;
-    ASSERT_TRUE(store.save(1, rows).ok());
-    ASSERT_TRUE(store.save(1, rows).ok());
+    ASSERT_TRUE(store.save(1, rows, loaded).ok());
+    ASSERT_TRUE(store.save(1, rows, loaded).ok());
     EXPECT_EQ(file.count("SELECT COUNT(*) FROM Roster WHERE Weapon = 1"), 24);
     EXPECT_EQ(file.count("SELECT \"Group\" * 10 + Subgroup FROM Roster WHERE LName = 'Renamed'"),
               rows[5].fencerNumber / 3 * 10 + rows[5].fencerNumber % 3);
@@ -115,30 +117,75 @@ TEST_F(RosterStoreTest, UpdateKeepsTheDrawAndSavingTwiceIsHarmless) {
 
 TEST_F(RosterStoreTest, RowWithoutSchoolOrNameIsRefusedAndNothingIsWritten) {
     std::vector<RosterRow> rows = store.load(0);
+    std::vector<RosterRow> loaded = rows;
     rows[0] = typed(0, QStringLiteral("Ann"), QStringLiteral("Able"), 1);
     rows[2] = typed(2, QStringLiteral("Ben"), QStringLiteral("Baker"), -1);
-    Status saved = store.save(0, rows);
+    Status saved = store.save(0, rows, loaded);
     ASSERT_FALSE(saved.ok());
     EXPECT_TRUE(saved.message().contains(QStringLiteral("Row 3 (Ben Baker)")));
     EXPECT_TRUE(saved.message().contains(QStringLiteral("school")));
     EXPECT_EQ(file.count("SELECT COUNT(*) FROM Roster"), 0);
 
     rows[2] = typed(2, QString(), QString(), 1);
-    saved = store.save(0, rows);
+    saved = store.save(0, rows, loaded);
     EXPECT_TRUE(saved.message().startsWith(QStringLiteral("Row 3 has no name")));
 
     // A free row that was touched and emptied again is simply skipped.
     rows[2] = typed(2, QString(), QString(), -1);
-    ASSERT_TRUE(store.save(0, rows).ok());
+    ASSERT_TRUE(store.save(0, rows, loaded).ok());
     EXPECT_EQ(file.count("SELECT COUNT(*) FROM Roster"), 1);
 }
 
 TEST_F(RosterStoreTest, DatabaseRefusalRollsBackEveryRow) {
     std::vector<RosterRow> rows = store.load(0);
+    std::vector<RosterRow> loaded = rows;
     rows[0] = typed(0, QStringLiteral("Ann"), QStringLiteral("Able"), 1);
     rows[1] = typed(1, QStringLiteral("Ben"), QStringLiteral("Baker"), 200);  // no such school
-    EXPECT_FALSE(store.save(0, rows).ok());
+    EXPECT_FALSE(store.save(0, rows, loaded).ok());
     EXPECT_EQ(file.count("SELECT COUNT(*) FROM Roster"), 0);
+}
+
+// The editor works on a connection of its own; `file` is another writer on the same file.
+TEST_F(RosterStoreTest, RowsAnotherWriterChangedSinceLoadingAreKeptAndTold) {
+    const std::unique_ptr<Database> station = file.openAnother();
+    const RosterStore mine(*station);
+    std::vector<RosterRow> rows = mine.load(0);
+    std::vector<RosterRow> loaded = rows;
+    ASSERT_EQ(rows[0].fencerNumber, 0);
+    // Another writer takes fencer number 0 while it is typed here.
+    ChampionshipBuilder::Fencer eve;
+    eve.first = QStringLiteral("Eve");
+    eve.last = QStringLiteral("Other");
+    eve.team = 2;
+    build.addFencer(eve);
+    rows[0] = typed(0, QStringLiteral("Ann"), QStringLiteral("Able"), 1);
+    rows[1] = typed(1, QStringLiteral("Ben"), QStringLiteral("Baker"), 1);
+    QStringList told;
+    ASSERT_TRUE(mine.save(0, rows, loaded, &told).ok());
+
+    EXPECT_EQ(file.count("SELECT COUNT(*) FROM Roster WHERE FName = 'Eve' AND Team = 2"), 1);
+    EXPECT_EQ(file.count("SELECT COUNT(*) FROM Roster WHERE FName = 'Ben' AND FencerNumber = 1"),
+              1);
+    EXPECT_EQ(file.count("SELECT COUNT(*) FROM Roster WHERE FName = 'Ann'"), 0);
+    const SchoolList schools = SchoolList::Load(file.db());
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_EQ(told[0], QStringLiteral("Row 1, fencer number 0: First Name: typed \"Ann\", "
+                                      "stored \"Eve\"; Last Name: typed \"Able\", stored "
+                                      "\"Other\"; School: typed \"%1\", stored \"%2\"; HTML Name: "
+                                      "typed \"Ann Able\", stored \"Eve Other\"")
+                           .arg(schools.abbreviationOf(1), schools.abbreviationOf(2)))
+        << told[0].toStdString();
+    EXPECT_EQ(rows[0].first, QStringLiteral("Eve"));
+
+    // Ben's row keeps its change mark but is as saved: a later save leaves the rename made
+    // elsewhere alone.
+    file.exec(QStringLiteral("UPDATE Roster SET FName = 'Benjamin' WHERE FencerNumber = 1"));
+    rows[0].addl = QStringLiteral("Captain");
+    rows[0].changed = true;
+    ASSERT_TRUE(mine.save(0, rows, loaded, &told).ok());
+    EXPECT_TRUE(told.isEmpty());
+    EXPECT_EQ(file.count("SELECT COUNT(*) FROM Roster WHERE FName = 'Benjamin'"), 1);
+    EXPECT_EQ(file.count("SELECT COUNT(*) FROM Roster WHERE AddlText = 'Captain'"), 1);
 }
 
 TEST(HtmlNameTest, AccentedLettersBecomeEntitiesAndNothingElseIsEscaped) {

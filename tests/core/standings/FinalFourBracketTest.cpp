@@ -149,4 +149,41 @@ TEST_F(FinalFourBracketTest, AnUnseededEventHasAnEmptyBracketAndSavesNothing) {
     EXPECT_TRUE(finalFourRows().isEmpty());
 }
 
+// The window works on a connection of its own; `file` is another writer on the same file.
+TEST_F(FinalFourBracketTest, ABoutChangedElsewhereSinceLoadingHoldsBackTheWholeSave) {
+    const std::unique_ptr<Database> station = file.openAnother();
+    FinalFourBracket mine;
+    ASSERT_TRUE(mine.Load(*station, kEvent).ok());
+    file.exec(QStringLiteral("UPDATE FinalFour SET Winner = 3, Score = '5-4' WHERE Weapon = ? "
+                             "AND Bout = 0"),
+              {kEvent});
+    ASSERT_TRUE(mine.ChooseWinner(0));
+    mine.setScore(10, QStringLiteral("5-2"));
+    ASSERT_TRUE(mine.ChooseWinner(3));
+    QStringList told;
+    ASSERT_TRUE(mine.Save(*station, kEvent, &told).ok());
+
+    EXPECT_EQ(finalFourRows(), QStringList({"0 0 3 3 5-4", "1 2 1 99"}));
+    ASSERT_EQ(told.size(), 2);
+    EXPECT_TRUE(told[0].startsWith(QStringLiteral("Semifinal A: typed \"First0 Last0 (")));
+    EXPECT_TRUE(told[0].endsWith(QStringLiteral(") won 5-4\"")));
+    EXPECT_TRUE(told[0].contains(QStringLiteral(") won 5-2\", stored \"First3 Last3 (")));
+    EXPECT_TRUE(told[1].startsWith(QStringLiteral("Nothing of this Final Four was saved")));
+}
+
+TEST_F(FinalFourBracketTest, BoutsNotChangedHereKeepWhatAnotherWriterSaved) {
+    const std::unique_ptr<Database> station = file.openAnother();
+    FinalFourBracket mine;
+    ASSERT_TRUE(mine.Load(*station, kEvent).ok());
+    file.exec(QStringLiteral("UPDATE FinalFour SET Winner = 2, Score = '5-3' WHERE Weapon = ? "
+                             "AND Bout = 1"),
+              {kEvent});
+    ASSERT_TRUE(mine.ChooseWinner(0));
+    mine.setScore(10, QStringLiteral("5-2"));
+    QStringList told;
+    ASSERT_TRUE(mine.Save(*station, kEvent, &told).ok());
+    EXPECT_TRUE(told.isEmpty());
+    EXPECT_EQ(finalFourRows(), QStringList({"0 0 3 0 5-2", "1 2 1 2 5-3"}));
+}
+
 }  // namespace

@@ -212,4 +212,26 @@ TEST_F(frmEnterDualTest, TheLastRoundAndStripHaveNoWayFurther) {
     EXPECT_EQ(text(w, QStringLiteral("lStrip")), QStringLiteral("Strip 12"));
 }
 
+// `file` is another writer on the same file: the window holds a connection of its own.
+TEST_F(frmEnterDualTest, ABoutRecordedElsewhereAfterLoadingIsToldThenShownAsStored) {
+    frmEnterDual w(state, prompter);
+    show(w);
+    ChampionshipBuilder(file).addBout(0, 17, 23, 1, 5, false);
+    type(QStringLiteral("53"));
+    press(Qt::Key_Return);
+    button(w, "bSave")->click();
+
+    ASSERT_EQ(prompter.asked.size(), 1u);
+    EXPECT_EQ(prompter.asked[0].title, QStringLiteral("Changed Elsewhere"));
+    EXPECT_TRUE(prompter.asked[0].text.endsWith(
+        QStringLiteral("Bout 1 (First17 Last17 v First23 Last23): typed \"5-3\", stored \"1-5\"")))
+        << prompter.asked[0].text.toStdString();
+    EXPECT_EQ(score(w, 0)->text(), QStringLiteral("1-5"));
+    EXPECT_TRUE(mark(w, "R", 0));
+    EXPECT_FALSE(mark(w, "L", 0));
+    EXPECT_FALSE(button(w, "bSave")->isEnabled());
+    EXPECT_EQ(BoutResults::Read(file.db(), 0, 17, 23), (BoutScore{1, 5, false}));
+    EXPECT_EQ(rows(), 2);
+}
+
 }  // namespace

@@ -200,4 +200,29 @@ TEST_F(frmEnterPoolTest, CtrlDigitsSwitchEventsAndTheFinalFourStaysUnavailable) 
     EXPECT_FALSE(w.findChild<QPushButton*>(QStringLiteral("bPrev"))->isEnabled());
 }
 
+// `file` is another writer on the same file: the window holds a connection of its own.
+TEST_F(frmEnterPoolTest, ABoutRecordedElsewhereAfterLoadingIsToldThenShownAsStored) {
+    frmEnterPool w(state, prompter);
+    show(w);
+    ChampionshipBuilder(file).addBout(0, 0, 1, 2, 5, false);
+    ChampionshipBuilder(file).addBout(0, 2, 3, 5, 4, true);
+    type(QStringLiteral("5"));  // place 1 against place 2
+    box(w, QStringLiteral("lScore10"))->setFocus(Qt::OtherFocusReason);
+    type(QStringLiteral("3"));
+    press(Qt::Key_F5);
+
+    ASSERT_EQ(prompter.asked.size(), 1u);
+    EXPECT_EQ(prompter.asked[0].title, QStringLiteral("Changed Elsewhere"));
+    EXPECT_TRUE(prompter.asked[0].text.endsWith(
+        QStringLiteral("Bout 1-2 (First0 Last0 v First1 Last1): typed \"5-3\", stored \"2-5\"")))
+        << prompter.asked[0].text.toStdString();
+    EXPECT_EQ(cell(w, 1), QStringLiteral("2"));
+    EXPECT_EQ(cell(w, 10), QStringLiteral("5"));
+    EXPECT_EQ(text(w, QStringLiteral("lVict1")), QStringLiteral("1"));
+    EXPECT_EQ(dataState(w), Qt::Unchecked);
+    EXPECT_EQ(BoutResults::Read(file.db(), 0, 0, 1), (BoutScore{2, 5, false}));
+    EXPECT_EQ(BoutResults::Read(file.db(), 0, 2, 3), (BoutScore{5, 4, true}));
+    EXPECT_EQ(rows(), 4);
+}
+
 }  // namespace

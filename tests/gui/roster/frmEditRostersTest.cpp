@@ -88,6 +88,31 @@ TEST_F(frmEditRostersTest, ARowWithoutSchoolIsRefusedByNameAndKept) {
     EXPECT_EQ(grid()->item(4, RosterGrid::FirstName)->text(), QStringLiteral("Ben"));
 }
 
+// `file` is another writer on the same file: the window holds a connection of its own.
+TEST_F(frmEditRostersTest, ARowChangedElsewhereAfterLoadingIsToldThenShownAsStored) {
+    ChampionshipBuilder::Fencer eve;
+    eve.first = QStringLiteral("Eve");
+    eve.last = QStringLiteral("Other");
+    eve.team = 2;
+    build.addFencer(eve);  // fencer number 0, shown on row 1 as a free number
+    edit(0, RosterGrid::FirstName, QStringLiteral("Ann"));
+    edit(0, RosterGrid::LastName, QStringLiteral("Able"));
+    pickSchool(0, 2);
+    EXPECT_FALSE(window.bSave_Click());
+
+    ASSERT_EQ(prompter.asked.size(), 1u);
+    EXPECT_EQ(prompter.asked[0].title, QStringLiteral("Changed Elsewhere"));
+    EXPECT_TRUE(prompter.asked[0].text.contains(
+        QStringLiteral("Row 1, fencer number 0: First Name: typed \"Ann\", stored \"Eve\"; "
+                       "Last Name: typed \"Able\", stored \"Other\"")))
+        << prompter.asked[0].text.toStdString();
+    EXPECT_EQ(grid()->item(0, RosterGrid::FirstName)->text(), QStringLiteral("Eve"));
+    EXPECT_EQ(grid()->item(0, RosterGrid::LastName)->text(), QStringLiteral("Other"));
+    EXPECT_FALSE(button("bSave")->isEnabled());
+    EXPECT_EQ(file.count("SELECT COUNT(*) FROM Roster WHERE FName = 'Eve'"), 1);
+    EXPECT_EQ(file.count("SELECT COUNT(*) FROM Roster"), 1);
+}
+
 TEST_F(frmEditRostersTest, UnsavedChangesAnswersWhenSwitchingEvents) {
     edit(0, RosterGrid::FirstName, QStringLiteral("Ann"));
     pickSchool(0, 2);

@@ -79,4 +79,24 @@ TEST_F(frmEditStripNumsTest, MainWindowOffersTheEditorsOnlyWithAFile) {
     EXPECT_TRUE(main.findChild<QPushButton*>(QStringLiteral("bEditRosters"))->isEnabled());
 }
 
+// `file` is another writer on the same file: the window holds a connection of its own.
+TEST_F(frmEditStripNumsTest, ANameChangedElsewhereAfterLoadingIsToldThenShownAsStored) {
+    file.exec(
+        QStringLiteral("UPDATE StripNumbers SET StripName = 'North' WHERE Weapon = 2 AND "
+                       "StripSet IN (0, 1)"));
+    window.tStripName(2, 0)->setText(QStringLiteral("South"));
+    EXPECT_FALSE(window.bSave_Click());
+
+    ASSERT_EQ(prompter.asked.size(), 2u);
+    EXPECT_EQ(prompter.asked[1].title, QStringLiteral("Changed Elsewhere"));
+    EXPECT_TRUE(prompter.asked[1].text.endsWith(
+        QStringLiteral("Men's Epée, Strip Set 1: typed \"South\", stored \"North\"")))
+        << prompter.asked[1].text.toStdString();
+    EXPECT_EQ(window.tStripName(2, 0)->text(), QStringLiteral("North"));
+    EXPECT_EQ(stored(2, 0), QStringLiteral("North"));
+    // A name this window did not change keeps the other writer's.
+    EXPECT_EQ(stored(2, 1), QStringLiteral("North"));
+    EXPECT_FALSE(button("bSave")->isEnabled());
+}
+
 }  // namespace

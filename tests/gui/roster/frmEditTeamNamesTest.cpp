@@ -117,4 +117,21 @@ TEST_F(frmEditTeamNamesTest, DeleteOnlyForSchoolsWithoutFencersAndMovesOffTheLas
     EXPECT_EQ(file.count("SELECT COUNT(*) FROM Teams"), 45);
 }
 
+// `file` is another writer on the same file: the window holds a connection of its own.
+TEST_F(frmEditTeamNamesTest, ASchoolRenamedElsewhereAfterShowingIsToldThenShownAsStored) {
+    file.exec(QStringLiteral("UPDATE Teams SET MediumTeamName = 'Theirs' WHERE Team = 0"));
+    box("tMediumTeamName")->setText(QStringLiteral("Mine"));
+    prompter.answers = {QMessageBox::Yes};
+    button("bNext")->click();
+
+    ASSERT_EQ(prompter.asked.size(), 2u);
+    EXPECT_EQ(prompter.asked[1].title, QStringLiteral("Changed Elsewhere"));
+    EXPECT_TRUE(prompter.asked[1].text.endsWith(
+        QStringLiteral("Team 1: Medium Team Name: typed \"Mine\", stored \"Theirs\"")))
+        << prompter.asked[1].text.toStdString();
+    EXPECT_EQ(window.currentTeam(), 0);
+    EXPECT_EQ(box("tMediumTeamName")->text(), QStringLiteral("Theirs"));
+    EXPECT_FALSE(button("bSave")->isEnabled());
+}
+
 }  // namespace

@@ -160,6 +160,30 @@ TEST_F(frmEnterFinal4Test, AFailedSaveIsToldAndKeepsTheEntries) {
     EXPECT_EQ(finalFourRows(), QStringList({"0 0 3 99", "1 2 1 99"}));
 }
 
+// `file` is another writer on the same file: the window holds a connection of its own.
+TEST_F(frmEnterFinal4Test, ASemifinalDecidedElsewhereAfterLoadingIsToldThenShownAsStored) {
+    seed();
+    frmEnterFinal4 w(state, prompter);
+    show(w);
+    file.exec(
+        QStringLiteral("UPDATE FinalFour SET Winner = 3, Score = '5-4' WHERE Weapon = 0 "
+                       "AND Bout = 0"));
+    click(w, 0);
+    score(w, 10)->setText(QStringLiteral("5-2"));
+    emit score(w, 10)->textEdited(QStringLiteral("5-2"));
+    button(w, "bSave")->click();
+
+    ASSERT_EQ(prompter.asked.size(), 1u);
+    EXPECT_EQ(prompter.asked[0].title, QStringLiteral("Changed Elsewhere"));
+    EXPECT_TRUE(
+        prompter.asked[0].text.contains(QStringLiteral("Semifinal A: typed \"First0 Last0")))
+        << prompter.asked[0].text.toStdString();
+    EXPECT_TRUE(name(w, 10).startsWith(QStringLiteral("First3 Last3 (")));
+    EXPECT_EQ(score(w, 10)->text(), QStringLiteral("5-4"));
+    EXPECT_FALSE(button(w, "bSave")->isEnabled());
+    EXPECT_EQ(finalFourRows(), QStringList({"0 0 3 3 5-4", "1 2 1 99"}));
+}
+
 }  // namespace
 
 namespace {
