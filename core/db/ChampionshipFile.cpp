@@ -1,9 +1,9 @@
 #include "db/ChampionshipFile.h"
 
 #include "db/DatabaseError.h"
-#include "db/FileInspection.h"
 #include "db/FileLayout.h"
 #include "db/ProgramVersion.h"
+#include "db/ReadOnlyLook.h"
 #include "db/SchemaSql.h"
 #include "db/SeedData.h"
 #include "db/StoredViews.h"
@@ -159,7 +159,7 @@ Opened Open(const QString& path) {
     // Every check looks without writing; only an accepted file is opened for saving.
     bool rulesChecked = false;
     {
-        const FileInspection look(path);
+        const ReadOnlyLook look(path);
         rulesChecked = !look.readOnly();
         if (!look.db()) {
             opened.reason = look.error();

@@ -1,4 +1,4 @@
-#include "db/FileInspection.h"
+#include "db/ReadOnlyLook.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -29,7 +29,7 @@ bool hasContent(const QString& path) {
 
 }  // namespace
 
-FileInspection::FileInspection(const QString& path) {
+ReadOnlyLook::ReadOnlyLook(const QString& path) {
     const bool wal = usesWriteAheadLog(path);
     const QString companion = path + (wal ? QStringLiteral("-wal") : QStringLiteral("-journal"));
     if (wal || hasContent(companion)) {
@@ -43,7 +43,7 @@ FileInspection::FileInspection(const QString& path) {
     m_readOnly = true;
 }
 
-void FileInspection::copyForLook(const QString& path, const QString& companion) {
+void ReadOnlyLook::copyForLook(const QString& path, const QString& companion) {
     const QString copy = m_scratch.filePath(QFileInfo(path).fileName());
     const QString companionCopy = copy + companion.mid(path.size());
     const auto writable = QFileDevice::ReadOwner | QFileDevice::WriteOwner;

@@ -8,11 +8,11 @@
 
 // A connection for looking at a championship file before it is accepted, made so that nothing
 // is written to the file or beside it: a refused file keeps every byte.
-class FileInspection final {
+class ReadOnlyLook final {
 public:
-    explicit FileInspection(const QString& path);
-    FileInspection(const FileInspection&) = delete;
-    FileInspection& operator=(const FileInspection&) = delete;
+    explicit ReadOnlyLook(const QString& path);
+    ReadOnlyLook(const ReadOnlyLook&) = delete;
+    ReadOnlyLook& operator=(const ReadOnlyLook&) = delete;
 
     // Null when the file could not even be looked at; see error().
     const Database* db() const { return m_db.get(); }
