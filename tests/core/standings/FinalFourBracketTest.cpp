@@ -24,6 +24,19 @@ protected:
         const Status s = bracket.Save(file.db(), kEvent);
         ASSERT_TRUE(s.ok()) << s.message().toStdString();
     }
+    // `mine` is loaded on a station of its own; then `file`, another writer on the same file,
+    // records `winner` of `bout`, and `mine` marks seed 1 the winner of Semifinal A, 5-2.
+    std::unique_ptr<Database> decideElsewhereThenHere(FinalFourBracket& mine, int bout, int winner,
+                                                      const QString& score) {
+        std::unique_ptr<Database> station = file.openAnother();
+        EXPECT_TRUE(mine.Load(*station, kEvent).ok());
+        file.exec(QStringLiteral("UPDATE FinalFour SET Winner = ?, Score = ? WHERE Weapon = ? "
+                                 "AND Bout = ?"),
+                  {winner, score, kEvent, bout});
+        EXPECT_TRUE(mine.ChooseWinner(0));
+        mine.setScore(10, QStringLiteral("5-2"));
+        return station;
+    }
     // Fencer 0 beats 3 and 1 beats 2.
     void decideSemifinals() {
         ASSERT_TRUE(bracket.ChooseWinner(0));
@@ -151,14 +164,8 @@ TEST_F(FinalFourBracketTest, AnUnseededEventHasAnEmptyBracketAndSavesNothing) {
 
 // The window works on a connection of its own; `file` is another writer on the same file.
 TEST_F(FinalFourBracketTest, ABoutChangedElsewhereSinceLoadingHoldsBackTheWholeSave) {
-    const std::unique_ptr<Database> station = file.openAnother();
     FinalFourBracket mine;
-    ASSERT_TRUE(mine.Load(*station, kEvent).ok());
-    file.exec(QStringLiteral("UPDATE FinalFour SET Winner = 3, Score = '5-4' WHERE Weapon = ? "
-                             "AND Bout = 0"),
-              {kEvent});
-    ASSERT_TRUE(mine.ChooseWinner(0));
-    mine.setScore(10, QStringLiteral("5-2"));
+    const auto station = decideElsewhereThenHere(mine, 0, 3, QStringLiteral("5-4"));
     ASSERT_TRUE(mine.ChooseWinner(3));
     QStringList told;
     ASSERT_TRUE(mine.Save(*station, kEvent, &told).ok());
@@ -172,14 +179,8 @@ TEST_F(FinalFourBracketTest, ABoutChangedElsewhereSinceLoadingHoldsBackTheWholeS
 }
 
 TEST_F(FinalFourBracketTest, BoutsNotChangedHereKeepWhatAnotherWriterSaved) {
-    const std::unique_ptr<Database> station = file.openAnother();
     FinalFourBracket mine;
-    ASSERT_TRUE(mine.Load(*station, kEvent).ok());
-    file.exec(QStringLiteral("UPDATE FinalFour SET Winner = 2, Score = '5-3' WHERE Weapon = ? "
-                             "AND Bout = 1"),
-              {kEvent});
-    ASSERT_TRUE(mine.ChooseWinner(0));
-    mine.setScore(10, QStringLiteral("5-2"));
+    const auto station = decideElsewhereThenHere(mine, 1, 2, QStringLiteral("5-3"));
     QStringList told;
     ASSERT_TRUE(mine.Save(*station, kEvent, &told).ok());
     EXPECT_TRUE(told.isEmpty());
