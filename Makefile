@@ -1,6 +1,6 @@
-# Thin wrapper: `make run` and `make test` work on a fresh Debian 12 machine.
+# Developer targets; a bare machine starts with ./run and ./test (no make needed).
 BUILD ?= build
-CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORLE_WERROR=ON
 
 .PHONY: run test build deps bench sanitize soak clean
 
