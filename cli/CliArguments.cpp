@@ -32,19 +32,19 @@ std::unique_ptr<Database> OpenChampionshipFor(const CommandLine& args, const Cli
                                               const QStringList& known, int* exitCode) {
     *exitCode = 0;
     if (!args.error().isEmpty()) {
-        *exitCode = io.fail(args.error());
+        *exitCode = io.usageError(args.error());
         return nullptr;
     }
     QStringList allowed = known;
     allowed << QStringLiteral("db");
     if (const QStringList unknown = args.unknownOptions(allowed); !unknown.isEmpty()) {
         *exitCode =
-            io.fail(QStringLiteral("unknown option %1").arg(unknown.join(QLatin1Char(' '))));
+            io.usageError(QStringLiteral("unknown option %1").arg(unknown.join(QLatin1Char(' '))));
         return nullptr;
     }
     const std::optional<QString> path = args.value(QStringLiteral("db"));
     if (!path) {
-        *exitCode = io.fail(QStringLiteral("--db PATH is required"));
+        *exitCode = io.usageError(QStringLiteral("--db PATH is required"));
         return nullptr;
     }
     ChampionshipFile::Opened opened = ChampionshipFile::Open(*path);
@@ -58,7 +58,7 @@ std::optional<int> RequiredEvent(const CommandLine& args, const CliOutput& io, i
     const std::optional<QString> text = args.value(QStringLiteral("event"));
     const std::optional<int> event = text ? ParseEvent(*text) : std::nullopt;
     if (!event) {
-        *exitCode = io.fail(
+        *exitCode = io.usageError(
             text
                 ? QStringLiteral("unknown event %1 (use 0..5 or MS, MF, ME, WS, WF, WE)").arg(*text)
                 : QStringLiteral("--event N is required"));

@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "db/FileCommands.h"
+#include "db/ProgramVersion.h"
 #include "db/ResetCommands.h"
 #include "entry/CheckCommands.h"
 #include "entry/EntryCommands.h"
@@ -11,59 +12,204 @@
 #include "standings/FinalFourCommands.h"
 #include "standings/StandingsCommands.h"
 
+#include <algorithm>
 #include <functional>
-#include <map>
+#include <vector>
 
 namespace {
 
 struct CliCommand {
+    QString name;
+    // Shown under a usage error and at the top of the command's help.
+    QStringList usage;
+    QString summary;
     QStringList flags;
     std::function<int(const CommandLine&, const CliOutput&)> run;
+    bool draws = false;
+    // Further lines of the command's help.
+    QStringList details = {};
 };
 
-const std::map<QString, CliCommand>& commands() {
-    static const std::map<QString, CliCommand> table = {
-        {QStringLiteral("new"), {{QStringLiteral("force")}, RunNewCommand}},
-        {QStringLiteral("info"), {{}, RunInfoCommand}},
-        {QStringLiteral("bout"), {{}, RunBoutCommand}},
-        {QStringLiteral("bouts"), {{}, RunBoutsCommand}},
-        {QStringLiteral("simulate"), {{}, RunSimulateCommand}},
-        {QStringLiteral("missing"), {{}, RunMissingCommand}},
-        {QStringLiteral("confirm"), {{}, RunConfirmCommand}},
-        {QStringLiteral("print"),
-         {{QStringLiteral("grids"), QStringLiteral("tomorrow")}, RunPrintCommand}},
-        {QStringLiteral("download"), {{}, RunDownloadCommand}},
-        {QStringLiteral("reset"),
-         {{QStringLiteral("results"), QStringLiteral("rosters")}, RunResetCommand}},
-        {QStringLiteral("roster"), {{QStringLiteral("allow-duplicates")}, RunRosterCommand}},
-        {QStringLiteral("draw"), {{QStringLiteral("force")}, RunDrawCommand}},
-        {QStringLiteral("standings"), {{}, RunStandingsCommand}},
-        {QStringLiteral("teams"), {{QStringLiteral("race")}, RunTeamsCommand}},
-        {QStringLiteral("seed"), {{QStringLiteral("force")}, RunSeedCommand}},
-        {QStringLiteral("final"), {{}, RunFinalCommand}},
+QString words(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+// Every command, in the order `orle-cli --help` lists them.
+const std::vector<CliCommand>& commands() {
+    static const std::vector<CliCommand> table = {
+        {words("new"),
+         {words("orle-cli new PATH [--force]")},
+         words("create a championship file (--force replaces one)"),
+         {words("force")},
+         RunNewCommand},
+        {words("info"),
+         {words("orle-cli info PATH")},
+         words("check a file and count the rows of every table"),
+         {},
+         RunInfoCommand},
+        {words("roster"),
+         {words("orle-cli roster import --db PATH [--allow-duplicates] FILE.csv"),
+          words("orle-cli roster export --db PATH [--event EVENT]")},
+         words("import fencers from CSV, or export them"),
+         {words("allow-duplicates")},
+         RunRosterCommand},
+        {words("draw"),
+         {words("orle-cli draw --db PATH --event EVENT [--seed N] [--force]")},
+         words("draw an event's groups (--force: over recorded bouts)"),
+         {words("force")},
+         RunDrawCommand},
+        {words("bout"),
+         {words("orle-cli bout --db PATH --event EVENT --left FENCER --right FENCER "
+                "--score TEXT")},
+         words("record one bout of rounds 1 to 7 (score 5-3, V4, 2v; empty clears it)"),
+         {},
+         RunBoutCommand},
+        {words("bouts"),
+         {words("orle-cli bouts --db PATH --event EVENT [--round ROUND]")},
+         words("list an event's recorded bouts"),
+         {},
+         RunBoutsCommand},
+        {words("simulate"),
+         {words("orle-cli simulate --db PATH [--seed N] [--events LIST] [--rounds 1-7]")},
+         words("fill rounds with random results, for rehearsals"),
+         {},
+         RunSimulateCommand},
+        {words("missing"),
+         {words("orle-cli missing --db PATH [--event EVENT]")},
+         words("which strips are complete, partial or missing"),
+         {},
+         RunMissingCommand},
+        {words("confirm"),
+         {words("orle-cli confirm --db PATH --event EVENT --fencer FENCER")},
+         words("a fencer's bout-by-bout record"),
+         {},
+         RunConfirmCommand},
+        {words("standings"),
+         {words("orle-cli standings --db PATH --event EVENT")},
+         words("an event's individual standings"),
+         {},
+         RunStandingsCommand},
+        {words("teams"),
+         {words("orle-cli teams --db PATH [--race] [--variant all|men|women]")},
+         words("team standings (--race: who can still win the title)"),
+         {words("race")},
+         RunTeamsCommand},
+        {words("seed"),
+         {words("orle-cli seed --db PATH --event EVENT [--order F1,F2,F3,F4] [--force]")},
+         words("seed the Final Four (--force: over its results)"),
+         {words("force")},
+         RunSeedCommand},
+        {words("final"),
+         {words("orle-cli final --db PATH --event EVENT --bout 0|1|10|11 --winner FENCER "
+                "[--score TEXT]")},
+         words("record a Final Four bout"),
+         {},
+         RunFinalCommand},
+        {words("download"),
+         {words("orle-cli download --db PATH --format text|html|xml [--out FILE]")},
+         words("write the results for publication"),
+         {},
+         RunDownloadCommand},
+        {words("reset"),
+         {words("orle-cli reset --db PATH --results|--rosters")},
+         words("erase all results, or the rosters with their results"),
+         {words("results"), words("rosters")},
+         RunResetCommand},
+        {words("print"),
+         {words("orle-cli print SHEET --db PATH [OPTIONS] --pdf OUT.pdf")},
+         words("print one kind of sheet or report to PDF"),
+         {words("grids"), words("tomorrow")},
+         RunPrintCommand,
+         true,
+         QStringList{words("SHEET and its options:")} + PrintUsageLines()},
     };
     return table;
 }
 
-int usage(const CliOutput& io) {
-    QStringList names;
-    for (const auto& [name, command] : commands()) {
-        names << name;
+const CliCommand* findCommand(const QString& name) {
+    const auto& table = commands();
+    const auto it = std::find_if(table.begin(), table.end(),
+                                 [&](const CliCommand& command) { return command.name == name; });
+    return it == table.end() ? nullptr : &*it;
+}
+
+bool isHelp(const QString& word) {
+    return word == QLatin1String("--help") || word == QLatin1String("-h");
+}
+
+QString usageOf(const CliCommand& command) {
+    return command.usage.join(QStringLiteral("\n       "));
+}
+
+int programHelp(const CliOutput& io) {
+    io.out << "usage: orle-cli COMMAND [OPTIONS]\n"
+              "       orle-cli help COMMAND | orle-cli COMMAND --help\n"
+              "       orle-cli --version\n\n"
+              "Works on a championship file without windows, for scripts and checks.\n\n"
+              "Commands:\n";
+    for (const CliCommand& command : commands()) {
+        io.out << "  " << command.name.leftJustified(11) << command.summary << '\n';
     }
-    return io.fail(QStringLiteral("usage: orle-cli COMMAND ...; commands: %1")
-                       .arg(names.join(QStringLiteral(", "))));
+    io.out << "\nEVENT is 0..5 or MS, MF, ME, WS, WF, WE; rounds are numbered 1 to 7 and strip "
+              "sets 1 to 4,\nas the staff see them. FENCER is a fencer's number in the event.\n"
+              "Exit status: 0 done, 1 the work failed, 2 the command line was wrong.\n";
+    io.out.flush();
+    return 0;
+}
+
+int commandHelp(const CliCommand& command, const CliOutput& io) {
+    io.out << "usage: " << usageOf(command) << "\n\n" << command.summary << '\n';
+    for (const QString& line : command.details) {
+        io.out << line << '\n';
+    }
+    io.out.flush();
+    return 0;
+}
+
+int helpFor(const QStringList& names, const CliOutput& io) {
+    if (names.isEmpty()) {
+        return programHelp(io);
+    }
+    const CliCommand* command = findCommand(names.first());
+    if (command == nullptr || names.size() > 1) {
+        return io.usageError(QStringLiteral("no command %1").arg(names.join(QLatin1Char(' '))));
+    }
+    return commandHelp(*command, io);
 }
 
 }  // namespace
 
 int RunCliCommand(const QStringList& words, const CliOutput& io) {
     if (words.isEmpty()) {
-        return usage(io);
+        return io.usageError(QStringLiteral("no command given"));
     }
-    const auto it = commands().find(words.first());
-    if (it == commands().end()) {
-        io.fail(QStringLiteral("unknown command %1").arg(words.first()));
-        return usage(io);
+    const QString& first = words.first();
+    if (isHelp(first)) {
+        return programHelp(io);
     }
-    return it->second.run(CommandLine(words.mid(1), it->second.flags), io);
+    if (first == QLatin1String("--version")) {
+        io.out << "orle-cli " << ProgramVersion::ReleaseText() << Qt::endl;
+        return 0;
+    }
+    if (first == QLatin1String("help")) {
+        return helpFor(words.mid(1), io);
+    }
+    const CliCommand* command = findCommand(first);
+    if (command == nullptr) {
+        return io.usageError(QStringLiteral("unknown command %1").arg(first));
+    }
+    if (std::any_of(words.begin() + 1, words.end(), isHelp)) {
+        return commandHelp(*command, io);
+    }
+    CliOutput commandIo = io;
+    commandIo.usage = usageOf(*command);
+    return command->run(CommandLine(words.mid(1), command->flags), commandIo);
+}
+
+bool CliCommandDraws(const QStringList& words) {
+    if (words.isEmpty() || std::any_of(words.begin(), words.end(), isHelp)) {
+        return false;
+    }
+    const CliCommand* command = findCommand(words.first());
+    return command != nullptr && command->draws;
 }

@@ -9,16 +9,16 @@
 
 namespace {
 
-int checkArguments(const CommandLine& args, const CliOutput& io, const QStringList& known,
-                   const char* usage) {
+int checkArguments(const CommandLine& args, const CliOutput& io, const QStringList& known) {
     if (!args.error().isEmpty()) {
-        return io.fail(args.error());
+        return io.usageError(args.error());
     }
     if (const QStringList unknown = args.unknownOptions(known); !unknown.isEmpty()) {
-        return io.fail(QStringLiteral("unknown option %1").arg(unknown.join(QLatin1Char(' '))));
+        return io.usageError(
+            QStringLiteral("unknown option %1").arg(unknown.join(QLatin1Char(' '))));
     }
     if (args.positional().size() != 1) {
-        return io.fail(QStringLiteral("usage: %1").arg(QLatin1String(usage)));
+        return io.usageError(QStringLiteral("one PATH is needed"));
     }
     return 0;
 }
@@ -26,8 +26,7 @@ int checkArguments(const CommandLine& args, const CliOutput& io, const QStringLi
 }  // namespace
 
 int RunNewCommand(const CommandLine& args, const CliOutput& io) {
-    if (int bad =
-            checkArguments(args, io, {QStringLiteral("force")}, "orle-cli new PATH [--force]")) {
+    if (int bad = checkArguments(args, io, {QStringLiteral("force")})) {
         return bad;
     }
     const QString path = QFileInfo(args.positional().first()).absoluteFilePath();
@@ -43,7 +42,7 @@ int RunNewCommand(const CommandLine& args, const CliOutput& io) {
 }
 
 int RunInfoCommand(const CommandLine& args, const CliOutput& io) {
-    if (int bad = checkArguments(args, io, {}, "orle-cli info PATH")) {
+    if (int bad = checkArguments(args, io, {})) {
         return bad;
     }
     const QString path = args.positional().first();
@@ -64,8 +63,9 @@ int RunInfoCommand(const CommandLine& args, const CliOutput& io) {
     const long long groups = counted->value_or(0);
     io.out << "version: " << version->value_or(QString()) << Qt::endl;
     io.out << "year: " << ChampionshipYearFor(path, QDate::currentDate()) << Qt::endl;
-    io.out << "last_round: " << groups - 3 << Qt::endl;
-    io.out << "last_stripset: " << (groups - 1) / 2 - 1 << Qt::endl;
+    // Numbered as the staff see them: rounds 1 to 7, strip sets 1 to 4.
+    io.out << "rounds: 1-" << groups - 2 << Qt::endl;
+    io.out << "strip_sets: 1-" << (groups - 1) / 2 << Qt::endl;
     for (const TableDef& table : ChampionshipTables()) {
         const QString sql =
             QStringLiteral("SELECT COUNT(*) FROM \"%1\"").arg(QLatin1String(table.name));

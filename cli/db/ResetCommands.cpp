@@ -9,7 +9,7 @@ int RunResetCommand(const CommandLine& args, const CliOutput& io) {
     // Naming what goes keeps a wipe from happening by a bare command; the rosters take
     // their results with them.
     if (!results && !rosters) {
-        return io.fail(QStringLiteral("usage: orle-cli reset --db PATH --results|--rosters"));
+        return io.usageError(QStringLiteral("say what to erase: --results or --rosters"));
     }
     int exitCode = 0;
     const std::unique_ptr<Database> db = OpenChampionshipFor(

@@ -78,7 +78,7 @@ int RunBoutCommand(const CommandLine& args, const CliOutput& io) {
     }
     const std::optional<QString> typed = args.value(QStringLiteral("score"));
     if (!typed) {
-        return io.fail(QStringLiteral("--score TEXT is required (empty to clear the bout)"));
+        return io.usageError(QStringLiteral("--score TEXT is required (empty to clear the bout)"));
     }
     const ScoreRules::Read read = ScoreRules::ReadDualScore(*typed);
     if (read.reading == ScoreRules::Reading::Invalid) {
@@ -129,7 +129,7 @@ int RunBoutsCommand(const CommandLine& args, const CliOutput& io) {
     if (const auto text = args.value(QStringLiteral("round"))) {
         const auto rounds = parseRounds(*text);
         if (!rounds || rounds->size() != 1) {
-            return io.fail(QStringLiteral("--round takes one round 1..7, not %1").arg(*text));
+            return io.usageError(QStringLiteral("--round takes one round 1..7, not %1").arg(*text));
         }
         onlyRound = rounds->first();
     }
@@ -178,19 +178,20 @@ int RunSimulateCommand(const CommandLine& args, const CliOutput& io) {
     const auto events =
         ParseEvents(args.value(QStringLiteral("events")).value_or(QStringLiteral("0,1,2,3,4,5")));
     if (!events) {
-        return io.fail(QStringLiteral("--events takes events 0..5 or MS..WE separated by commas"));
+        return io.usageError(
+            QStringLiteral("--events takes events 0..5 or MS..WE separated by commas"));
     }
     const auto rounds =
         parseRounds(args.value(QStringLiteral("rounds")).value_or(QStringLiteral("1-7")));
     if (!rounds) {
-        return io.fail(QStringLiteral("--rounds takes rounds 1..7, such as 1-7 or 2,4"));
+        return io.usageError(QStringLiteral("--rounds takes rounds 1..7, such as 1-7 or 2,4"));
     }
     std::uint32_t seed = std::random_device{}();
     if (const auto text = args.value(QStringLiteral("seed"))) {
         bool ok = false;
         seed = text->toUInt(&ok);
         if (!ok) {
-            return io.fail(QStringLiteral("--seed takes a whole number, not %1").arg(*text));
+            return io.usageError(QStringLiteral("--seed takes a whole number, not %1").arg(*text));
         }
     }
     QElapsedTimer clock;

@@ -6,9 +6,9 @@ std::optional<int> FencerOption(const CommandLine& args, const QString& name, co
     bool ok = false;
     const int number = text ? text->trimmed().toInt(&ok) : -1;
     if (!ok || number < 0 || number > 255) {
-        *exitCode =
-            io.fail(text ? QStringLiteral("--%1 takes a fencer number, not %2").arg(name, *text)
-                         : QStringLiteral("--%1 FENCER is required").arg(name));
+        *exitCode = io.usageError(
+            text ? QStringLiteral("--%1 takes a fencer number, not %2").arg(name, *text)
+                 : QStringLiteral("--%1 FENCER is required").arg(name));
         return std::nullopt;
     }
     return number;

@@ -261,37 +261,36 @@ const std::map<QString, Printout>& printouts() {
     return table;
 }
 
-int usage(const CliOutput& io) {
-    QStringList names;
-    for (const auto& [name, printout] : printouts()) {
-        names << name;
-    }
-    return io.fail(QStringLiteral("usage: orle-cli print SHEET --db PATH ... --pdf OUT.pdf; "
-                                  "SHEET one of %1")
-                       .arg(names.join(QStringLiteral(", "))));
-}
-
 }  // namespace
+
+QStringList PrintUsageLines() {
+    QStringList lines;
+    for (const auto& [name, printout] : printouts()) {
+        lines << QStringLiteral("  ") + printout.usage;
+    }
+    return lines;
+}
 
 int RunPrintCommand(const CommandLine& args, const CliOutput& io) {
     if (args.positional().size() != 1) {
-        return usage(io);
+        return io.usageError(QStringLiteral("name one SHEET to print"));
     }
     const auto it = printouts().find(args.positional().first());
     if (it == printouts().end()) {
-        io.fail(QStringLiteral("unknown sheet %1").arg(args.positional().first()));
-        return usage(io);
+        return io.usageError(QStringLiteral("unknown sheet %1").arg(args.positional().first()));
     }
     const Printout& printout = it->second;
+    CliOutput sheetIo = io;
+    sheetIo.usage = printout.usage;
     int exitCode = 0;
     const std::unique_ptr<Database> db = OpenChampionshipFor(
-        args, io, printout.options + QStringList{QStringLiteral("pdf")}, &exitCode);
+        args, sheetIo, printout.options + QStringList{QStringLiteral("pdf")}, &exitCode);
     if (!db) {
         return exitCode;
     }
     const std::optional<QString> pdf = args.value(QStringLiteral("pdf"));
     if (!pdf || pdf->isEmpty()) {
-        return io.fail(QStringLiteral("--pdf OUT.pdf is required; usage: %1").arg(printout.usage));
+        return sheetIo.usageError(QStringLiteral("--pdf OUT.pdf is required"));
     }
     const QString path = QFileInfo(*pdf).absoluteFilePath();
     PdfFileSink sink(path);

@@ -36,11 +36,11 @@ int RunDownloadCommand(const CommandLine& args, const CliOutput& io) {
     const std::optional<ResultsDownload::Format> format =
         formatText ? parseFormat(*formatText) : std::nullopt;
     if (!format) {
-        return io.fail(QStringLiteral("--format needs text, html or xml"));
+        return io.usageError(QStringLiteral("--format needs text, html or xml"));
     }
     const std::optional<QString> out = args.value(QStringLiteral("out"));
     if (out && out->isEmpty()) {
-        return io.fail(QStringLiteral("--out needs a file name"));
+        return io.usageError(QStringLiteral("--out needs a file name"));
     }
     const QString path =
         QFileInfo(out ? *out : ResultsDownload::PathFor(db->path(), *format)).absoluteFilePath();

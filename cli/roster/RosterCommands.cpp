@@ -13,10 +13,6 @@
 
 namespace {
 
-const char* const kRosterUsage =
-    "usage: orle-cli roster import --db PATH [--allow-duplicates] FILE.csv | orle-cli roster "
-    "export --db PATH [--event N]";
-
 int importRoster(const CommandLine& args, const CliOutput& io) {
     int exitCode = 0;
     auto db = OpenChampionshipFor(args, io, {QStringLiteral("allow-duplicates")}, &exitCode);
@@ -24,7 +20,7 @@ int importRoster(const CommandLine& args, const CliOutput& io) {
         return exitCode;
     }
     if (args.positional().size() != 2) {
-        return io.fail(QLatin1String(kRosterUsage));
+        return io.usageError(QStringLiteral("roster import needs one FILE.csv"));
     }
     QFile file(args.positional().at(1));
     if (!file.open(QIODevice::ReadOnly)) {
@@ -90,7 +86,7 @@ int RunRosterCommand(const CommandLine& args, const CliOutput& io) {
     if (action == QStringLiteral("export") && args.positional().size() == 1) {
         return exportRoster(args, io);
     }
-    return io.fail(QLatin1String(kRosterUsage));
+    return io.usageError(QStringLiteral("roster needs import or export"));
 }
 
 int RunDrawCommand(const CommandLine& args, const CliOutput& io) {
@@ -110,7 +106,7 @@ int RunDrawCommand(const CommandLine& args, const CliOutput& io) {
         bool ok = false;
         const unsigned value = seed->toUInt(&ok);
         if (!ok) {
-            return io.fail(QStringLiteral("--seed takes a whole number, not %1").arg(*seed));
+            return io.usageError(QStringLiteral("--seed takes a whole number, not %1").arg(*seed));
         }
         random = GroupDraw::SeededRandom(value);
     }

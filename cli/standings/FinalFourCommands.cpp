@@ -99,7 +99,7 @@ int RunSeedCommand(const CommandLine& args, const CliOutput& io) {
     if (const std::optional<QString> order = args.value(QStringLiteral("order"))) {
         seeds = parseOrder(*order);
         if (!seeds) {
-            return io.fail(
+            return io.usageError(
                 QStringLiteral("--order needs four fencer numbers, seeds 1 to 4, "
                                "separated by commas"));
         }
@@ -146,12 +146,12 @@ int RunFinalCommand(const CommandLine& args, const CliOutput& io) {
         parseNumber(args.value(QStringLiteral("bout")).value_or(QString()));
     const auto& bouts = FinalFourBracket::kBouts;
     if (!bout || std::find(bouts.begin(), bouts.end(), *bout) == bouts.end()) {
-        return io.fail(QStringLiteral("--bout must be 0, 1, 10 or 11"));
+        return io.usageError(QStringLiteral("--bout must be 0, 1, 10 or 11"));
     }
     const std::optional<int> winner =
         parseNumber(args.value(QStringLiteral("winner")).value_or(QString()));
     if (!winner) {
-        return io.fail(QStringLiteral("--winner needs the winner's fencer number"));
+        return io.usageError(QStringLiteral("--winner needs the winner's fencer number"));
     }
     FinalFourBracket bracket;
     if (Status s = loadBracket(*db, *event, bracket); !s) {

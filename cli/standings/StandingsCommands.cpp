@@ -80,7 +80,7 @@ int RunTeamsCommand(const CommandLine& args, const CliOutput& io) {
         args.value(QStringLiteral("variant")).value_or(QStringLiteral("all"));
     const std::optional<TeamVariant> variant = parseVariant(variantText);
     if (!variant) {
-        return io.fail(
+        return io.usageError(
             QStringLiteral("unknown variant %1 (use all, men or women)").arg(variantText));
     }
     if (args.has(QStringLiteral("race"))) {

@@ -15,9 +15,14 @@ inline QString DatabaseVersionText() {
     return QStringLiteral("%1.%2").arg(kMajor).arg(kMinor);
 }
 
+// "4.3 (Build 60)": what `orle --version` and `orle-cli --version` print after the name.
+inline QString ReleaseText() {
+    return QStringLiteral("%1.%2 (Build %3)").arg(kMajor).arg(kMinor).arg(kBuild);
+}
+
 // "Ver. 4.3 (Build 60)".
 inline QString VersionLine() {
-    return QStringLiteral("Ver. %1.%2 (Build %3)").arg(kMajor).arg(kMinor).arg(kBuild);
+    return QStringLiteral("Ver. ") + ReleaseText();
 }
 
 inline QString ProductTitle() {

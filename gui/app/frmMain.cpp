@@ -210,10 +210,12 @@ void frmMain::showStatus() {
     }
 }
 
-void frmMain::Form_Load() {
-    const QString path = m_state.LoadSettings();
+void frmMain::Form_Load(const QString& requested) {
+    const QString last = m_state.LoadSettings();
+    // A file asked for by name is told about when it cannot be opened; the last one is not.
+    const QString path = requested.isEmpty() ? last : QFileInfo(requested).absoluteFilePath();
     if (!path.isEmpty()) {
-        OpenDatabase(path, false);
+        OpenDatabase(path, !requested.isEmpty());
     }
     ActivationStep();
 }

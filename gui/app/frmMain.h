@@ -34,8 +34,9 @@ public:
 
     frmMain(ORLEMain& state, Prompter& prompter, QWidget* parent = nullptr);
 
-    // The load step: reads the settings and reopens the last championship file silently.
-    void Form_Load();
+    // The load step: reads the settings and opens `requested`, the file named on the command
+    // line, or else reopens the last championship file silently.
+    void Form_Load(const QString& requested = QString());
     // Creates a new file at `path` and opens it; a failure is told and changes nothing.
     bool CreateNewDatabase(const QString& path);
     // Opens `path`; a refusal disables the commands that need a file. `explicitOpen`

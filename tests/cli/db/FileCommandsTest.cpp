@@ -30,7 +30,7 @@ TEST(FileCommandsTest, InfoDescribesAChampionshipFile) {
     const QStringList lines = info.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 4 + 15);
     EXPECT_EQ(lines.mid(0, 4),
-              QStringList({"version: 4.3", "year: 2011", "last_round: 6", "last_stripset: 3"}));
+              QStringList({"version: 4.3", "year: 2011", "rounds: 1-7", "strip_sets: 1-4"}));
     EXPECT_TRUE(lines.contains(QStringLiteral("Teams: 47")));
     EXPECT_TRUE(lines.contains(QStringLiteral("Schedule: 36")));
     EXPECT_TRUE(lines.contains(QStringLiteral("Roster: 0")));

@@ -32,7 +32,7 @@ TEST_F(ResetCommandsTest, ResultsOrRostersAreErasedAsNamed) {
 
 TEST_F(ResetCommandsTest, AResetNamingNothingErasesNothing) {
     const CliRun run = RunCli({"reset", "--db", file.path()});
-    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.contains(QLatin1String("--results|--rosters")));
     EXPECT_EQ(count("Results"), 2);
 }

@@ -45,7 +45,7 @@ TEST_F(CheckCommandsTest, MissingListsEveryStripOfEveryRoundWithItsState) {
     EXPECT_TRUE(lines[1].endsWith(QStringLiteral("\tmissing\t0")));  // nobody drawn yet
 
     run = RunCli({"missing", "--db", file.path(), "--event", "XY"});
-    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.out.isEmpty());
 }
 
@@ -79,10 +79,10 @@ TEST_F(CheckCommandsTest, ConfirmRefusesAFencerNotOnTheRoster) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("not on the roster")));
     run = RunCli({"confirm", "--db", file.path(), "--event", "1"});
-    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.contains(QStringLiteral("--fencer")));
     run = RunCli({"confirm", "--db", file.path(), "--fencer", "1"});
-    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.exitCode, 2);
 }
 
 }  // namespace

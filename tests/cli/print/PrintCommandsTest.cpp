@@ -94,23 +94,24 @@ TEST_F(PrintCommandsTest, BadArgumentsAreExplainedAndWriteNothing) {
     const struct {
         QStringList words;
         const char* error;
+        int exitCode = 1;
     } cases[] = {
-        {{"poster", "--event", "0"}, "unknown sheet poster"},
+        {{"poster", "--event", "0"}, "unknown sheet poster", 2},
         {{"groups"}, "--event needs events"},
         {{"groups", "--event", "7"}, "--event needs events"},
-        {{"groups", "--event", "0", "--colour", "red"}, "unknown option"},
+        {{"groups", "--event", "0", "--colour", "red"}, "unknown option", 2},
         {{"competitor", "--events", "0", "--fencer", "30"}, "--fencer needs"},
         {{"competitor", "--events", "0", "--team", "x"}, "--team needs"},
         {{"team"}, "--events needs events"},
     };
     for (const auto& c : cases) {
         const CliRun run = print(c.words);
-        EXPECT_EQ(run.exitCode, 1) << c.error;
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.error;
         EXPECT_TRUE(run.err.contains(QLatin1String(c.error))) << run.err.toStdString();
         EXPECT_FALSE(QFileInfo::exists(pdf)) << c.error;
     }
     const CliRun noPdf = RunCli({"print", "groups", "--db", file.path(), "--event", "0"});
-    EXPECT_EQ(noPdf.exitCode, 1);
+    EXPECT_EQ(noPdf.exitCode, 2);
     EXPECT_TRUE(noPdf.err.contains(QStringLiteral("--pdf OUT.pdf is required")));
     const CliRun noFile = RunCli(
         {"print", "groups", "--db", file.folder() + "/none.mdb", "--event", "0", "--pdf", pdf});

@@ -54,7 +54,7 @@ TEST_F(RosterCommandsTest, BadFilesAreRefusedWithTheirLinesAndNothingWritten) {
     EXPECT_TRUE(
         RunCli({"roster", "import", "--db", file.path(), latin1}).err.contains("not UTF-8"));
     EXPECT_EQ(file.count("SELECT COUNT(*) FROM Roster"), 0);
-    EXPECT_EQ(RunCli({"roster", "rename", "--db", file.path()}).exitCode, 1);
+    EXPECT_EQ(RunCli({"roster", "rename", "--db", file.path()}).exitCode, 2);
 }
 
 TEST_F(RosterCommandsTest, DrawSavesTheGroupsAndWarnsAboutSplitTeammates) {

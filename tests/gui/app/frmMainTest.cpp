@@ -142,6 +142,26 @@ TEST_F(frmMainTest, StartUpReopensTheLastFileSilently) {
     EXPECT_EQ(RegistrySettings(settingsPath()).databasePath(), junk);
 }
 
+// `orle FILE` (the desktop entry's `orle %f`) opens that file instead of the last one, and
+// says why when it cannot.
+TEST_F(frmMainTest, AFileNamedAtStartOpensInsteadOfTheLastOne) {
+    TempChampionship last;
+    TempChampionship named;
+    RegistrySettings(settingsPath()).setDatabasePath(last.path());
+    window.Form_Load(named.path());
+    EXPECT_TRUE(window.databaseAvailable());
+    EXPECT_EQ(state.ConnectString, named.path());
+    EXPECT_EQ(RegistrySettings(settingsPath()).databasePath(), named.path());
+
+    QTemporaryDir dir;
+    const QString junk = dir.filePath(QStringLiteral("ORLE2005.mdb"));
+    WriteBytes(junk, QByteArray(1024, 'x'));
+    window.Form_Load(junk);
+    EXPECT_FALSE(window.databaseAvailable());
+    ASSERT_EQ(prompter.asked.size(), 1u);
+    EXPECT_TRUE(prompter.asked[0].text.contains(junk));
+}
+
 TEST_F(frmMainTest, AnotherVersionIsRefusedWithItsMessageAndDisablesTheCommands) {
     TempChampionship good;
     TempChampionship old(QStringLiteral("ORLE2003.mdb"));
