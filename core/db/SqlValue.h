@@ -19,6 +19,13 @@ public:
     SqlValue(double v) : m_value(v) {}
     SqlValue(const QString& v) : m_value(v) {}
     SqlValue(const char* v) : m_value(QString::fromUtf8(v)) {}
+    // Copies are made out of line: inlined into a brace list of numbers, the copy of the
+    // variant makes GCC 12 at -O3 warn that the text a number never holds may be unset.
+    SqlValue(const SqlValue& other);
+    SqlValue(SqlValue&& other) noexcept;
+    SqlValue& operator=(const SqlValue& other);
+    SqlValue& operator=(SqlValue&& other) noexcept;
+    ~SqlValue();
 
     bool isNull() const { return std::holds_alternative<std::monostate>(m_value); }
     const std::variant<std::monostate, std::int64_t, double, QString>& value() const {

@@ -20,17 +20,6 @@ void startTwoBlockSheet(GridSheet& sheet, const SheetEvent& event, const QString
     sheet.setJobName(jobName + event.name);
 }
 
-// The event and the first and last rounds of the day, added one by one: copying them out of
-// a brace list makes GCC 12 at -O3 warn about the text a number never holds.
-SqlParams eventDayParams(const SheetEvent& event, ChampionshipDay day) {
-    SqlParams params;
-    params.reserve(3);
-    params.emplace_back(event.weapon);
-    params.emplace_back(FirstRoundOf(day));
-    params.emplace_back(LastRoundOf(day));
-    return params;
-}
-
 }  // namespace
 
 Status Groups(const Database& db, const SheetEvent& event, GridSheet& sheet) {
@@ -134,7 +123,7 @@ Status StripAssignments(const Database& db, const SheetEvent& event, Championshi
             "AND (Roster.\"Group\"=Schedule.Group1 OR Roster.\"Group\"=Schedule.Group2) "
             "ORDER BY Schedule.Round+1, CAST(StripNumbers.StripName AS REAL), "
             "StripNumbers.StripName, UCASE(Teams.MediumTeamName)"),
-        eventDayParams(event, day));
+        {event.weapon, FirstRoundOf(day), LastRoundOf(day)});
     int r = 0;
     int round = -1;
     std::optional<QString> strip;
@@ -227,7 +216,7 @@ Status RefereeAssignments(const Database& db, const SheetEvent& event, Champions
             "AND Schedule.Round BETWEEN ? AND ? "
             "ORDER BY Schedule.Round, Schedule.Stripset, Teams.Abbreviation, Roster.LName, "
             "Roster.FName"),
-        eventDayParams(event, day));
+        {event.weapon, FirstRoundOf(day), LastRoundOf(day)});
     int r = 2;
     int firstFencerRow = r;
     // The referee row goes below the longest strip of the round, so it never covers a
