@@ -1,6 +1,7 @@
 #include "app/ProgramArguments.h"
 #include "app/frmMain.h"
 #include "db/ORLEMain.h"
+#include "widgets/ProgramIcon.h"
 #include "widgets/WidgetPrompter.h"
 
 #include <QApplication>
@@ -49,6 +50,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("ORLE"));
     QApplication::setApplicationDisplayName(
         QStringLiteral("ORLE Fencing Championship Scoring System"));
+    QApplication::setWindowIcon(ProgramIcon());
+    // The desktop entry's name, so the desktop matches the window to its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillonworks.orle"));
 
     ORLEMain state(std::make_unique<RegistrySettings>());
     WidgetPrompter prompter;

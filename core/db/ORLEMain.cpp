@@ -29,6 +29,7 @@ ChampionshipFile::Opened ORLEMain::OpenDatabase(const QString& path) {
     m_connection = std::move(opened.db);
     ConnectString = path;
     m_settings->setDatabasePath(path);
+    m_settings->rememberRecentFile(path);
     ChampionshipYear = ChampionshipYearFor(path, m_today());
     if (Status counted = RecountGroups(); !counted) {
         CloseDatabase();

@@ -3,6 +3,8 @@
 #include <QSettings>
 
 namespace {
+constexpr qsizetype kRecentFiles = 5;
+
 QString colorName(int event) {
     return QStringLiteral("Color%1").arg(event + 1);
 }
@@ -39,6 +41,21 @@ QString RegistrySettings::databasePath() const {
 
 void RegistrySettings::setDatabasePath(const QString& path) {
     SetRegistryValue(QStringLiteral("Database"), path);
+}
+
+QStringList RegistrySettings::recentFiles() const {
+    QVariant value{QStringList()};
+    GetRegistryValue(QStringLiteral("RecentFiles"), value);
+    QStringList files = value.toStringList();
+    files.removeAll(QString());
+    return files.mid(0, kRecentFiles);
+}
+
+void RegistrySettings::rememberRecentFile(const QString& path) {
+    QStringList files = recentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    SetRegistryValue(QStringLiteral("RecentFiles"), files.mid(0, kRecentFiles));
 }
 
 quint32 RegistrySettings::eventColor(int event) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <memory>
 
@@ -24,6 +25,10 @@ public:
 
     QString databasePath() const;
     void setDatabasePath(const QString& path);
+    // The championship files opened last, the latest first (value "RecentFiles").
+    QStringList recentFiles() const;
+    // Puts `path` first among the recent files, keeping only the last five.
+    void rememberRecentFile(const QString& path);
     // The stored colour of an event (0..5); 0 when none is stored.
     quint32 eventColor(int event) const;
     // False when the store could not be written.

@@ -17,6 +17,7 @@
 #include "widgets/HelpMenu.h"
 #include "widgets/NamedAction.h"
 #include "widgets/NamedButton.h"
+#include "widgets/ProgramIcon.h"
 #include "widgets/Prompter.h"
 #include "widgets/WaitCursor.h"
 
@@ -66,6 +67,7 @@ frmMain::frmMain(ORLEMain& state, Prompter& prompter, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_prompter(prompter) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QLatin1String(kCaption));
+    setWindowIcon(ProgramIcon());
     buildButtons();
     buildMenus();
     setCommand(bExit, [this] { exitProgram(); });
@@ -154,14 +156,37 @@ void frmMain::buildMenus() {
     QAction* mNew = AddNamedAction(file, QStringLiteral("mNew"), QStringLiteral("&New"), this,
                                    &frmMain::mNew_Click);
     mNew->setShortcut(QKeySequence::New);
+    m_recentFiles = file->addMenu(QStringLiteral("Recent &Files"));
+    m_recentFiles->setObjectName(QStringLiteral("mRecentFiles"));
+    connect(m_recentFiles, &QMenu::aboutToShow, this, &frmMain::listRecentFiles);
+    listRecentFiles();
     file->addSeparator();
     AddNamedAction(file, QStringLiteral("mPrintSetup"), QStringLiteral("Print Set&up"), this,
                    &frmMain::mPrintSetup_Click);
     file->addSeparator();
-    AddNamedAction(file, QStringLiteral("mExit"), QStringLiteral("E&xit"), this,
-                   &frmMain::exitProgram);
+    QAction* mExit = AddNamedAction(file, QStringLiteral("mExit"), QStringLiteral("E&xit"), this,
+                                    &frmMain::exitProgram);
+    mExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     AddHelpMenu(menuBar(), this);
+}
+
+// One entry per recent file, numbered for the keyboard; choosing one opens it as File > Open
+// does, saying why when it cannot.
+void frmMain::listRecentFiles() {
+    m_recentFiles->clear();
+    const QStringList files = m_state.settings().recentFiles();
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        QAction* entry = m_recentFiles->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)), this,
+            [this, path] {
+                OpenDatabase(path, true);
+                ActivationStep();
+            });
+        entry->setObjectName(QStringLiteral("mRecentFile%1").arg(i + 1));
+    }
+    m_recentFiles->setEnabled(!files.isEmpty());
 }
 
 // Only the main window's own nine commands: task windows owned by the main window
@@ -235,6 +260,7 @@ void frmMain::OpenDatabase(const QString& path, bool explicitOpen) {
     }
     updateCommands();
     showStatus();
+    listRecentFiles();
 }
 
 void frmMain::ActivationStep() {

@@ -11,6 +11,7 @@ class Prompter;
 class QAction;
 class QCheckBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 class frmConfirmInd;
 class frmEditRosters;
@@ -69,6 +70,7 @@ private:
     void showTaskWindow(Window*& window);
     void buildButtons();
     void buildMenus();
+    void listRecentFiles();
     QList<QPushButton*> commandButtons() const;
     void updateCommands();
     void showStatus();
@@ -88,6 +90,7 @@ private:
     std::map<EntryWindow, std::function<void()>> m_entryWindows;
 
     QLabel* m_status = nullptr;
+    QMenu* m_recentFiles = nullptr;
     QPushButton* bEnterResults = nullptr;
     QPushButton* bEditRosters = nullptr;
     QPushButton* bUnreported = nullptr;

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 // Every question and message to the user, and every file choice, goes through a Prompter
@@ -24,6 +25,8 @@ public:
     virtual QString chooseFileToSave(QWidget* parent, const QString& caption,
                                      const QString& startFolder, const QString& filter,
                                      const QString& defaultSuffix) = 0;
+    // The system print dialog on `printer` (printer, copies, pages); false when cancelled.
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
 
     // The question asked before unsaved changes would be dropped: Yes saves, No drops,
     // Cancel stays.

@@ -1,6 +1,7 @@
 #include "widgets/WidgetPrompter.h"
 
 #include <QFileDialog>
+#include <QPrintDialog>
 
 QMessageBox::StandardButton WidgetPrompter::ask(QWidget* parent, QMessageBox::Icon icon,
                                                 const QString& title, const QString& text,
@@ -27,4 +28,10 @@ QString WidgetPrompter::chooseFileToSave(QWidget* parent, const QString& caption
         return QString();
     }
     return dialog.selectedFiles().first();
+}
+
+bool WidgetPrompter::choosePrinter(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+    return dialog.exec() == QDialog::Accepted;
 }

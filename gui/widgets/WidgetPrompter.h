@@ -12,4 +12,5 @@ public:
                              const QString& filter) override;
     QString chooseFileToSave(QWidget* parent, const QString& caption, const QString& startFolder,
                              const QString& filter, const QString& defaultSuffix) override;
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override;
 };

@@ -1,12 +1,16 @@
 #include "widgets/frmPrintPreview.h"
 
 #include "print/DocumentPainter.h"
+#include "print/PdfFileSink.h"
 #include "print/PrintSink.h"
+#include "print/SharedPrinter.h"
 #include "widgets/NamedButton.h"
 #include "widgets/PrintOutcome.h"
+#include "widgets/Prompter.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/WaitCursor.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPrintPreviewWidget>
@@ -34,16 +38,22 @@ frmPrintPreview::frmPrintPreview(const PrintDocument& document, PrintSink& print
     connect(ppPreview, &QPrintPreviewWidget::paintRequested, this, &frmPrintPreview::paintPreview);
 
     QPushButton* bPrint = NamedButton("bPrint", QStringLiteral("&Print"), this);
+    QPushButton* bPrintDialog = NamedButton("bPrintDialog", QStringLiteral("P&rint..."), this);
+    QPushButton* bSavePdf = NamedButton("bSavePdf", QStringLiteral("Save as P&DF..."), this);
     QPushButton* bZoomIn = NamedButton("bZoomIn", QStringLiteral("Zoom &In"), this);
     QPushButton* bZoomOut = NamedButton("bZoomOut", QStringLiteral("Zoom &Out"), this);
     QPushButton* bClose = NamedButton("bClose", QStringLiteral("&Close"), this);
     connect(bPrint, &QPushButton::clicked, this, &frmPrintPreview::bPrint_Click);
+    connect(bPrintDialog, &QPushButton::clicked, this, &frmPrintPreview::bPrintDialog_Click);
+    connect(bSavePdf, &QPushButton::clicked, this, &frmPrintPreview::bSavePdf_Click);
     connect(bZoomIn, &QPushButton::clicked, ppPreview, [this] { ppPreview->zoomIn(); });
     connect(bZoomOut, &QPushButton::clicked, ppPreview, [this] { ppPreview->zoomOut(); });
     connect(bClose, &QPushButton::clicked, this, &QWidget::close);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(bPrint);
+    buttons->addWidget(bPrintDialog);
+    buttons->addWidget(bSavePdf);
     buttons->addWidget(bZoomIn);
     buttons->addWidget(bZoomOut);
     buttons->addStretch();
@@ -63,13 +73,55 @@ frmPrintPreview::frmPrintPreview(const PrintDocument& document, std::unique_ptr<
 
 void frmPrintPreview::paintPreview(QPrinter* printer) {
     QPainter painter(printer);
-    const double dotsPerPoint = printer->logicalDpiX() / 72.0;
-    for (qsizetype p = 0; p < m_document.pages.size(); ++p) {
-        if (p > 0) {
-            printer->newPage();
-        }
-        DocumentPainter::PaintPage(painter, m_document.pages[p], dotsPerPoint);
+    DocumentPainter::PaintPages(painter, *printer, m_document);
+}
+
+// The chosen printer starts from the one set up in Print Setup, which it leaves as it was.
+void frmPrintPreview::bPrintDialog_Click() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(SharedPrinter().printerName());
+    printer.setPageLayout(m_previewPrinter.pageLayout());
+    printer.setFullPage(true);
+    printer.setDocName(m_document.jobName);
+    printer.setFromTo(1, static_cast<int>(m_document.pages.size()));
+    if (!m_prompter.choosePrinter(this, printer)) {
+        return;
     }
+    const bool allPages = printer.printRange() != QPrinter::PageRange;
+    bool printed = false;
+    {
+        WaitCursor wait;
+        QPainter painter;
+        if (painter.begin(&printer)) {
+            DocumentPainter::PaintPages(painter, printer, m_document,
+                                        allPages ? 1 : printer.fromPage(),
+                                        allPages ? 0 : printer.toPage());
+            printed = painter.end();
+        }
+    }
+    TellPrintOutcome(
+        m_prompter, this, windowTitle(),
+        printed
+            ? Status::success()
+            : Status::failure(
+                  QStringLiteral("The printer could not print \"%1\".").arg(m_document.jobName)),
+        {});
+}
+
+void frmPrintPreview::bSavePdf_Click() {
+    const QString path = m_prompter.chooseFileToSave(
+        this, QStringLiteral("Save as PDF"), QDir::homePath(),
+        QStringLiteral("PDF Files (*.pdf);;All Files (*)"), QStringLiteral("pdf"));
+    if (path.isEmpty()) {
+        return;
+    }
+    PdfFileSink pdf(path);
+    Status saved = pdf.print(m_document);
+    if (saved) {
+        saved = pdf.finish();
+    }
+    // The user chose the file, so only a failure needs telling.
+    TellPrintOutcome(m_prompter, this, windowTitle(), saved, {});
 }
 
 void frmPrintPreview::bPrint_Click() {

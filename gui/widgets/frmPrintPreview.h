@@ -11,7 +11,8 @@ class Prompter;
 class QPrintPreviewWidget;
 
 // The preview of a report with its own print command, which prints straight to the
-// printer without a print dialog.
+// printer without a print dialog; "Print..." asks for printer, copies and pages first, and
+// "Save as PDF..." writes the report to a file.
 class frmPrintPreview final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmPrintPreview)
@@ -25,6 +26,8 @@ public:
                     Prompter& prompter, QWidget* parent = nullptr);
 
     void bPrint_Click();
+    void bPrintDialog_Click();
+    void bSavePdf_Click();
 
 private:
     void paintPreview(QPrinter* printer);

@@ -2,6 +2,7 @@
 
 #include "print/TextMeasure.h"
 
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
 
@@ -52,6 +53,21 @@ void PaintPage(QPainter& painter, const PrintDocument::Page& page, double dotsPe
             painter.setPen(pen(std::max(0.5, text.font.pointSize / 18), dotsPerPoint));
             painter.drawLine(at(from), at(from + QPointF(text.width, 0)));
         }
+    }
+}
+
+void PaintPages(QPainter& painter, QPagedPaintDevice& device, const PrintDocument& document,
+                int first, int last) {
+    constexpr double kPointsPerInch = 72.0;
+    const double dotsPerPoint = device.logicalDpiX() / kPointsPerInch;
+    const qsizetype from = std::max(first, 1) - 1;
+    const qsizetype to =
+        last > 0 ? std::min<qsizetype>(last, document.pages.size()) : document.pages.size();
+    for (qsizetype p = from; p < to; ++p) {
+        if (p > from) {
+            device.newPage();
+        }
+        PaintPage(painter, document.pages[p], dotsPerPoint);
     }
 }
 

@@ -86,13 +86,7 @@ Status SystemPrinterSink::printOnPrinter(const PrintDocument& document) {
         status = Status::failure(
             QStringLiteral("The printer could not print \"%1\".").arg(document.jobName));
     } else {
-        const double dotsPerPoint = m_printer.logicalDpiX() / 72.0;
-        for (qsizetype p = 0; p < document.pages.size(); ++p) {
-            if (p > 0) {
-                m_printer.newPage();
-            }
-            DocumentPainter::PaintPage(painter, document.pages[p], dotsPerPoint);
-        }
+        DocumentPainter::PaintPages(painter, m_printer, document);
         if (!painter.end()) {
             status = Status::failure(
                 QStringLiteral("The printer could not print \"%1\".").arg(document.jobName));

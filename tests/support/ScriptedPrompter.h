@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 // A Prompter for window tests: answers questions and file choices from a script and
 // records every message it was shown. An unscripted question gets its default button.
@@ -20,6 +21,8 @@ public:
     std::deque<QMessageBox::StandardButton> answers;
     std::deque<QString> files;
     std::vector<Asked> asked;
+    // What the print dialog does with the printer it is given: nothing set means Cancel.
+    std::function<void(QPrinter&)> printDialog;
 
     QMessageBox::StandardButton ask(QWidget*, QMessageBox::Icon icon, const QString& title,
                                     const QString& text, QMessageBox::StandardButtons buttons,
@@ -38,6 +41,14 @@ public:
     QString chooseFileToSave(QWidget*, const QString&, const QString&, const QString&,
                              const QString&) override {
         return nextFile();
+    }
+
+    bool choosePrinter(QWidget*, QPrinter& printer) override {
+        if (!printDialog) {
+            return false;
+        }
+        printDialog(printer);
+        return true;
     }
 
     QStringList texts() const {

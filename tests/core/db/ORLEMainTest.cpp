@@ -44,6 +44,23 @@ TEST_F(ORLEMainTest, OpeningAFileRemembersItAndCountsRoundsAndStrips) {
     EXPECT_EQ(reread.databasePath(), file.path());
 }
 
+// File > recent files lists the last five championship files opened, the latest first, each
+// once; a file that could not be opened is not among them.
+TEST_F(ORLEMainTest, RecentFilesKeepTheLastFiveOpenedLatestFirst) {
+    const QString ini = settingsDir.filePath(QStringLiteral("orle.ini"));
+    std::vector<std::unique_ptr<TempChampionship>> files;
+    for (int i = 0; i < 6; ++i) {
+        files.push_back(std::make_unique<TempChampionship>());
+        ASSERT_TRUE(main.OpenDatabase(files.back()->path()).failure ==
+                    ChampionshipFile::OpenFailure::None);
+    }
+    main.OpenDatabase(files[3]->path());
+    main.OpenDatabase(settingsDir.filePath(QStringLiteral("absent.mdb")));
+    EXPECT_EQ(RegistrySettings(ini).recentFiles(),
+              QStringList({files[3]->path(), files[5]->path(), files[4]->path(), files[2]->path(),
+                           files[1]->path()}));
+}
+
 TEST_F(ORLEMainTest, AnotherVersionKeepsThePreviousPathRemembered) {
     TempChampionship good;
     TempChampionship old(QStringLiteral("ORLE2003.mdb"));

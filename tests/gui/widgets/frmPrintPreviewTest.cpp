@@ -1,10 +1,14 @@
 #include "print/RecordingSink.h"
+#include "support/PdfText.h"
 #include "support/ScriptedPrompter.h"
 #include "widgets/PrintOutcome.h"
 #include "widgets/frmPrintPreview.h"
 
 #include <gtest/gtest.h>
+#include <QFile>
+#include <QPrinter>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 TEST(frmPrintPreview, ItsPrintCommandSendsTheSameDocumentStraightToThePrinter) {
     PrintDocument document;
@@ -21,6 +25,68 @@ TEST(frmPrintPreview, ItsPrintCommandSendsTheSameDocumentStraightToThePrinter) {
     ASSERT_EQ(printer.documents.size(), 1);
     EXPECT_EQ(printer.documents[0].texts(0), QStringList{QStringLiteral("Roster")});
     EXPECT_TRUE(prompter.asked.empty());
+}
+
+// Three pages, each naming its number, for the print dialog's page range.
+PrintDocument threePages() {
+    PrintDocument document;
+    document.jobName = QStringLiteral("Team Schedule");
+    for (int p = 1; p <= 3; ++p) {
+        PrintDocument::Page page;
+        page.texts.append({QStringLiteral("Page %1").arg(p), PrintFont(), QRectF(72, 72, 100, 14),
+                           TextAlign::Left, 84, 40});
+        document.pages.append(page);
+    }
+    return document;
+}
+
+TEST(frmPrintPreview, PrintWithTheDialogPrintsThePagesChosenAndCancelPrintsNothing) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("printer.pdf"));
+    RecordingSink straight;
+    ScriptedPrompter prompter;
+    frmPrintPreview preview(threePages(), straight, prompter);
+    QPushButton* bPrintDialog = preview.findChild<QPushButton*>(QStringLiteral("bPrintDialog"));
+    ASSERT_NE(bPrintDialog, nullptr);
+    EXPECT_EQ(bPrintDialog->text(), QStringLiteral("P&rint..."));
+
+    bPrintDialog->click();  // cancelled
+    EXPECT_FALSE(QFile::exists(out));
+
+    prompter.printDialog = [&](QPrinter& printer) {
+        EXPECT_EQ(printer.toPage(), 3);
+        printer.setOutputFileName(out);
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(2, 3);
+    };
+    bPrintDialog->click();
+    EXPECT_EQ(PdfPageCount(out), 2);
+    EXPECT_TRUE(PdfText(out, 1, 1).contains(QStringLiteral("Page 2")));
+    EXPECT_TRUE(straight.documents.isEmpty()) << "the print button's printer is not used";
+    EXPECT_TRUE(prompter.asked.empty());
+}
+
+TEST(frmPrintPreview, SaveAsPdfWritesEveryPageToTheFileChosen) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("Team Schedule.pdf"));
+    RecordingSink straight;
+    ScriptedPrompter prompter;
+    frmPrintPreview preview(threePages(), straight, prompter);
+    QPushButton* bSavePdf = preview.findChild<QPushButton*>(QStringLiteral("bSavePdf"));
+    ASSERT_NE(bSavePdf, nullptr);
+    bSavePdf->click();  // no file chosen
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+
+    prompter.files.push_back(out);
+    bSavePdf->click();
+    EXPECT_EQ(PdfPageCount(out), 3);
+    EXPECT_TRUE(PdfText(out, 3, 3).contains(QStringLiteral("Page 3")));
+    EXPECT_TRUE(prompter.asked.empty());
+
+    prompter.files.push_back(dir.filePath(QStringLiteral("no-such-folder/x.pdf")));
+    bSavePdf->click();
+    ASSERT_EQ(prompter.asked.size(), 1u);
+    EXPECT_EQ(prompter.asked[0].icon, QMessageBox::Warning);
 }
 
 TEST(PrintOutcome, TellsWhereThePdfsWentAndEveryFailure) {

@@ -1,0 +1,9 @@
+#include "widgets/ProgramIcon.h"
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/orle-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
