@@ -6,7 +6,6 @@
 #include "db/ResetCommands.h"
 #include "entry/CheckCommands.h"
 #include "entry/EntryCommands.h"
-#include "print/PrintCommands.h"
 #include "publish/PublishCommands.h"
 #include "roster/RosterCommands.h"
 #include "standings/FinalFourCommands.h"
@@ -27,8 +26,24 @@ struct CliCommand {
     std::function<int(const CommandLine&, const CliOutput&)> run;
     bool draws = false;
     // Further lines of the command's help.
-    QStringList details = {};
+    QStringList (*details)() = nullptr;
 };
+
+PrintCommand& printCommand() {
+    static PrintCommand command;
+    return command;
+}
+
+int runPrint(const CommandLine& args, const CliOutput& io) {
+    if (!printCommand().run) {
+        return io.fail(QStringLiteral("printing is done by orle-cli-print, which is missing"));
+    }
+    return printCommand().run(args, io);
+}
+
+QStringList printDetails() {
+    return QStringList{QStringLiteral("SHEET and its options:")} + printCommand().sheetUsage;
+}
 
 QString words(const char* text) {
     return QString::fromUtf8(text);
@@ -119,9 +134,9 @@ const std::vector<CliCommand>& commands() {
          {words("orle-cli print SHEET --db PATH [OPTIONS] --pdf OUT.pdf")},
          words("print one kind of sheet or report to PDF"),
          {words("grids"), words("tomorrow")},
-         RunPrintCommand,
+         runPrint,
          true,
-         QStringList{words("SHEET and its options:")} + PrintUsageLines()},
+         printDetails},
     };
     return table;
 }
@@ -159,7 +174,7 @@ int programHelp(const CliOutput& io) {
 
 int commandHelp(const CliCommand& command, const CliOutput& io) {
     io.out << "usage: " << usageOf(command) << "\n\n" << command.summary << '\n';
-    for (const QString& line : command.details) {
+    for (const QString& line : command.details ? command.details() : QStringList()) {
         io.out << line << '\n';
     }
     io.out.flush();
@@ -206,10 +221,17 @@ int RunCliCommand(const QStringList& words, const CliOutput& io) {
     return command->run(CommandLine(words.mid(1), command->flags), commandIo);
 }
 
-bool CliCommandDraws(const QStringList& words) {
-    if (words.isEmpty() || std::any_of(words.begin(), words.end(), isHelp)) {
-        return false;
-    }
-    const CliCommand* command = findCommand(words.first());
+void SetPrintCommand(PrintCommand command) {
+    printCommand() = std::move(command);
+}
+
+bool CliCommandPrints(const QStringList& words) {
+    const QString name = words.value(0) == QLatin1String("help") ? words.value(1) : words.value(0);
+    const CliCommand* command = findCommand(name);
     return command != nullptr && command->draws;
+}
+
+bool CliCommandDraws(const QStringList& words) {
+    return words.value(0) != QLatin1String("help") && CliCommandPrints(words) &&
+           std::none_of(words.begin(), words.end(), isHelp);
 }

@@ -1,46 +1,54 @@
 #include "CliCommands.h"
+#include "QuietMessages.h"
 
+#include <unistd.h>
 #include <QCoreApplication>
-#include <QGuiApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
-#include <cstdio>
-#include <memory>
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
-QtMessageHandler g_defaultHandler = nullptr;
-
-// A command line tool runs without a desktop session; Qt's note about the missing runtime
-// folder would only clutter the error stream that scripts read.
-void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) {
-        return;
+// Beside orle-cli in the build folder; in lib/orle beside bin when installed.
+QString printHelperPath() {
+    const QDir here(QCoreApplication::applicationDirPath());
+    for (const QString& candidate : {here.filePath(QStringLiteral("orle-cli-print")),
+                                     here.filePath(QStringLiteral("../lib/orle/orle-cli-print"))}) {
+        if (QFileInfo(candidate).isExecutable()) {
+            return QFileInfo(candidate).canonicalFilePath();
+        }
     }
-    g_defaultHandler(type, context, message);
+    return QString();
 }
 
-// Printing to PDF measures fonts, which needs a GUI application but never a screen; every
-// other command starts faster on a core application and needs no display plugin at all.
-std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) {
-    QStringList words;
-    for (int i = 1; i < argc; ++i) {
-        words << QString::fromLocal8Bit(argv[i]);
+// Replaces this process by orle-cli-print with the same words; returns only on failure.
+int handOverToPrinting(char* argv[], const CliOutput& io) {
+    const QByteArray helper = QFile::encodeName(printHelperPath());
+    if (helper.isEmpty()) {
+        return io.fail(QStringLiteral("printing is done by orle-cli-print, which is missing"));
     }
-    if (!CliCommandDraws(words)) {
-        return std::make_unique<QCoreApplication>(argc, argv);
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    return std::make_unique<QGuiApplication>(argc, argv);
+    argv[0] = const_cast<char*>(helper.constData());
+    execv(helper.constData(), argv);
+    return io.fail(
+        QStringLiteral("cannot start %1: %2")
+            .arg(QFile::decodeName(helper), QString::fromLocal8Bit(std::strerror(errno))));
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    g_defaultHandler = qInstallMessageHandler(quietHandler);
-    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
+    InstallQuietMessageHandler();
+    // Only Qt Core: the commands that draw nothing start as fast as the file allows.
+    QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return RunCliCommand(QCoreApplication::arguments().mid(1), CliOutput{out, err});
+    const CliOutput io{out, err};
+    const QStringList words = QCoreApplication::arguments().mid(1);
+    if (CliCommandPrints(words)) {
+        return handOverToPrinting(argv, io);
+    }
+    return RunCliCommand(words, io);
 }

@@ -8,6 +8,8 @@ set(ORLE_PACKAGING ${CMAKE_SOURCE_DIR}/packaging)
 set(ORLE_ICON_SIZES 16 32 48 64 128 256)
 
 install(TARGETS orle orle-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# orle-cli hands `print` over to it; it looks in lib/orle beside its own bin folder.
+install(TARGETS orle-cli-print RUNTIME DESTINATION lib/orle)
 install(FILES ${ORLE_PACKAGING}/${ORLE_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${ORLE_PACKAGING}/${ORLE_APP_ID}.metainfo.xml

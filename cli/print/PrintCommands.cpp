@@ -6,10 +6,10 @@
 #include "print/ScheduleReports.h"
 #include "print/ScheduleSheets.h"
 #include "print/ScoresheetCommands.h"
+#include "print/TablePrintout.h"
 #include "publish/FullResultsReport.h"
 #include "publish/ResultsPrintRun.h"
 #include "publish/RoundRobinSheet.h"
-#include "standings/TablePrintout.h"
 
 #include <QDate>
 #include <QDateTime>

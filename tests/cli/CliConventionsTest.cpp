@@ -1,6 +1,7 @@
 #include "cli/CliRunner.h"
 
 #include <gtest/gtest.h>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
@@ -100,11 +101,32 @@ TEST(CliConventionsTest, CommandsThatDrawNothingNeedNoDisplay) {
     };
     EXPECT_EQ(run({"--version"}), 0);
     EXPECT_EQ(run({"print", "--help"}), 0);
+    EXPECT_EQ(run({"help", "print"}), 0);
     EXPECT_EQ(run({"new", path}), 0);
     EXPECT_EQ(run({"info", path}), 0);
     EXPECT_EQ(run({"standings", "--db", path, "--event", "MS"}), 0);
     EXPECT_EQ(run({"download", "--db", path, "--format", "html"}), 0);
     EXPECT_EQ(run({"frobnicate"}), 2);
+}
+
+// orle-cli loads no GUI libraries and hands printing over to orle-cli-print: the whole
+// program still prints, and its help for print still lists every sheet.
+TEST(CliConventionsTest, PrintingIsHandedOverAndStillWorks) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ORLE2012.mdb"));
+    const QString pdf = dir.filePath(QStringLiteral("groups.pdf"));
+    ASSERT_EQ(RunCli({"new", path}).exitCode, 0);
+    QProcess cli;
+    cli.start(QStringLiteral(ORLE_CLI_PATH),
+              {"print", "groups", "--db", path, "--event", "MS", "--pdf", pdf});
+    ASSERT_TRUE(cli.waitForFinished(20000));
+    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    EXPECT_TRUE(cli.readAllStandardOutput().startsWith("pdf: "));
+    EXPECT_TRUE(QFileInfo(pdf).size() > 0);
+
+    cli.start(QStringLiteral(ORLE_CLI_PATH), {"help", "print"});
+    ASSERT_TRUE(cli.waitForFinished(10000));
+    EXPECT_TRUE(cli.readAllStandardOutput().contains("orle-cli print referee2 --db PATH"));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "standings/TablePrintout.h"
+#include "print/TablePrintout.h"
 
 #include "print/PrintSink.h"
 #include "publish/RoundRobinSheet.h"
