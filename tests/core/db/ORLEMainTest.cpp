@@ -4,6 +4,7 @@
 #include "support/TempChampionship.h"
 
 #include <gtest/gtest.h>
+#include <QSettings>
 #include <QTemporaryDir>
 
 namespace {
@@ -59,6 +60,10 @@ TEST_F(ORLEMainTest, RecentFilesKeepTheLastFiveOpenedLatestFirst) {
     EXPECT_EQ(RegistrySettings(ini).recentFiles(),
               QStringList({files[3]->path(), files[5]->path(), files[4]->path(), files[2]->path(),
                            files[1]->path()}));
+    // Kept in the settings value RecentFiles.
+    EXPECT_EQ(
+        QSettings(ini, QSettings::IniFormat).value(QStringLiteral("RecentFiles")).toStringList(),
+        RegistrySettings(ini).recentFiles());
 }
 
 TEST_F(ORLEMainTest, AnotherVersionKeepsThePreviousPathRemembered) {
