@@ -23,6 +23,8 @@ class frmPrintSchedule;
 class frmPrintScoresheets;
 class frmShowResults;
 class frmUtilities;
+class frmPublishLive;
+class LiveSiteTrigger;
 
 // The main window: opens and creates championship files and leads to every task window.
 class frmMain final : public QMainWindow {
@@ -72,6 +74,8 @@ private:
     void updateCommands();
     void showStatus();
     void mPrintSetup_Click();
+    void mPublishLive_Click();
+    void showLiveStatus();
     void exitProgram();
     QString dialogFolder() const;
     EntryHandOver entryHandOver();
@@ -87,6 +91,10 @@ private:
     std::map<EntryWindow, std::function<void()>> m_entryWindows;
 
     QLabel* m_status = nullptr;
+    QLabel* m_liveStatus = nullptr;
+    QAction* mPublishLive = nullptr;
+    LiveSiteTrigger* m_liveSite = nullptr;
+    frmPublishLive* m_publishLive = nullptr;
     QPushButton* bEnterResults = nullptr;
     QPushButton* bEditRosters = nullptr;
     QPushButton* bUnreported = nullptr;

@@ -24,6 +24,9 @@ public:
     virtual QString chooseFileToSave(QWidget* parent, const QString& caption,
                                      const QString& startFolder, const QString& filter,
                                      const QString& defaultSuffix) = 0;
+    // A folder (made by the user in the dialog if need be), or an empty text.
+    virtual QString chooseFolder(QWidget* parent, const QString& caption,
+                                 const QString& startFolder) = 0;
 
     // The question asked before unsaved changes would be dropped: Yes saves, No drops,
     // Cancel stays.

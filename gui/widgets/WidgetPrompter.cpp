@@ -28,3 +28,8 @@ QString WidgetPrompter::chooseFileToSave(QWidget* parent, const QString& caption
     }
     return dialog.selectedFiles().first();
 }
+
+QString WidgetPrompter::chooseFolder(QWidget* parent, const QString& caption,
+                                     const QString& startFolder) {
+    return QFileDialog::getExistingDirectory(parent, caption, startFolder);
+}

@@ -12,4 +12,6 @@ public:
                              const QString& filter) override;
     QString chooseFileToSave(QWidget* parent, const QString& caption, const QString& startFolder,
                              const QString& filter, const QString& defaultSuffix) override;
+    QString chooseFolder(QWidget* parent, const QString& caption,
+                         const QString& startFolder) override;
 };
