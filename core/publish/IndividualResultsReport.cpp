@@ -1,5 +1,6 @@
 #include "publish/IndividualResultsReport.h"
 
+#include "print/PersonName.h"
 #include "publish/FinalFourFigures.h"
 #include "publish/ResultReportParts.h"
 
@@ -28,7 +29,8 @@ constexpr Column kColumns[] = {
     {"lPctHdr", "Pct.", "PctV", "lPct", 402, 44, TextAlign::Right},
     {"lTSHdr", "TS", "TS", "lTS", 450, 26, TextAlign::Right},
     {"lTRHdr", "TR", "TR", "lTR", 480, 26, TextAlign::Right},
-    {"lIndHdr", "Ind", "Indic", "lInd", 510, 30, TextAlign::Right},
+    // Ends short of the heading band's edge, so "Ind" does not touch it.
+    {"lIndHdr", "Ind", "Indic", "lInd", 510, 26, TextAlign::Right},
 };
 
 constexpr double kHeadingHeight = 20;
@@ -141,6 +143,7 @@ void designDetail(BandedReport& report) {
         report.detail().add(
             ReportElement::field(QLatin1String(c.field), c.left, 1, c.width, Font(11), c.align));
     }
+    report.detail().initialled(QStringLiteral("Name"), QStringLiteral("NameShort"));
 }
 
 void fillBracket(BandedReport& report, const FinalFourPicture& p) {
@@ -211,6 +214,7 @@ QList<ReportRecord> records(const std::vector<RankedPlace>& places) {
         ReportRecord r;
         r.values = {{QStringLiteral("Place"), QString::number(p.Place)},
                     {QStringLiteral("Name"), p.Name},
+                    {QStringLiteral("NameShort"), PersonName::WithInitials(p.Name, p.GivenName)},
                     {QStringLiteral("MediumTeamName"), p.MediumTeamName},
                     {QStringLiteral("V"), QString::number(p.V)},
                     {QStringLiteral("PctV"), p.PctV},
