@@ -146,9 +146,20 @@ void designDetail(BandedReport& report) {
     report.detail().initialled(QStringLiteral("Name"), QStringLiteral("NameShort"));
 }
 
+// The given name of a bracket entry, whose full name is the given name and the family name.
+QString givenName(const FinalFourEntry& entry) {
+    const QString family = QLatin1Char(' ') + entry.LName;
+    return entry.FullName.endsWith(family) ? entry.FullName.chopped(family.size()) : QString();
+}
+
+void setName(BandedReport& report, const QString& label, const FinalFourEntry& entry) {
+    report.setLabel(label, entry.FullName,
+                    PersonName::WithInitials(entry.FullName, givenName(entry)));
+}
+
 void fillBracket(BandedReport& report, const FinalFourPicture& p) {
     for (int k = 1; k <= 4; ++k) {
-        report.setLabel(named("lSeed", k), p.Seeds[static_cast<size_t>(k)].FullName);
+        setName(report, named("lSeed", k), p.Seeds[static_cast<size_t>(k)]);
     }
     report.setLabel(QStringLiteral("lSemiWinner1"), p.Finalists[1].LName);
     report.setLabel(QStringLiteral("lSemiWinner2"), p.Finalists[2].LName);
@@ -156,9 +167,9 @@ void fillBracket(BandedReport& report, const FinalFourPicture& p) {
     report.setLabel(QStringLiteral("lSemiLoser2"), p.Finalists[4].LName);
     report.setLabel(QStringLiteral("lSemiScore1"), p.Finalists[1].Score);
     report.setLabel(QStringLiteral("lSemiScore2"), p.Finalists[2].Score);
-    report.setLabel(QStringLiteral("lGoldWinner"), p.Places[1].FullName);
+    setName(report, QStringLiteral("lGoldWinner"), p.Places[1]);
     report.setLabel(QStringLiteral("lGoldScore"), p.Places[1].Score);
-    report.setLabel(QStringLiteral("lBronzeWinner"), p.Places[3].FullName);
+    setName(report, QStringLiteral("lBronzeWinner"), p.Places[3]);
     report.setLabel(QStringLiteral("lBronzeScore"), p.Places[3].Score);
 }
 
@@ -182,7 +193,8 @@ Status fillFinalFourRows(const Database& db, int event, BandedReport& report,
             report.setLabel(named("lName", k), QStringLiteral("FENCER EXCLUDED"));
             continue;
         }
-        report.setLabel(named("lName", k), f->Name);
+        report.setLabel(named("lName", k), f->Name,
+                        PersonName::WithInitials(f->Name, givenName(entry)));
         report.setLabel(named("lSchool", k), f->School);
         report.setLabel(named("lV", k), QString::number(f->V));
         report.setLabel(named("lPct", k), f->Pct);
