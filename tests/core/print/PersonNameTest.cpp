@@ -26,12 +26,3 @@ TEST(PersonName, AGivenNameInsideTheFamilyNameIsLeftAlone) {
               QString());
     EXPECT_EQ(PersonName::WithInitials(QStringLiteral("Smith"), QString()), QString());
 }
-
-TEST(PersonName, RowsGainTheirShortColumn) {
-    QList<ReportRecord> rows(2);
-    rows[0].values = {{"Name", "Ann Lee (ARMY)"}, {"Given", "Ann"}};
-    rows[1].values = {{"Name", "EXCLUDED"}, {"Given", "Bo"}};
-    PersonName::AddInitialled(rows, "Name", "Given", "NameShort");
-    EXPECT_EQ(rows[0].value("NameShort"), QStringLiteral("A. Lee (ARMY)"));
-    EXPECT_EQ(rows[1].value("NameShort"), QString());
-}
