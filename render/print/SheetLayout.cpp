@@ -123,8 +123,13 @@ private:
             if (m_sheet.printColumnHeaders()) {
                 want(c, headerCell(c));
             }
+            // A column without a width of its own is at least as wide as an empty one, or
+            // as its text when that is narrower.
             const double given = m_sheet.columnWidth(c);
-            m_leastWidths[c] = given > 0 ? given : kEmptyColumnWidth;
+            const bool empty = m_wantedWidths[c] <= 0;
+            m_leastWidths[c] = given > 0 ? given
+                               : empty   ? kEmptyColumnWidth
+                                         : std::min(kEmptyColumnWidth, m_wantedWidths[c]);
             m_wantedWidths[c] = std::max(m_wantedWidths[c], m_leastWidths[c]);
             if (m_sheet.columnHidden(c)) {
                 m_leastWidths[c] = m_wantedWidths[c] = 0;
