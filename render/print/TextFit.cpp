@@ -3,6 +3,7 @@
 #include "print/TextMeasure.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace TextFit {
@@ -19,7 +20,9 @@ std::optional<Fitted> shrink(const QString& text, PrintFont font, double room, d
         return Fitted{text, font, width};
     }
     // Glyph widths do not scale exactly with the size: start from the estimate, then step.
-    double size = std::max(smallest, font.pointSize * room / width);
+    // Sizes stay on the steps so that the measured fonts are few.
+    double size =
+        std::max(smallest, std::floor(font.pointSize * room / width / kSizeStep) * kSizeStep);
     for (;;) {
         font.pointSize = size;
         width = TextMeasure::Width(font, text);
