@@ -226,8 +226,8 @@ private:
         if (rect.width() <= 0) {
             rect.setWidth(fitted.width);
         } else {
-            fitted = TextFit::Fit(text, shortText, e.font, rect.width(), TextFit::kSmallestSize,
-                                  suffix);
+            fitted =
+                TextFit::Fit(text, shortText, e.font, rect.width(), TextFit::kSmallestSize, suffix);
         }
         const double lh = TextMeasure::LineHeight(fitted.font);
         const double ascent = TextMeasure::Ascent(fitted.font);
