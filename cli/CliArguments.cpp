@@ -1,16 +1,17 @@
 #include "CliArguments.h"
 
 #include "db/ChampionshipFile.h"
+#include "standings/EventCodes.h"
 
 std::optional<int> ParseEvent(const QString& text) {
-    static const QStringList abbreviations = {"MS", "MF", "ME", "WS", "WF", "WE"};
-    const int byName = abbreviations.indexOf(text.trimmed().toUpper());
-    if (byName >= 0) {
-        return byName;
+    for (int event = 0; event < kEventCount; ++event) {
+        if (text.trimmed().toUpper() == EventCode(event)) {
+            return event;
+        }
     }
     bool ok = false;
     const int code = text.trimmed().toInt(&ok);
-    if (ok && code >= 0 && code < 6) {
+    if (ok && code >= 0 && code < kEventCount) {
         return code;
     }
     return std::nullopt;

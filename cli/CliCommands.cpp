@@ -6,6 +6,7 @@
 #include "db/ResetCommands.h"
 #include "entry/CheckCommands.h"
 #include "entry/EntryCommands.h"
+#include "publish/LiveSiteCommands.h"
 #include "publish/PublishCommands.h"
 #include "roster/RosterCommands.h"
 #include "standings/FinalFourCommands.h"
@@ -17,6 +18,9 @@
 
 namespace {
 
+// Whether a command saves to the championship file, so the live results follow it.
+enum class Saves { No, Yes };
+
 struct CliCommand {
     QString name;
     // Shown under a usage error and at the top of the command's help.
@@ -24,6 +28,7 @@ struct CliCommand {
     QString summary;
     QStringList flags;
     std::function<int(const CommandLine&, const CliOutput&)> run;
+    Saves saves = Saves::No;
     bool draws = false;
     // Further lines of the command's help.
     QStringList (*details)() = nullptr;
@@ -67,28 +72,33 @@ const std::vector<CliCommand>& commands() {
           words("orle-cli roster export --db PATH [--event EVENT]")},
          words("import fencers from CSV, or export them"),
          {words("allow-duplicates")},
-         RunRosterCommand},
+         RunRosterCommand,
+         Saves::Yes},
         {words("draw"),
          {words("orle-cli draw --db PATH --event EVENT [--seed N] [--force]")},
          words("draw an event's groups (--force: over recorded bouts)"),
          {words("force")},
-         RunDrawCommand},
+         RunDrawCommand,
+         Saves::Yes},
         {words("bout"),
          {words("orle-cli bout --db PATH --event EVENT --left FENCER --right FENCER "
                 "--score TEXT")},
          words("record one bout of rounds 1 to 7 (score 5-3, V4, 2v; empty clears it)"),
          {},
-         RunBoutCommand},
+         RunBoutCommand,
+         Saves::Yes},
         {words("bouts"),
          {words("orle-cli bouts --db PATH --event EVENT [--round ROUND]")},
          words("list an event's recorded bouts"),
          {},
-         RunBoutsCommand},
+         RunBoutsCommand,
+         Saves::Yes},
         {words("simulate"),
          {words("orle-cli simulate --db PATH [--seed N] [--events LIST] [--rounds 1-7]")},
          words("fill rounds with random results, for rehearsals"),
          {},
-         RunSimulateCommand},
+         RunSimulateCommand,
+         Saves::Yes},
         {words("missing"),
          {words("orle-cli missing --db PATH [--event EVENT]")},
          words("which strips are complete, partial or missing"),
@@ -113,28 +123,38 @@ const std::vector<CliCommand>& commands() {
          {words("orle-cli seed --db PATH --event EVENT [--order F1,F2,F3,F4] [--force]")},
          words("seed the Final Four (--force: over its results)"),
          {words("force")},
-         RunSeedCommand},
+         RunSeedCommand,
+         Saves::Yes},
         {words("final"),
          {words("orle-cli final --db PATH --event EVENT --bout 0|1|10|11 --winner FENCER "
                 "[--score TEXT]")},
          words("record a Final Four bout"),
          {},
-         RunFinalCommand},
+         RunFinalCommand,
+         Saves::Yes},
         {words("download"),
          {words("orle-cli download --db PATH --format text|html|xml [--out FILE]")},
          words("write the results for publication"),
          {},
          RunDownloadCommand},
+        {words("publish"),
+         {words("orle-cli publish --db PATH --out DIR [--live]"),
+          words("orle-cli publish --db PATH --stop")},
+         words("write the live results site (--live: after every save; --stop: no more)"),
+         {words("live"), words("stop")},
+         RunPublishCommand},
         {words("reset"),
          {words("orle-cli reset --db PATH --results|--rosters")},
          words("erase all results, or the rosters with their results"),
          {words("results"), words("rosters")},
-         RunResetCommand},
+         RunResetCommand,
+         Saves::Yes},
         {words("print"),
          {words("orle-cli print SHEET --db PATH [OPTIONS] --pdf OUT.pdf")},
          words("print one kind of sheet or report to PDF"),
          {words("grids"), words("tomorrow")},
          runPrint,
+         Saves::No,
          true,
          printDetails},
     };
@@ -218,7 +238,13 @@ int RunCliCommand(const QStringList& words, const CliOutput& io) {
     }
     CliOutput commandIo = io;
     commandIo.usage = usageOf(*command);
-    return command->run(CommandLine(words.mid(1), command->flags), commandIo);
+    const CommandLine args(words.mid(1), command->flags);
+    const int exitCode = command->run(args, commandIo);
+    // A command that failed part-way may still have saved events before the failure.
+    if (command->saves == Saves::Yes) {
+        PublishAfterSave(args, io);
+    }
+    return exitCode;
 }
 
 void SetPrintCommand(PrintCommand command) {

@@ -4,7 +4,9 @@
 #include "print/RecordingSink.h"
 #include "print/ScheduleReports.h"
 #include "print/ScheduleSheets.h"
+#include "publish/RoundRobinSheet.h"
 #include "support/ChampionshipBuilder.h"
+#include "support/FullEventResults.h"
 #include "support/TempChampionship.h"
 
 #include <benchmark/benchmark.h>
@@ -116,5 +118,55 @@ void PrintAllScoresheetsOfOneEventToPdf(benchmark::State& state) {
     }
 }
 BENCHMARK(PrintAllScoresheetsOfOneEventToPdf)->Unit(benchmark::kMillisecond);
+
+// Men's saber fully fenced, every fencer with a 60-character name and every school with the
+// longest name the file holds, so that nearly every name is shrunk, initialled or cut.
+const TempChampionship& LongNamedEvent() {
+    static const TempChampionship file = [] {
+        TempChampionship f;
+        ChampionshipBuilder(f).drawFullEvent(0);
+        for (int n = 0; n < 24; ++n) {
+            f.exec(QStringLiteral("UPDATE Roster SET FName='Wilhelmina-Mae Maxwell', LName=? "
+                                  "WHERE Weapon=0 AND FencerNumber=?"),
+                   {QStringLiteral("W%1olfeschlegelsteinhausenbergerdorff")
+                        .arg(n, 2, 10, QLatin1Char('0')),
+                    n});
+        }
+        f.exec(
+            QStringLiteral("UPDATE Teams SET FullTeamName=substr(Team || ' Wentworth Institute "
+                           "of Technology at Wimbledon', 1, 50), MediumTeamName=substr(Team || "
+                           "' WENTWORTH MASSACHUSETTS', 1, 20), Abbreviation=substr(Team || "
+                           "'WMWM', 1, 5)"));
+        FullEventResults(f).fenceAllRounds(0);
+        return f;
+    }();
+    return file;
+}
+
+// Every sheet of one event into one PDF with the longest names: the six schedule sheets, every
+// scoresheet and the round-robin table, from the queries to the closed file.
+void PrintEverySheetOfALongNamedEventToPdf(benchmark::State& state) {
+    const TempChampionship& file = LongNamedEvent();
+    const QString path = file.folder() + QStringLiteral("/every-sheet.pdf");
+    ScoresheetChoice all;
+    all.rounds.fill(true);
+    all.semis = all.medals = true;
+    for (auto _ : state) {
+        PdfFileSink pdf(path);
+        const SheetEvent event = Value(SheetEvent::Load(file.db(), 0, QStringLiteral("2026")));
+        for (const Builder& build : SixSheets()) {
+            GridSheet sheet;
+            Require(build(file.db(), event, sheet));
+            Require(pdf.print(sheet));
+        }
+        Require(PrintScoresheets(file.db(), {event, QDate(2026, 3, 21), -1}, all, pdf));
+        GridSheet table;
+        Require(RoundRobinSheet::Build(file.db(), event, QStringLiteral("Final Standings"),
+                                       PlaceOf{}, 1, table));
+        Require(pdf.print(table));
+        Require(pdf.finish());
+    }
+}
+BENCHMARK(PrintEverySheetOfALongNamedEventToPdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "print/RecordingSink.h"
 #include "publish/FullResultsReport.h"
+#include "publish/LiveSite.h"
 #include "publish/ResultsDownload.h"
 #include "publish/ResultsPrintRun.h"
 #include "support/TempChampionship.h"
@@ -7,6 +8,7 @@
 #include "FencedChampionship.h"
 
 #include <benchmark/benchmark.h>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -76,3 +78,20 @@ void FullResultsReportLaidOut(benchmark::State& state) {
 BENCHMARK(FullResultsReportLaidOut)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+// What a save costs the live site: the whole championship read and every page and the data
+// file written into a folder (unchanged files are compared, not rewritten).
+void LiveSiteRewrite(benchmark::State& state) {
+    const Database& db = FullChampionship().db();
+    const QTemporaryDir folder;
+    int fresh = 0;
+    for (auto _ : state) {
+        // A new time each round, so the data file changes as after a real save.
+        if (Status s =
+                WriteLiveSite(db, folder.path(), QDateTime::currentDateTime().addSecs(++fresh));
+            !s) {
+            state.SkipWithError("live site failed");
+        }
+    }
+}
+BENCHMARK(LiveSiteRewrite)->Unit(benchmark::kMillisecond);

@@ -5,6 +5,7 @@
 #include "db/Status.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -38,10 +39,21 @@ public:
     Result<std::optional<QString>> queryText(const QString& sql,
                                              const SqlParams& params = {}) const;
 
+    // Called after every committed save on this connection (the live results follow it).
+    void setCommitObserver(std::function<void()> observer) {
+        m_commitObserver = std::move(observer);
+    }
+    void committed() const {
+        if (m_commitObserver) {
+            m_commitObserver();
+        }
+    }
+
 private:
     Database(sqlite3* db, const QString& path) : m_db(db), m_path(path) {}
     Status configure(Mode mode) const;
 
     sqlite3* m_db = nullptr;
     QString m_path;
+    std::function<void()> m_commitObserver;
 };

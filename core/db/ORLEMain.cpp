@@ -27,6 +27,7 @@ ChampionshipFile::Opened ORLEMain::OpenDatabase(const QString& path) {
         return opened;
     }
     m_connection = std::move(opened.db);
+    m_connection->setCommitObserver(m_commitObserver);
     ConnectString = path;
     m_settings->setDatabasePath(path);
     m_settings->rememberRecentFile(path);
@@ -57,4 +58,11 @@ Status ORLEMain::RecountGroups() {
     LastStripSet = static_cast<int>((groups - 1) / 2 - 1);
     LastRound = static_cast<int>(groups - 3);
     return Status::success();
+}
+
+void ORLEMain::setCommitObserver(std::function<void()> observer) {
+    m_commitObserver = std::move(observer);
+    if (m_connection) {
+        m_connection->setCommitObserver(m_commitObserver);
+    }
 }

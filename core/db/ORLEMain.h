@@ -36,6 +36,9 @@ public:
 
     RegistrySettings& settings() { return *m_settings; }
 
+    // Told after every save on the current file, whichever file is opened later.
+    void setCommitObserver(std::function<void()> observer);
+
     QString ConnectString;
     short CurrentWeapon = 0;
     short CurrentRound = 0;
@@ -50,4 +53,5 @@ private:
     std::unique_ptr<RegistrySettings> m_settings;
     Clock m_today;
     std::unique_ptr<Database> m_connection;
+    std::function<void()> m_commitObserver;
 };

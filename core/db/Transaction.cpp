@@ -24,6 +24,7 @@ Status Transaction::commit() {
     Status committed = m_db.execScript(QStringLiteral("COMMIT"));
     if (committed) {
         m_open = false;
+        m_db.committed();
     }
     return committed;
 }

@@ -1,7 +1,11 @@
 #include "print/BandedReport.h"
 
-bool BandedReport::setLabel(const QString& name, const QString& caption) {
-    return forEachNamed(name, [&](ReportElement& e) { e.text = caption; });
+bool BandedReport::setLabel(const QString& name, const QString& caption,
+                            const QString& shortCaption) {
+    return forEachNamed(name, [&](ReportElement& e) {
+        e.text = caption;
+        e.shortText = shortCaption;
+    });
 }
 
 bool BandedReport::setVisible(const QString& name, bool visible) {

@@ -13,7 +13,9 @@
 // Records nest as deep as there are groups plus one: groups()[0] frames each top-level
 // record, groups()[1] each of its children, and so on; the records of the innermost level
 // print through detail(). The page header and footer print on every page, the report
-// header once at the top of the first page.
+// header once at the top of the first page. A page that breaks inside a group starts again
+// with the headers of the groups it is in, the first field of the innermost one followed by
+// "(continued)".
 class BandedReport final : public PageSettings {
 public:
     // Header and footer of one level of records.
@@ -43,8 +45,10 @@ public:
     const QList<ReportRecord>& records() const { return m_records; }
     void setRecords(QList<ReportRecord> records) { m_records = std::move(records); }
 
-    // Sets the caption of every control of that name; false when there is none.
-    bool setLabel(const QString& name, const QString& caption);
+    // Sets the caption of every control of that name, and the caption's form with given names
+    // as initials when it names a fencer; false when there is no such control.
+    bool setLabel(const QString& name, const QString& caption,
+                  const QString& shortCaption = QString());
     bool setVisible(const QString& name, bool visible);
     bool setTop(const QString& name, double top);
     // The section of that name, or null.

@@ -1,3 +1,4 @@
+#include "print/PersonName.h"
 #include "print/RecordQuery.h"
 #include "print/ScoresheetDesign.h"
 #include "print/Scoresheets.h"
@@ -67,8 +68,9 @@ void designBoutLine(ReportSection& detail) {
     double side = 0;
     for (const QStringList& columns : sides) {
         detail.add(ReportElement::field(columns[0], side + kOrder, 8, 18, Font(13, true)));
-        detail.add(ReportElement::field(columns[1], side + kName, 6, kScoreBox - kName - 4,
-                                        Font(11, true)));
+        detail.add(
+            ReportElement::field(columns[1], side + kName, 6, kScoreBox - kName - 4, Font(11, true))
+                .initialled(columns[1] + QStringLiteral("Short")));
         detail.add(ReportElement::field(columns[2], side + kName, 21, kScoreBox - kName - 4,
                                         Font(9, false, true)));
         detail.add(ReportElement::box(side + kScoreBox, 4, kBox, 32));
@@ -158,7 +160,9 @@ Status DualScoresheets(const Database& db, const Request& request, const QList<i
                 "SELECT Roster.Weapon, Schedule.Round+1 AS Round, Schedule.Stripset+1 AS Stripset, "
                 "Suborder.Subround, Roster.Subgroup+1 AS LeftOrder, RO1.Subgroup+4 AS RightOrder, "
                 "%1 AS LeftName, %2 AS RightName, "
-                "Roster.AddlText AS LeftAddl, RO1.AddlText AS RightAddl "
+                "Roster.AddlText AS LeftAddl, RO1.AddlText AS RightAddl, "
+                "trim(ifnull(Roster.FName,'')) AS LeftGiven, trim(ifnull(RO1.FName,'')) AS "
+                "RightGiven "
                 "FROM Suborder, Schedule JOIN Roster ON Roster.\"Group\" = Schedule.Group1 "
                 "JOIN Teams ON Teams.Team = Roster.Team "
                 "JOIN Roster AS RO1 ON RO1.Weapon = Roster.Weapon "
@@ -172,6 +176,11 @@ Status DualScoresheets(const Database& db, const Request& request, const QList<i
     }
     if (!status) {
         return status;
+    }
+    for (const QString& side : {QStringLiteral("Left"), QStringLiteral("Right")}) {
+        PersonName::AddInitialled(bouts, side + QStringLiteral("Name"),
+                                  side + QStringLiteral("Given"),
+                                  side + QStringLiteral("NameShort"));
     }
     const QStringList keys{QStringLiteral("Weapon"), QStringLiteral("Round"),
                            QStringLiteral("Stripset")};

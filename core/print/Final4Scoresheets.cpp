@@ -1,3 +1,4 @@
+#include "print/PersonName.h"
 #include "print/RecordQuery.h"
 #include "print/ScoresheetDesign.h"
 #include "print/Scoresheets.h"
@@ -19,7 +20,8 @@ constexpr double kTallyBox = 18;
 // One fencer's block: school and name, the score and result boxes, and his touch tally.
 void designFencer(ReportSection& sheet, const QString& team, const QString& fencer, double top) {
     sheet.add(ReportElement::field(team, 0, top, 80, Font(16, true)));
-    sheet.add(ReportElement::field(fencer, 80, top, 320, Font(20, true)));
+    sheet.add(ReportElement::field(fencer, 80, top, 320, Font(20, true))
+                  .initialled(fencer + QStringLiteral("Short")));
     // Lines with captions, so that a sheet printed before the seeding can be filled by hand.
     sheet.add(ReportElement::line(0, top + 30, 70, 0.75));
     sheet.add(ReportElement::line(80, top + 30, 320, 0.75));
@@ -92,7 +94,8 @@ Status Final4Scoresheets(const Database& db, const Request& request, const QList
         QStringLiteral(
             "SELECT Weapons.WeaponName, FinalFourBouts.Bout, FinalFourBouts.BoutName, "
             "%1 AS TopFencer, %2 AS BottomFencer, ifnull(Teams.Abbreviation,'') AS TopTeam, "
-            "ifnull(T1.Abbreviation,'') AS BottomTeam "
+            "ifnull(T1.Abbreviation,'') AS BottomTeam, trim(ifnull(Roster.FName,'')) AS TopGiven, "
+            "trim(ifnull(RO1.FName,'')) AS BottomGiven "
             "FROM FinalFourBouts JOIN Weapons ON Weapons.Weapon=?1 "
             "LEFT JOIN FinalFour ON FinalFour.Weapon = Weapons.Weapon "
             "AND FinalFour.Bout = FinalFourBouts.Bout "
@@ -106,6 +109,11 @@ Status Final4Scoresheets(const Database& db, const Request& request, const QList
             .arg(fencerName("Roster"), fencerName("RO1"), SqlPlaceholders(bouts.size())),
         params, &status);
     if (status) {
+        for (const QString& end : {QStringLiteral("Top"), QStringLiteral("Bottom")}) {
+            PersonName::AddInitialled(sheets, end + QStringLiteral("Fencer"),
+                                      end + QStringLiteral("Given"),
+                                      end + QStringLiteral("FencerShort"));
+        }
         report.setRecords(std::move(sheets));
     }
     return status;

@@ -7,8 +7,10 @@ QString GridSheet::text(int column, int row) const {
     return it == m_cells.end() ? QString() : it->second.text;
 }
 
-void GridSheet::setText(int column, int row, const QString& text) {
-    at(column, row).text = text;
+void GridSheet::setText(int column, int row, const QString& text, const QString& shortText) {
+    Cell& cell = at(column, row);
+    cell.text = text;
+    cell.shortText = shortText;
 }
 
 GridSheet::Cell GridSheet::cell(int column, int row) const {
@@ -41,6 +43,7 @@ void GridSheet::formatBlock(int column1, int row1, int column2, int row2,
 void GridSheet::clearText() {
     for (auto& [key, cell] : m_cells) {
         cell.text.clear();
+        cell.shortText.clear();
     }
 }
 

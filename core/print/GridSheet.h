@@ -12,8 +12,10 @@
 // One sheet laid out cell by cell: the texts and formats of a grid of cells, the header and
 // footer in the print-header markup, and how the sheet goes to the printer.
 //
-// Cells are addressed by column and row from 1. Columns without a width fit their widest
-// text; rows without a height fit their largest font. Only rows 1..rowCount() print.
+// Cells are addressed by column and row from 1. A column's width is the least it is given:
+// columns widen to their longest text as far as the page allows, and a text that still does
+// not fit prints smaller, then in its short form, then cut short. Rows without a height fit
+// their largest font. Only rows 1..rowCount() print.
 class GridSheet final : public PageSettings {
 public:
     struct Cell {
@@ -23,6 +25,9 @@ public:
         bool bottomBorder = false;
         // Background as 0xRRGGBB, or -1 for none (white paper).
         int shade = -1;
+        // The text with given names as initials, printed when the whole text does not fit its
+        // cell even at the smallest size; empty when the text holds no given name.
+        QString shortText;
     };
 
     explicit GridSheet(int columns = 8, int rows = 500);
@@ -34,7 +39,8 @@ public:
     void setRowCount(int rows) { m_rows = rows; }
 
     QString text(int column, int row) const;
-    void setText(int column, int row, const QString& text);
+    // Sets the text and its short form (given names as initials), if it has one.
+    void setText(int column, int row, const QString& text, const QString& shortText = QString());
     // The cell as it prints; a cell never touched has the sheet's default format.
     Cell cell(int column, int row) const;
     // The cell for changing its format or text; it is created with the default format.

@@ -1,3 +1,4 @@
+#include "print/PersonName.h"
 #include "print/PrintFooter.h"
 #include "print/Scoresheets.h"
 
@@ -90,9 +91,10 @@ bool arrangeTeamMates(GridSheet& sheet) {
         return false;
     }
     for (int column : {kNameColumn, kSchoolColumn}) {
-        const QString second = sheet.text(column, kFirstPlaceRow + 1);
-        sheet.setText(column, kFirstPlaceRow + 1, sheet.text(column, kFirstPlaceRow + 3));
-        sheet.setText(column, kFirstPlaceRow + 3, second);
+        GridSheet::Cell& second = sheet.at(column, kFirstPlaceRow + 1);
+        GridSheet::Cell& fourth = sheet.at(column, kFirstPlaceRow + 3);
+        std::swap(second.text, fourth.text);
+        std::swap(second.shortText, fourth.shortText);
     }
     return true;
 }
@@ -138,7 +140,7 @@ Status PoolSheets(const Database& db, const Request& request, QList<GridSheet>& 
             "Roster.Subgroup + CASE WHEN Roster.\"Group\"=Schedule.Group1 THEN 0 ELSE 3 END "
             "AS Place, StripNumbers.StripName, "
             "trim(trim(ifnull(Roster.FName,'')) || ' ' || trim(ifnull(Roster.LName,''))) AS Name, "
-            "Teams.Abbreviation, Roster.Excluded "
+            "Teams.Abbreviation, Roster.Excluded, trim(ifnull(Roster.FName,'')) "
             "FROM StripNumbers JOIN Schedule ON StripNumbers.StripSet = Schedule.Stripset "
             "JOIN Roster ON StripNumbers.Weapon = Roster.Weapon "
             "JOIN Teams ON Teams.Team = Roster.Team "
@@ -167,7 +169,12 @@ Status PoolSheets(const Database& db, const Request& request, QList<GridSheet>& 
         }
         const int row = kFirstPlaceRow + place;
         const bool excluded = rows.toInt(5) != 0;
-        sheet.setText(kNameColumn, row, excluded ? QStringLiteral("EXCLUDED") : rows.toText(3));
+        const QString name = rows.toText(3);
+        if (excluded) {
+            sheet.setText(kNameColumn, row, QStringLiteral("EXCLUDED"));
+        } else {
+            sheet.setText(kNameColumn, row, name, PersonName::WithInitials(name, rows.toText(6)));
+        }
         sheet.setText(kSchoolColumn, row, excluded ? QString() : rows.toText(4));
         stripText = QStringLiteral("Strip ") + rows.toText(2).trimmed();
     }

@@ -19,4 +19,13 @@ struct ReportSection {
         elements.append(element);
         return *this;
     }
+    // Gives the fields bound to `column` the short form of their text held in `shortColumn`.
+    ReportSection& initialled(const QString& column, const QString& shortColumn) {
+        for (ReportElement& e : elements) {
+            if (e.kind == ReportElement::Kind::Field && e.text == column) {
+                e.shortText = shortColumn;
+            }
+        }
+        return *this;
+    }
 };

@@ -1,5 +1,6 @@
 #include "print/ScheduleReports.h"
 
+#include "print/PersonName.h"
 #include "print/RecordQuery.h"
 
 namespace ScheduleReports {
@@ -7,6 +8,12 @@ namespace ScheduleReports {
 namespace {
 
 const QString kFont = QStringLiteral("Times New Roman");
+// The team schedule's columns: the fencer's name, then one per round, each "Strip 12" wide.
+constexpr double kFirstRoundLeft = 176;
+constexpr double kRoundWidth = 52;
+// The competitor schedule's opponents: a name as wide as most names need, then the school.
+constexpr double kNameWidth = 320;
+constexpr double kSchoolLeft = 410;
 
 PrintFont font(double size, bool bold = false, bool italic = false) {
     return {kFont, size, bold, italic, false};
@@ -74,16 +81,21 @@ void designCompetitorSchedules(BandedReport& report, const QString& year) {
                                   font(18, true), TextAlign::Centre))
         .add(ReportElement::line(0, 30, 540, 1))
         .add(ReportElement::field(QStringLiteral("FencerName"), 0, 40, 540, font(22, true),
-                                  TextAlign::Centre))
+                                  TextAlign::Centre)
+                 .initialled(QStringLiteral("FencerNameShort")))
         .add(ReportElement::field(QStringLiteral("TeamWeapon"), 0, 72, 540, font(14),
                                   TextAlign::Centre))
         .add(ReportElement::label(QStringLiteral("lTraveling"),
                                   QStringLiteral("You will be traveling with:"), 40, 96, 300,
                                   font(12, false, true)))
-        .add(ReportElement::field(QStringLiteral("GroupMate1Name"), 80, 112, 240, font(12, true)))
-        .add(ReportElement::field(QStringLiteral("GroupMate1Team"), 330, 112, 80, font(12)))
-        .add(ReportElement::field(QStringLiteral("GroupMate2Name"), 80, 128, 240, font(12, true)))
-        .add(ReportElement::field(QStringLiteral("GroupMate2Team"), 330, 128, 80, font(12)));
+        .add(ReportElement::field(QStringLiteral("GroupMate1Name"), 80, 112, kNameWidth,
+                                  font(12, true)))
+        .add(ReportElement::field(QStringLiteral("GroupMate1Team"), kSchoolLeft, 112, 80, font(12)))
+        .add(ReportElement::field(QStringLiteral("GroupMate2Name"), 80, 128, kNameWidth,
+                                  font(12, true)))
+        .add(ReportElement::field(QStringLiteral("GroupMate2Team"), kSchoolLeft, 128, 80, font(12)))
+        .initialled(QStringLiteral("GroupMate1Name"), QStringLiteral("GroupMate1Short"))
+        .initialled(QStringLiteral("GroupMate2Name"), QStringLiteral("GroupMate2Short"));
     BandedReport::Group round;
     round.header.name = QStringLiteral("CS_Strips");
     round.header.height = 24;
@@ -94,8 +106,9 @@ void designCompetitorSchedules(BandedReport& report, const QString& year) {
     report.detail().name = QStringLiteral("CS_Opponents");
     report.detail().height = 14.5;
     report.detail()
-        .add(ReportElement::field(QStringLiteral("OpponentName"), 80, 0, 240, font(12)))
-        .add(ReportElement::field(QStringLiteral("Abbreviation"), 330, 0, 80, font(12)));
+        .add(ReportElement::field(QStringLiteral("OpponentName"), 80, 0, kNameWidth, font(12)))
+        .add(ReportElement::field(QStringLiteral("Abbreviation"), kSchoolLeft, 0, 80, font(12)))
+        .initialled(QStringLiteral("OpponentName"), QStringLiteral("OpponentShort"));
 }
 
 void designTeamSchedules(BandedReport& report, const QString& year) {
@@ -117,9 +130,10 @@ void designTeamSchedules(BandedReport& report, const QString& year) {
                                   QStringLiteral("Fencer locations by round"), 0, 56, 540,
                                   font(12, false, true), TextAlign::Centre));
     for (int round = 1; round <= 7; ++round) {
-        school.header.add(ReportElement::label(
-            QStringLiteral("lRound%1").arg(round), QStringLiteral("Round #%1").arg(round),
-            134 + (round - 1) * 58, 94, 58, font(10, true), TextAlign::Centre));
+        school.header.add(ReportElement::label(QStringLiteral("lRound%1").arg(round),
+                                               QStringLiteral("Round #%1").arg(round),
+                                               kFirstRoundLeft + (round - 1) * kRoundWidth, 94,
+                                               kRoundWidth, font(10, true), TextAlign::Centre));
     }
     school.header.add(ReportElement::line(0, 113, 540, 1));
     BandedReport::Group event;
@@ -129,11 +143,13 @@ void designTeamSchedules(BandedReport& report, const QString& year) {
     report.groups() << school << event;
     report.detail().name = QStringLiteral("TS_Fencers");
     report.detail().height = 16;
-    report.detail().add(ReportElement::field(QStringLiteral("FencerName"), 12, 0, 122, font(10)));
+    report.detail().add(
+        ReportElement::field(QStringLiteral("FencerName"), 12, 0, kFirstRoundLeft - 12, font(10))
+            .initialled(QStringLiteral("FencerNameShort")));
     for (int round = 1; round <= 7; ++round) {
         report.detail().add(ReportElement::field(QStringLiteral("Round #%1").arg(round),
-                                                 134 + (round - 1) * 58, 0, 58, font(10),
-                                                 TextAlign::Centre));
+                                                 kFirstRoundLeft + (round - 1) * kRoundWidth, 0,
+                                                 kRoundWidth, font(10), TextAlign::Centre));
     }
 }
 
@@ -165,7 +181,9 @@ Status CompetitorSchedules(const Database& db, const QList<int>& events, int tea
             "SELECT Teams.FullTeamName || ' - ' || Weapons.WeaponName AS TeamWeapon, Teams.Team, "
             "%1 AS FencerName, Roster.Weapon, Roster.FencerNumber, "
             "T1.Abbreviation AS GroupMate1Team, %2 AS GroupMate1Name, "
-            "T2.Abbreviation AS GroupMate2Team, %3 AS GroupMate2Name "
+            "T2.Abbreviation AS GroupMate2Team, %3 AS GroupMate2Name, "
+            "trim(ifnull(Roster.FName,'')) AS Given, trim(ifnull(RO1.FName,'')) AS Given1, "
+            "trim(ifnull(RO2.FName,'')) AS Given2 "
             "FROM Roster JOIN Teams ON Teams.Team = Roster.Team "
             "JOIN Weapons ON Roster.Weapon = Weapons.Weapon "
             "JOIN Roster AS RO1 ON RO1.\"Group\" = Roster.\"Group\" AND RO1.Weapon = Roster.Weapon "
@@ -189,9 +207,10 @@ Status CompetitorSchedules(const Database& db, const QList<int>& events, int tea
             .arg(inEvents),
         eventParams(levelEvents));
     // Group-mates first (the pool round), then the other group by place.
-    const QList<ReportRecord> opponents = query.rows(
+    QList<ReportRecord> opponents = query.rows(
         QStringLiteral("SELECT Roster.Team, Roster.Weapon, Roster.FencerNumber, Schedule.Round, "
-                       "%1 AS OpponentName, T1.Abbreviation "
+                       "%1 AS OpponentName, T1.Abbreviation, "
+                       "trim(ifnull(RO1.FName,'')) AS Given "
                        "FROM Schedule, Roster JOIN Roster AS RO1 ON Roster.Weapon = RO1.Weapon "
                        "JOIN Teams AS T1 ON RO1.Team = T1.Team "
                        "WHERE Roster.Weapon%2 AND Roster.FencerNumber<>RO1.FencerNumber "
@@ -203,6 +222,14 @@ Status CompetitorSchedules(const Database& db, const QList<int>& events, int tea
         eventParams(levelEvents));
     const QStringList fencerKeys{QStringLiteral("Team"), QStringLiteral("Weapon"),
                                  QStringLiteral("FencerNumber")};
+    PersonName::AddInitialled(fencers, QStringLiteral("FencerName"), QStringLiteral("Given"),
+                              QStringLiteral("FencerNameShort"));
+    PersonName::AddInitialled(fencers, QStringLiteral("GroupMate1Name"), QStringLiteral("Given1"),
+                              QStringLiteral("GroupMate1Short"));
+    PersonName::AddInitialled(fencers, QStringLiteral("GroupMate2Name"), QStringLiteral("Given2"),
+                              QStringLiteral("GroupMate2Short"));
+    PersonName::AddInitialled(opponents, QStringLiteral("OpponentName"), QStringLiteral("Given"),
+                              QStringLiteral("OpponentShort"));
     RecordQuery::Relate(strips, opponents, fencerKeys + QStringList{QStringLiteral("Round")});
     RecordQuery::Relate(fencers, strips, fencerKeys);
     report.setRecords(std::move(fencers));
@@ -237,14 +264,17 @@ Status TeamSchedules(const Database& db, const QList<int>& events, int team,
     for (int round = 1; round <= 7; ++round) {
         rounds += QStringLiteral(", vLocatorCT.\"Round #%1\"").arg(round);
     }
-    const QList<ReportRecord> fencers = query.rows(
+    QList<ReportRecord> fencers = query.rows(
         QStringLiteral("SELECT Roster.Team, Roster.Weapon, Roster.FencerNumber, %1 AS FencerName"
-                       "%2 FROM Roster LEFT JOIN vLocatorCT ON vLocatorCT.Weapon = Roster.Weapon "
+                       "%2, trim(ifnull(Roster.FName,'')) AS Given "
+                       "FROM Roster LEFT JOIN vLocatorCT ON vLocatorCT.Weapon = Roster.Weapon "
                        "AND vLocatorCT.FencerNumber = Roster.FencerNumber "
                        "WHERE Roster.Weapon%3 "
                        "ORDER BY Roster.Team, Roster.Weapon, Roster.LName, Roster.FName")
             .arg(nameOf("Roster"), rounds, inEvents),
         eventParams(events));
+    PersonName::AddInitialled(fencers, QStringLiteral("FencerName"), QStringLiteral("Given"),
+                              QStringLiteral("FencerNameShort"));
     RecordQuery::Relate(schoolEvents, fencers, {QStringLiteral("Team"), QStringLiteral("Weapon")});
     RecordQuery::Relate(schools, schoolEvents, {QStringLiteral("Team")});
     report.setRecords(std::move(schools));

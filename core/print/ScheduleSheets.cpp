@@ -1,4 +1,5 @@
 #include "print/ScheduleSheets.h"
+#include "print/PersonName.h"
 #include "print/PrintFooter.h"
 #include "print/TwoBlockSheet.h"
 
@@ -32,7 +33,7 @@ Status Groups(const Database& db, const SheetEvent& event, GridSheet& sheet) {
     Statement rows = db.prepare(
         QStringLiteral("SELECT Groups.GroupName, "
                        "trim(ifnull(FName,'')) || ' ' || trim(ifnull(LName,'')) AS Name, "
-                       "Teams.Abbreviation "
+                       "Teams.Abbreviation, trim(ifnull(FName,'')) "
                        "FROM Roster JOIN Groups ON Groups.\"Group\" = Roster.\"Group\" "
                        "JOIN Subgroups ON Subgroups.Subgroup = Roster.Subgroup "
                        "JOIN Teams ON Teams.Team = Roster.Team "
@@ -47,7 +48,8 @@ Status Groups(const Database& db, const SheetEvent& event, GridSheet& sheet) {
             blocks.heading(group);
             previous = group;
         }
-        blocks.line(rows.toText(2), rows.toText(1));
+        blocks.line(rows.toText(2), rows.toText(1),
+                    PersonName::WithInitials(rows.toText(1), rows.toText(3)));
     }
     blocks.finish();
     return rows.ok() ? Status::success() : Status::failure(rows.errorString());
@@ -114,7 +116,8 @@ Status StripAssignments(const Database& db, const SheetEvent& event, Championshi
             "SELECT Schedule.Round+1 AS Round, StripNumbers.StripName, "
             "UCASE(Teams.MediumTeamName) AS Team, "
             "trim(ifnull(FName,'')) || ' ' || trim(ifnull(LName,'')) AS Name, "
-            "(Roster.Excluded<>0 OR Roster.ExcludedButCount<>0 OR Roster.Injury<>0) AS Omit "
+            "(Roster.Excluded<>0 OR Roster.ExcludedButCount<>0 OR Roster.Injury<>0) AS Omit, "
+            "trim(ifnull(FName,'')) AS Given "
             "FROM Schedule JOIN StripNumbers ON Schedule.Stripset = StripNumbers.StripSet "
             "JOIN Roster ON Roster.Weapon = StripNumbers.Weapon "
             "JOIN Teams ON Teams.Team = Roster.Team "
@@ -152,7 +155,8 @@ Status StripAssignments(const Database& db, const SheetEvent& event, Championshi
         if (rows.toInt(4) == 0) {
             sheet.setText(2, r,
                           QStringLiteral("  ") + announcedSchool(rows.toText(2), event.weapon));
-            sheet.setText(3, r, rows.toText(3));
+            sheet.setText(3, r, rows.toText(3),
+                          PersonName::WithInitials(rows.toText(3), rows.toText(5)));
             ++r;
         }
     }
@@ -207,7 +211,8 @@ Status RefereeAssignments(const Database& db, const SheetEvent& event, Champions
         QStringLiteral(
             "SELECT 'ROUND ' || (Schedule.Round+1) AS RoundNum, Schedule.Stripset, "
             "'STRIP ' || ifnull(StripNumbers.StripName,'') AS Strip, Teams.Abbreviation, "
-            "ifnull(Roster.LName,'') || ', ' || ifnull(Roster.FName,'') AS Name "
+            "ifnull(Roster.LName,'') || ', ' || ifnull(Roster.FName,'') AS Name, "
+            "trim(ifnull(Roster.FName,'')) AS Given "
             "FROM Schedule JOIN StripNumbers ON Schedule.Stripset = StripNumbers.StripSet "
             "JOIN Roster ON Roster.Weapon = StripNumbers.Weapon "
             "JOIN Teams ON Teams.Team = Roster.Team "
@@ -243,7 +248,8 @@ Status RefereeAssignments(const Database& db, const SheetEvent& event, Champions
             r = firstFencerRow;
         }
         sheet.setText(2 * stripset + 1, r, rows.toText(3));
-        sheet.setText(2 * stripset + 2, r, rows.toText(4));
+        sheet.setText(2 * stripset + 2, r, rows.toText(4),
+                      PersonName::WithInitials(rows.toText(4), rows.toText(5)));
         roundBottom = std::max(roundBottom, ++r);
     }
     refereeRow(sheet, roundBottom);

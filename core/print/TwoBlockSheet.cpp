@@ -27,9 +27,9 @@ void TwoBlockSheet::heading(const QString& text) {
     m_row += 2;
 }
 
-void TwoBlockSheet::line(const QString& right, const QString& left) {
+void TwoBlockSheet::line(const QString& right, const QString& left, const QString& leftShort) {
     m_sheet.setText(m_column, m_row, right);
-    m_sheet.setText(m_column + 1, m_row, left);
+    m_sheet.setText(m_column + 1, m_row, left, leftShort);
     m_lastRow = std::max(m_lastRow, m_row);
     ++m_row;
 }

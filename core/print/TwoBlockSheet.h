@@ -11,8 +11,9 @@ public:
 
     // Starts a section: a bold heading underlined across its two columns.
     void heading(const QString& text);
-    // One line of the current section: a right-aligned text and a left-aligned one.
-    void line(const QString& right, const QString& left);
+    // One line of the current section: a right-aligned text and a left-aligned one, with the
+    // left one's short form when it names a fencer.
+    void line(const QString& right, const QString& left, const QString& leftShort = QString());
     // Sets the sheet's row count to the last row written.
     void finish();
 

@@ -1,5 +1,6 @@
 #include "publish/FullResultsReport.h"
 
+#include "print/PersonName.h"
 #include "print/RecordQuery.h"
 #include "publish/ResultReportParts.h"
 
@@ -16,7 +17,7 @@ const char* const kSchoolEvents =
 
 const char* const kCompetitors =
     "SELECT Roster.Team, Roster.Weapon, trim(trim(Roster.LName) || ', ' || trim(Roster.FName)) "
-    "AS FullName, Roster.FencerNumber FROM Roster "
+    "AS FullName, Roster.FencerNumber, trim(Roster.FName) AS Given FROM Roster "
     "ORDER BY Roster.Team, FullName, Roster.FencerNumber";
 
 // Two groups meet in the round whose schedule pairs them; the first round also pairs each
@@ -27,7 +28,7 @@ const char* const kBouts =
     "trim(trim(OppRos.LName) || ', ' || trim(OppRos.FName)) || ' (' || "
     "ifnull(Teams.Abbreviation,'') || ')' AS Opponent, "
     "CASE WHEN Results.Victory <> 0 THEN 'V' WHEN OppRes.Victory <> 0 THEN 'D' ELSE ' ' END "
-    "AS VorD, Results.Touches AS TS, OppRes.Touches AS TR "
+    "AS VorD, Results.Touches AS TS, OppRes.Touches AS TR, trim(OppRos.FName) AS OppGiven "
     "FROM Results "
     "INNER JOIN Roster ON Roster.Weapon = Results.Weapon "
     "AND Roster.FencerNumber = Results.FencerNumber "
@@ -42,6 +43,11 @@ const char* const kBouts =
     "ORDER BY Results.Weapon, Roster.Team, Results.FencerNumber, Schedule.Round, Opponent";
 
 using ResultReportParts::Column;
+
+// Bout lines set close enough that two fencers with all 23 bouts share a page, as each
+// fencer's block stays on one page.
+constexpr double kBoutLine = 11.5;
+constexpr double kBoutSize = 9.5;
 
 constexpr Column kBoutColumns[] = {
     {"Round", "Round", 40, 40, TextAlign::Centre},
@@ -72,14 +78,16 @@ void design(BandedReport& report) {
     BandedReport::Group fencer;
     fencer.header.name = QStringLiteral("FencerHeader");
     fencer.header.height = 36;
-    fencer.header.add(ReportElement::field(QStringLiteral("FullName"), 12, 4, 400, Font(12, true)));
+    fencer.header.add(ReportElement::field(QStringLiteral("FullName"), 12, 4, 400, Font(12, true))
+                          .initialled(QStringLiteral("FullNameShort")));
     ResultReportParts::AddHeadings(fencer.header, kBoutColumns, 20, Font(9, false, true));
     fencer.footer.height = 6;
     report.groups() << schoolEvent << fencer;
 
     report.detail().name = QStringLiteral("Detail");
-    report.detail().height = 14;
-    ResultReportParts::AddFields(report.detail(), kBoutColumns, 1, Font(10));
+    report.detail().height = kBoutLine;
+    ResultReportParts::AddFields(report.detail(), kBoutColumns, 0, Font(kBoutSize));
+    report.detail().initialled(QStringLiteral("Opponent"), QStringLiteral("OpponentShort"));
     ResultReportParts::AddPageFooter(report);
 }
 
@@ -99,11 +107,15 @@ Status Build(const Database& db, const QString& championshipYear, BandedReport& 
     QList<ReportRecord> fencers =
         status ? RecordQuery::Rows(db, QLatin1String(kCompetitors), {}, &status)
                : QList<ReportRecord>();
-    const QList<ReportRecord> bouts =
+    QList<ReportRecord> bouts =
         status ? RecordQuery::Rows(db, QLatin1String(kBouts), {}, &status) : QList<ReportRecord>();
     if (!status) {
         return status;
     }
+    PersonName::AddInitialled(fencers, QStringLiteral("FullName"), QStringLiteral("Given"),
+                              QStringLiteral("FullNameShort"));
+    PersonName::AddInitialled(bouts, QStringLiteral("Opponent"), QStringLiteral("OppGiven"),
+                              QStringLiteral("OpponentShort"));
     const QString team = QStringLiteral("Team");
     const QString weapon = QStringLiteral("Weapon");
     RecordQuery::Relate(fencers, bouts, {team, weapon, QStringLiteral("FencerNumber")});

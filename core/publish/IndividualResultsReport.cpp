@@ -1,5 +1,6 @@
 #include "publish/IndividualResultsReport.h"
 
+#include "print/PersonName.h"
 #include "publish/FinalFourFigures.h"
 #include "publish/ResultReportParts.h"
 
@@ -28,7 +29,8 @@ constexpr Column kColumns[] = {
     {"lPctHdr", "Pct.", "PctV", "lPct", 402, 44, TextAlign::Right},
     {"lTSHdr", "TS", "TS", "lTS", 450, 26, TextAlign::Right},
     {"lTRHdr", "TR", "TR", "lTR", 480, 26, TextAlign::Right},
-    {"lIndHdr", "Ind", "Indic", "lInd", 510, 30, TextAlign::Right},
+    // Ends short of the heading band's edge, so "Ind" does not touch it.
+    {"lIndHdr", "Ind", "Indic", "lInd", 510, 26, TextAlign::Right},
 };
 
 constexpr double kHeadingHeight = 20;
@@ -141,11 +143,23 @@ void designDetail(BandedReport& report) {
         report.detail().add(
             ReportElement::field(QLatin1String(c.field), c.left, 1, c.width, Font(11), c.align));
     }
+    report.detail().initialled(QStringLiteral("Name"), QStringLiteral("NameShort"));
+}
+
+// The given name of a bracket entry, whose full name is the given name and the family name.
+QString givenName(const FinalFourEntry& entry) {
+    const QString family = QLatin1Char(' ') + entry.LName;
+    return entry.FullName.endsWith(family) ? entry.FullName.chopped(family.size()) : QString();
+}
+
+void setName(BandedReport& report, const QString& label, const FinalFourEntry& entry) {
+    report.setLabel(label, entry.FullName,
+                    PersonName::WithInitials(entry.FullName, givenName(entry)));
 }
 
 void fillBracket(BandedReport& report, const FinalFourPicture& p) {
     for (int k = 1; k <= 4; ++k) {
-        report.setLabel(named("lSeed", k), p.Seeds[static_cast<size_t>(k)].FullName);
+        setName(report, named("lSeed", k), p.Seeds[static_cast<size_t>(k)]);
     }
     report.setLabel(QStringLiteral("lSemiWinner1"), p.Finalists[1].LName);
     report.setLabel(QStringLiteral("lSemiWinner2"), p.Finalists[2].LName);
@@ -153,9 +167,9 @@ void fillBracket(BandedReport& report, const FinalFourPicture& p) {
     report.setLabel(QStringLiteral("lSemiLoser2"), p.Finalists[4].LName);
     report.setLabel(QStringLiteral("lSemiScore1"), p.Finalists[1].Score);
     report.setLabel(QStringLiteral("lSemiScore2"), p.Finalists[2].Score);
-    report.setLabel(QStringLiteral("lGoldWinner"), p.Places[1].FullName);
+    setName(report, QStringLiteral("lGoldWinner"), p.Places[1]);
     report.setLabel(QStringLiteral("lGoldScore"), p.Places[1].Score);
-    report.setLabel(QStringLiteral("lBronzeWinner"), p.Places[3].FullName);
+    setName(report, QStringLiteral("lBronzeWinner"), p.Places[3]);
     report.setLabel(QStringLiteral("lBronzeScore"), p.Places[3].Score);
 }
 
@@ -179,7 +193,8 @@ Status fillFinalFourRows(const Database& db, int event, BandedReport& report,
             report.setLabel(named("lName", k), QStringLiteral("FENCER EXCLUDED"));
             continue;
         }
-        report.setLabel(named("lName", k), f->Name);
+        report.setLabel(named("lName", k), f->Name,
+                        PersonName::WithInitials(f->Name, givenName(entry)));
         report.setLabel(named("lSchool", k), f->School);
         report.setLabel(named("lV", k), QString::number(f->V));
         report.setLabel(named("lPct", k), f->Pct);
@@ -211,6 +226,7 @@ QList<ReportRecord> records(const std::vector<RankedPlace>& places) {
         ReportRecord r;
         r.values = {{QStringLiteral("Place"), QString::number(p.Place)},
                     {QStringLiteral("Name"), p.Name},
+                    {QStringLiteral("NameShort"), PersonName::WithInitials(p.Name, p.GivenName)},
                     {QStringLiteral("MediumTeamName"), p.MediumTeamName},
                     {QStringLiteral("V"), QString::number(p.V)},
                     {QStringLiteral("PctV"), p.PctV},

@@ -1,6 +1,7 @@
 #include "publish/RoundRobinSheet.h"
 
 #include "db/ProgramVersion.h"
+#include "print/PersonName.h"
 #include "publish/RoundRobinTable.h"
 
 namespace RoundRobinSheet {
@@ -56,7 +57,7 @@ void layOut(GridSheet& sheet) {
 }
 
 void writeLine(GridSheet& sheet, int row, int position, const RoundRobinTable::Line& line) {
-    sheet.setText(1, row, line.Name);
+    sheet.setText(1, row, line.Name, PersonName::WithInitials(line.Name, line.GivenName));
     sheet.at(2, row).align = TextAlign::Right;
     sheet.setText(2, row, line.FencerNumber);
     sheet.setText(3, row, line.School);

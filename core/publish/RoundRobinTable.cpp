@@ -30,7 +30,8 @@ Status RoundRobinTable::Build(const Database& db, int event, const PlaceOf& plac
     Statement fencers = db.prepare(
         QStringLiteral("SELECT Roster.FencerNumber, trim(trim(ifnull(Roster.FName,'')) || ' ' || "
                        "trim(ifnull(Roster.LName,''))), Teams.MediumTeamName, Roster.\"Group\", "
-                       "Roster.Subgroup, Roster.Excluded FROM Teams INNER JOIN Roster "
+                       "Roster.Subgroup, Roster.Excluded, trim(ifnull(Roster.FName,'')) "
+                       "FROM Teams INNER JOIN Roster "
                        "ON Teams.Team = Roster.Team WHERE Roster.Weapon = ? "
                        "ORDER BY Roster.\"Group\", Roster.Subgroup"),
         {event});
@@ -42,6 +43,7 @@ Status RoundRobinTable::Build(const Database& db, int event, const PlaceOf& plac
         Line& line = out.m_lines[static_cast<size_t>(position)];
         const int fencer = fencers.toInt(0);
         line.Name = fencers.toText(1);
+        line.GivenName = fencers.toText(6);
         line.FencerNumber = QString::number(fencer);
         line.School = fencers.toText(2);
         Sums& own = sums[static_cast<size_t>(position)];

@@ -25,6 +25,8 @@ public:
         QString TR;
         QString Ind;
         QString Place;
+        // The fencer's given name, printed as initials when the whole name does not fit.
+        QString GivenName;
     };
 
     // Builds the table from the bout records; places come from the last report run.

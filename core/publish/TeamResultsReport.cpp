@@ -16,12 +16,13 @@ constexpr Column kColumns[] = {
     {"Place", "Place", 0, 40, TextAlign::Right},
     {"FullTeamName", "Name", 56, 230, TextAlign::Left},
     {"Points", "Points", 290, 50, TextAlign::Right},
-    {"ME", "ME", 350, 30, TextAlign::Right},
-    {"MF", "MF", 382, 30, TextAlign::Right},
-    {"MS", "MS", 414, 30, TextAlign::Right},
-    {"WE", "WE", 446, 30, TextAlign::Right},
-    {"WF", "WF", 478, 30, TextAlign::Right},
-    {"WS", "WS", 510, 30, TextAlign::Right},
+    // The last column ends short of the heading band's edge, so "WS" does not touch it.
+    {"ME", "ME", 344, 30, TextAlign::Right},
+    {"MF", "MF", 376, 30, TextAlign::Right},
+    {"MS", "MS", 408, 30, TextAlign::Right},
+    {"WE", "WE", 440, 30, TextAlign::Right},
+    {"WF", "WF", 472, 30, TextAlign::Right},
+    {"WS", "WS", 504, 30, TextAlign::Right},
 };
 
 void design(BandedReport& report) {

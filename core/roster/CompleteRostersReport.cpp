@@ -2,6 +2,7 @@
 
 #include "db/Database.h"
 #include "db/ProgramVersion.h"
+#include "print/PersonName.h"
 #include "print/RecordQuery.h"
 
 namespace {
@@ -38,7 +39,8 @@ void design(BandedReport& report, const QString& championshipYear) {
     report.groups() << school;
     report.detail().name = QStringLiteral("Competitors_Detail");
     report.detail().height = 15;
-    report.detail().add(ReportElement::field(QStringLiteral("FencerName"), 24, 1, 480, font(11)));
+    report.detail().add(ReportElement::field(QStringLiteral("FencerName"), 24, 1, 480, font(11))
+                            .initialled(QStringLiteral("FencerNameShort")));
 
     report.pageFooter().height = 30;
     report.pageFooter()
@@ -62,12 +64,14 @@ Status BuildCompleteRosters(const Database& db, const QString& championshipYear,
     if (!status) {
         return status;
     }
-    const QList<ReportRecord> fencers = RecordQuery::Rows(
+    QList<ReportRecord> fencers = RecordQuery::Rows(
         db, QStringLiteral("SELECT * FROM vRosterReport ORDER BY FullTeamName, LName, FName"), {},
         &status);
     if (!status) {
         return status;
     }
+    PersonName::AddInitialled(fencers, QStringLiteral("FencerName"), QStringLiteral("FName"),
+                              QStringLiteral("FencerNameShort"));
     RecordQuery::Relate(schools, fencers,
                         {QStringLiteral("FullTeamName"), QStringLiteral("NumberEntries")});
     report.setRecords(std::move(schools));

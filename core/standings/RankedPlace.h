@@ -15,4 +15,6 @@ struct RankedPlace {
     QString Indic;
     int TS = 0;
     int TR = 0;
+    // The fencer's given name, printed as initials when the whole name does not fit.
+    QString GivenName;
 };

@@ -11,6 +11,8 @@
 #include "print/SharedPrinter.h"
 #include "print/frmPrintSchedule.h"
 #include "print/frmPrintScoresheets.h"
+#include "publish/LiveSiteTrigger.h"
+#include "publish/frmPublishLive.h"
 #include "roster/frmEditRosters.h"
 #include "standings/frmEnterFinal4.h"
 #include "standings/frmShowResults.h"
@@ -70,6 +72,8 @@ frmMain::frmMain(ORLEMain& state, Prompter& prompter, QWidget* parent)
     setWindowIcon(ProgramIcon());
     buildButtons();
     buildMenus();
+    m_liveSite = new LiveSiteTrigger(m_state, this);
+    connect(m_liveSite, &LiveSiteTrigger::published, this, &frmMain::showLiveStatus);
     setCommand(bExit, [this] { exitProgram(); });
     setEntryWindow(EntryWindow::Pool, [this] { showEnterPool(); });
     setEntryWindow(EntryWindow::Dual, [this] { showEnterDual(); });
@@ -101,8 +105,14 @@ void frmMain::buildButtons() {
     m_status->setObjectName(QStringLiteral("lStatus"));
     m_status->setAlignment(Qt::AlignCenter);
     m_status->setWordWrap(true);
+    m_liveStatus = new QLabel(central);
+    m_liveStatus->setObjectName(QStringLiteral("lLiveResults"));
+    m_liveStatus->setAlignment(Qt::AlignCenter);
+    m_liveStatus->setWordWrap(true);
+    m_liveStatus->hide();
     outer->addWidget(title);
     outer->addWidget(m_status);
+    outer->addWidget(m_liveStatus);
 
     bEnterResults = commandButton("bEnterResults", "Enter &Results", central);
     bEditRosters = commandButton("bEditRosters", "Edit C&ompetitors", central);
@@ -163,6 +173,9 @@ void frmMain::buildMenus() {
     file->addSeparator();
     AddNamedAction(file, QStringLiteral("mPrintSetup"), QStringLiteral("Print Set&up"), this,
                    &frmMain::mPrintSetup_Click);
+    mPublishLive = AddNamedAction(file, QStringLiteral("mPublishLive"),
+                                  QStringLiteral("Publish &Live Results..."), this,
+                                  &frmMain::mPublishLive_Click);
     file->addSeparator();
     QAction* mExit = AddNamedAction(file, QStringLiteral("mExit"), QStringLiteral("E&xit"), this,
                                     &frmMain::exitProgram);
@@ -217,6 +230,7 @@ void frmMain::updateCommands() {
         const bool needsFile = button != bPrintSchedule && button != bPrintScoresheets;
         button->setEnabled(hasWindow && (m_databaseAvailable || !needsFile));
     }
+    mPublishLive->setEnabled(m_databaseAvailable);
 }
 
 void frmMain::showStatus() {
@@ -261,6 +275,7 @@ void frmMain::OpenDatabase(const QString& path, bool explicitOpen) {
     updateCommands();
     showStatus();
     listRecentFiles();
+    m_liveSite->publishNow();
 }
 
 void frmMain::ActivationStep() {
@@ -375,4 +390,37 @@ bool frmMain::event(QEvent* event) {
         ActivationStep();
     }
     return QMainWindow::event(event);
+}
+
+void frmMain::mPublishLive_Click() {
+    if (!m_databaseAvailable) {
+        return;
+    }
+    if (m_publishLive == nullptr) {
+        m_publishLive = new frmPublishLive(m_state, *m_liveSite, m_prompter, this);
+    }
+    m_publishLive->Form_Load();
+    m_publishLive->exec();
+}
+
+// Where the site goes and when it was last written, or why it could not be.
+void frmMain::showLiveStatus() {
+    const std::optional<QString>& folder = m_liveSite->folder();
+    m_liveStatus->setVisible(m_databaseAvailable && folder.has_value());
+    if (!folder) {
+        m_liveStatus->clear();
+        return;
+    }
+    const QString where = QDir::toNativeSeparators(*folder);
+    if (!m_liveSite->problem().isEmpty()) {
+        m_liveStatus->setText(QStringLiteral("Live results could not be written (tried again at "
+                                             "the next save): %1")
+                                  .arg(m_liveSite->problem()));
+        return;
+    }
+    const QDateTime written = m_liveSite->lastWritten();
+    m_liveStatus->setText(QStringLiteral("Live results: %1, last written %2")
+                              .arg(where, written.isValid()
+                                              ? written.toString(QStringLiteral("HH:mm:ss"))
+                                              : QStringLiteral("never")));
 }

@@ -24,6 +24,8 @@ class frmPrintSchedule;
 class frmPrintScoresheets;
 class frmShowResults;
 class frmUtilities;
+class frmPublishLive;
+class LiveSiteTrigger;
 
 // The main window: opens and creates championship files and leads to every task window.
 class frmMain final : public QMainWindow {
@@ -75,6 +77,8 @@ private:
     void updateCommands();
     void showStatus();
     void mPrintSetup_Click();
+    void mPublishLive_Click();
+    void showLiveStatus();
     void exitProgram();
     QString dialogFolder() const;
     EntryHandOver entryHandOver();
@@ -91,6 +95,10 @@ private:
 
     QLabel* m_status = nullptr;
     QMenu* m_recentFiles = nullptr;
+    QLabel* m_liveStatus = nullptr;
+    QAction* mPublishLive = nullptr;
+    LiveSiteTrigger* m_liveSite = nullptr;
+    frmPublishLive* m_publishLive = nullptr;
     QPushButton* bEnterResults = nullptr;
     QPushButton* bEditRosters = nullptr;
     QPushButton* bUnreported = nullptr;

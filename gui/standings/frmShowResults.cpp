@@ -11,6 +11,8 @@
 #include "standings/BuildLiveStandings.h"
 #include "standings/BuildLiveTeamStandings.h"
 #include "standings/StandingsGridFiller.h"
+#include "standings/TitleRace.h"
+#include "standings/TitleRacePanel.h"
 #include "widgets/EnterAsTab.h"
 #include "widgets/EventColor.h"
 #include "widgets/HelpMenu.h"
@@ -124,7 +126,16 @@ QWidget* frmShowResults::buildTab(int index) {
     auto* grid = new QTableWidget(page);
     grid->setObjectName(QStringLiteral("fpResults%1").arg(index));
     layout->addWidget(scroll);
-    layout->addWidget(grid, 1);
+    if (index == Schools) {
+        // The grid keeps its columns; the race for the title stands beside it.
+        auto* beside = new QHBoxLayout;
+        m_titleRace = new TitleRacePanel(page);
+        beside->addWidget(grid, 3);
+        beside->addWidget(m_titleRace, 2);
+        layout->addLayout(beside, 1);
+    } else {
+        layout->addWidget(grid, 1);
+    }
     hsReport[static_cast<size_t>(index)] = scroll;
     fpResults[static_cast<size_t>(index)] = grid;
     if (index == Individual) {
@@ -196,6 +207,7 @@ void frmShowResults::Refresh(int index) {
         for (QTableWidget* grid : fpResults) {
             grid->setRowCount(0);
         }
+        m_titleRace->fill({});
         m_standings = LiveStandings();
         lLastRound->clear();
         lFinalFour->hide();
@@ -235,6 +247,9 @@ void frmShowResults::showSchools() {
     std::vector<TeamStandingsRow> rows;
     report(BuildLiveTeamStandings(m_state.connection(), variant, rows));
     StandingsGridFiller::FillSchools(fpResults[Schools], rows);
+    std::vector<TitleRaceRow> race;
+    report(BuildTitleRace(m_state.connection(), variant, race));
+    m_titleRace->fill(race);
     setWeaponMenuEnabled(false);
     showCaption(name, kSchoolsColor);
 }

@@ -20,6 +20,7 @@ class QPushButton;
 class QScrollBar;
 class QTabWidget;
 class QTableWidget;
+class TitleRacePanel;
 
 // The results window: the live standings of one event or the school standings, recomputed
 // from the bout records whenever the view changes or the window comes to the front.
@@ -94,6 +95,7 @@ private:
     QTabWidget* tabCategory = nullptr;
     std::array<QScrollBar*, 2> hsReport{};
     std::array<QTableWidget*, 2> fpResults{};
+    TitleRacePanel* m_titleRace = nullptr;
     QLabel* lReportName = nullptr;
     QLabel* lLastRound = nullptr;
     QLabel* lFinalFour = nullptr;

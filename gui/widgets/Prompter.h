@@ -27,6 +27,9 @@ public:
                                      const QString& defaultSuffix) = 0;
     // The system print dialog on `printer` (printer, copies, pages); false when cancelled.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
+    // A folder (made by the user in the dialog if need be), or an empty text.
+    virtual QString chooseFolder(QWidget* parent, const QString& caption,
+                                 const QString& startFolder) = 0;
 
     // The question asked before unsaved changes would be dropped: Yes saves, No drops,
     // Cancel stays.

@@ -35,3 +35,8 @@ bool WidgetPrompter::choosePrinter(QWidget* parent, QPrinter& printer) {
     dialog.setOption(QAbstractPrintDialog::PrintPageRange);
     return dialog.exec() == QDialog::Accepted;
 }
+
+QString WidgetPrompter::chooseFolder(QWidget* parent, const QString& caption,
+                                     const QString& startFolder) {
+    return QFileDialog::getExistingDirectory(parent, caption, startFolder);
+}

@@ -13,4 +13,6 @@ public:
     QString chooseFileToSave(QWidget* parent, const QString& caption, const QString& startFolder,
                              const QString& filter, const QString& defaultSuffix) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    QString chooseFolder(QWidget* parent, const QString& caption,
+                         const QString& startFolder) override;
 };

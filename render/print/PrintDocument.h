@@ -20,6 +20,9 @@ struct PrintDocument {
         double baseline = 0;
         // The text's own width, measured in its font.
         double width = 0;
+        // How far the glyphs reach above and below the baseline.
+        double ascent = 0;
+        double descent = 0;
 
         double left() const {
             switch (align) {
@@ -32,6 +35,8 @@ struct PrintDocument {
             }
             return box.left();
         }
+        // Where the text itself lies on the paper; a text that fits lies inside `box`.
+        QRectF extent() const { return QRectF(left(), baseline - ascent, width, ascent + descent); }
     };
     struct Line {
         QPointF from;

@@ -1,7 +1,9 @@
 #include "print/SheetLayout.h"
 
+#include "print/ColumnFit.h"
 #include "print/PageFrame.h"
 #include "print/PrintMarkup.h"
+#include "print/TextFit.h"
 #include "print/TextMeasure.h"
 
 #include <algorithm>
@@ -56,8 +58,9 @@ void placeBlock(const Block& block, double top, double width, PrintDocument::Pag
         double x = line.centred ? (width - total) / 2 : 0;
         for (const PrintMarkup::Run& run : line.runs) {
             const double w = TextMeasure::Width(run.font, run.text);
-            page.texts.append(
-                {run.text, run.font, QRectF(x, top, w, height), TextAlign::Left, top + ascent, w});
+            page.texts.append({run.text, run.font, QRectF(x, top, w, height), TextAlign::Left,
+                               top + ascent, w, TextMeasure::Ascent(run.font),
+                               TextMeasure::Descent(run.font)});
             x += w;
         }
         top += height;
@@ -80,7 +83,12 @@ public:
         m_header = parseBlock(m_sheet.header(), m_sheet.defaultFont());
         m_footer = parseBlock(m_sheet.footer(), m_sheet.defaultFont());
         measureGrid();
-        const double scale = m_sheet.fitToPage() ? fitScale(width, height) : 1.0;
+        // A sheet scaled onto one page first shrinks for its height; its columns then share
+        // the width that is left at that scale.
+        const double tallScale = m_sheet.fitToPage() ? heightScale(height) : 1.0;
+        fitColumns(width / tallScale);
+        const double scale = std::min(tallScale, width / std::max(gridWidth(), 1.0));
+        m_smallestSize = TextFit::kSmallestSize / scale;
         paginate(width / scale, height / scale);
         for (PrintDocument::Page& page : m_doc.pages) {
             place(page, scale, QPointF(m_sheet.leftMargin(), PageFrame::kTopMargin));
@@ -89,25 +97,21 @@ public:
     }
 
 private:
+    // Row heights, and for every column the least width it is given and the width its
+    // longest text wants.
     void measureGrid() {
         const int columns = m_sheet.columnCount();
-        m_columnWidths.assign(columns + 1, 0.0);
-        for (int c = 1; c <= columns; ++c) {
-            m_columnWidths[c] = m_sheet.columnWidth(c);
-        }
+        m_leastWidths.assign(columns + 1, 0.0);
+        m_wantedWidths.assign(columns + 1, 0.0);
         m_rowHeights.assign(m_sheet.rowCount() + 1, 0.0);
         const double plain = TextMeasure::LineHeight(m_sheet.defaultFont()) + kRowPadding;
         for (int r = 1; r <= m_sheet.rowCount(); ++r) {
             double natural = plain;
             for (int c = 1; c <= columns; ++c) {
                 const GridSheet::Cell cell = m_sheet.cell(c, r);
-                if (cell.text.isEmpty()) {
-                    continue;
-                }
-                natural = std::max(natural, TextMeasure::LineHeight(cell.font) + kRowPadding);
-                if (m_sheet.columnWidth(c) <= 0) {
-                    const double w = TextMeasure::Width(cell.font, cell.text) + 2 * kCellPadding;
-                    m_columnWidths[c] = std::max(m_columnWidths[c], w);
+                if (!cell.text.isEmpty()) {
+                    natural = std::max(natural, TextMeasure::LineHeight(cell.font) + kRowPadding);
+                    want(c, cell);
                 }
             }
             m_rowHeights[r] = m_sheet.rowHeight(r) > 0 ? m_sheet.rowHeight(r) : natural;
@@ -116,17 +120,34 @@ private:
         m_headerRowHeight =
             m_sheet.printColumnHeaders() ? TextMeasure::LineHeight(heading.font) + kRowPadding : 0;
         for (int c = 1; c <= columns; ++c) {
-            if (m_sheet.printColumnHeaders() && m_sheet.columnWidth(c) <= 0) {
-                const double w = TextMeasure::Width(heading.font, m_sheet.columnHeader(c));
-                m_columnWidths[c] = std::max(m_columnWidths[c], w + 2 * kCellPadding);
+            if (m_sheet.printColumnHeaders()) {
+                want(c, headerCell(c));
             }
-            if (m_columnWidths[c] <= 0) {
-                m_columnWidths[c] = kEmptyColumnWidth;
-            }
+            // A column without a width of its own is at least as wide as an empty one, or
+            // as its text when that is narrower.
+            const double given = m_sheet.columnWidth(c);
+            const bool empty = m_wantedWidths[c] <= 0;
+            m_leastWidths[c] = given > 0 ? given
+                               : empty   ? kEmptyColumnWidth
+                                         : std::min(kEmptyColumnWidth, m_wantedWidths[c]);
+            m_wantedWidths[c] = std::max(m_wantedWidths[c], m_leastWidths[c]);
             if (m_sheet.columnHidden(c)) {
-                m_columnWidths[c] = 0;
+                m_leastWidths[c] = m_wantedWidths[c] = 0;
             }
         }
+    }
+
+    void want(int column, const GridSheet::Cell& cell) {
+        const double w = TextMeasure::Width(cell.font, cell.text) + 2 * kCellPadding;
+        m_wantedWidths[column] = std::max(m_wantedWidths[column], w);
+    }
+
+    void fitColumns(double room) {
+        const std::vector<double> least(m_leastWidths.begin() + 1, m_leastWidths.end());
+        const std::vector<double> wanted(m_wantedWidths.begin() + 1, m_wantedWidths.end());
+        const std::vector<double> widths = ColumnFit::Fit(least, wanted, room);
+        m_columnWidths.assign(1, 0.0);
+        m_columnWidths.insert(m_columnWidths.end(), widths.begin(), widths.end());
     }
 
     // How a column header prints: bold, centred, on a grey band.
@@ -149,14 +170,14 @@ private:
         return total;
     }
 
-    double fitScale(double width, double height) const {
+    double heightScale(double height) const {
         double rows = 0;
         for (std::size_t r = 1; r < m_rowHeights.size(); ++r) {
             rows += m_rowHeights[r];
         }
         const double tall =
             m_header.height + m_headerRowHeight + rows + kFooterGap + m_footer.height;
-        return std::min({1.0, width / std::max(gridWidth(), 1.0), height / std::max(tall, 1.0)});
+        return std::min(1.0, height / std::max(tall, 1.0));
     }
 
     // Lays the pages out at full size in a frame `width` by `height` from (0, 0).
@@ -226,12 +247,14 @@ private:
             page.lines.append({rect.bottomLeft(), rect.bottomRight(), kBorderWidth});
         }
         if (!cell.text.isEmpty()) {
-            const double lh = TextMeasure::LineHeight(cell.font);
-            const double baseline =
-                rect.top() + (rect.height() - lh) / 2 + TextMeasure::Ascent(cell.font);
-            page.texts.append({cell.text, cell.font,
-                               rect.adjusted(kCellPadding, 0, -kCellPadding, 0), cell.align,
-                               baseline, TextMeasure::Width(cell.font, cell.text)});
+            const QRectF box = rect.adjusted(kCellPadding, 0, -kCellPadding, 0);
+            const TextFit::Fitted fitted =
+                TextFit::Fit(cell.text, cell.shortText, cell.font, box.width(), m_smallestSize);
+            const double lh = TextMeasure::LineHeight(fitted.font);
+            const double ascent = TextMeasure::Ascent(fitted.font);
+            const double baseline = rect.top() + (rect.height() - lh) / 2 + ascent;
+            page.texts.append({fitted.text, fitted.font, box, cell.align, baseline, fitted.width,
+                               ascent, TextMeasure::Descent(fitted.font)});
         }
     }
 
@@ -254,6 +277,8 @@ private:
             text.box = mapRect(text.box);
             text.baseline = origin.y() + text.baseline * scale;
             text.width *= scale;
+            text.ascent *= scale;
+            text.descent *= scale;
             text.font.pointSize *= scale;
         }
     }
@@ -262,9 +287,12 @@ private:
     PrintDocument m_doc;
     Block m_header;
     Block m_footer;
+    std::vector<double> m_leastWidths;
+    std::vector<double> m_wantedWidths;
     std::vector<double> m_columnWidths;
     std::vector<double> m_rowHeights;
     double m_headerRowHeight = 0;
+    double m_smallestSize = TextFit::kSmallestSize;
 };
 
 }  // namespace

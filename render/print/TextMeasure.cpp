@@ -77,4 +77,12 @@ double UnderlinePosition(const PrintFont& font) {
     return metrics(font).underlinePos() * kToPoints;
 }
 
+double Descent(const PrintFont& font) {
+    return metrics(font).descent() * kToPoints;
+}
+
+QString Elide(const PrintFont& font, const QString& text, double width) {
+    return metrics(font).elidedText(text, Qt::ElideRight, width / kToPoints);
+}
+
 }  // namespace TextMeasure

@@ -16,5 +16,9 @@ double Ascent(const PrintFont& font);
 double LineHeight(const PrintFont& font);
 // Where an underline goes below the baseline.
 double UnderlinePosition(const PrintFont& font);
+// How far the lowest glyphs reach below the baseline.
+double Descent(const PrintFont& font);
+// The text cut short with an ellipsis so that it is at most `width` points wide.
+QString Elide(const PrintFont& font, const QString& text, double width);
 
 }  // namespace TextMeasure

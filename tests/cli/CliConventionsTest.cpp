@@ -25,7 +25,7 @@ TEST(CliConventionsTest, EveryCommandHasHelpByNameAndByOption) {
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.err.isEmpty());
     const QStringList names = listedCommands(help.out);
-    EXPECT_EQ(names.size(), 16) << help.out.toStdString();
+    EXPECT_EQ(names.size(), 17) << help.out.toStdString();
     for (const QString& name : names) {
         const QString usage = QStringLiteral("usage: orle-cli %1").arg(name);
         for (const QStringList& words : {QStringList{"help", name}, QStringList{name, "--help"},
@@ -62,6 +62,7 @@ TEST(CliConventionsTest, UsageErrorsExitTwoAndOtherFailuresOne) {
         {{"standings", "--db", path, "--event", "XX"}, "usage: orle-cli standings"},
         {{"draw", "--db"}, "usage: orle-cli draw"},
         {{"reset", "--db", path}, "usage: orle-cli reset"},
+        {{"publish", "--db", path}, "usage: orle-cli publish --db PATH --out DIR"},
         {{"roster", "--db", path}, "usage: orle-cli roster import"},
         {{"print", "--db", path}, "usage: orle-cli print SHEET"},
         {{"print", "groups", "--db", path, "--event", "MS"}, "usage: orle-cli print groups"},

@@ -42,6 +42,7 @@ public:
                              const QString&) override {
         return nextFile();
     }
+    QString chooseFolder(QWidget*, const QString&, const QString&) override { return nextFile(); }
 
     bool choosePrinter(QWidget*, QPrinter& printer) override {
         if (!printDialog) {

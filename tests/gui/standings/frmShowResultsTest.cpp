@@ -161,3 +161,19 @@ TEST_F(frmShowResultsTest, DoGridPrintsTheTableLandscapeUnderItsJobName) {
 }
 
 }  // namespace
+
+TEST_F(frmShowResultsTest, TheTitleRaceStandsBesideTheSchoolStandings) {
+    find<QTabWidget>("tabCategory")->setCurrentIndex(1);
+    QTableWidget* race = find<QTableWidget>("fpTitleRace");
+    ASSERT_TRUE(race->isVisible());
+    // Every school with a fencer in the events, those without a result too.
+    EXPECT_EQ(race->rowCount(), 24);
+    EXPECT_EQ(race->item(0, 0)->text(), "U.S. Air Force Academy");
+    EXPECT_EQ(race->item(0, 1)->text(), "3");
+    EXPECT_EQ(race->item(0, 4)->text(), "Yes");
+    // Both grids share the tab: the school grid keeps its place and its columns.
+    EXPECT_LT(find<QTableWidget>("fpResults1")->geometry().right(),
+              race->mapTo(race->window(), QPoint(0, 0)).x());
+    find<QScrollBar>("hsReport1")->setValue(2);
+    EXPECT_EQ(race->rowCount(), 0);
+}

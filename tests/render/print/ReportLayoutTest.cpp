@@ -126,3 +126,67 @@ TEST(ReportLayout, TheReportHeaderOpensTheFirstPageAboveThePageHeaderOnly) {
     EXPECT_EQ(doc.texts(0).mid(1, 3), (QStringList{"Banner", "Title", "School 0"}));
     EXPECT_FALSE(doc.texts(1).contains(QStringLiteral("Banner")));
 }
+
+namespace {
+
+// One school whose fencers have the given numbers of rounds; round lines read "F<f> R<r>".
+BandedReport roundsReport(const QList<int>& rounds) {
+    BandedReport report = schoolReport(0);
+    report.records().clear();
+    ReportRecord school = record(QStringLiteral("School"), QStringLiteral("School 0"));
+    for (qsizetype f = 0; f < rounds.size(); ++f) {
+        ReportRecord fencer = record(QStringLiteral("Fencer"), QStringLiteral("Fencer %1").arg(f));
+        for (int r = 1; r <= rounds[f]; ++r) {
+            fencer.children << record(QStringLiteral("Round"),
+                                      QStringLiteral("F%1 R%2").arg(f).arg(r));
+        }
+        school.children << fencer;
+    }
+    report.records() << school;
+    return report;
+}
+
+// The texts of a page below its page header ("Title") and above its footer.
+QStringList body(const PrintDocument& doc, qsizetype page) {
+    QStringList texts = doc.texts(page);
+    texts.removeFirst();  // the page footer is drawn first
+    texts.removeFirst();  // then the page header
+    return texts;
+}
+
+}  // namespace
+
+TEST(ReportLayout, AFencersWholeBlockStaysOnOnePageWhenItFits) {
+    // Each block is a heading and ten rounds: three fit a page, a fourth would be split.
+    const PrintDocument doc = ReportLayout::Layout(roundsReport({10, 10, 10, 10, 10, 10, 10}),
+                                                   QPageSize(QPageSize::Letter));
+    ASSERT_GE(doc.pages.size(), 3);
+    for (qsizetype p = 0; p < doc.pages.size(); ++p) {
+        const QStringList texts = body(doc, p);
+        for (int f = 0; f < 7; ++f) {
+            const qsizetype lines = texts.filter(QStringLiteral("F%1 R").arg(f)).size();
+            EXPECT_TRUE(lines == 0 || lines == 10) << "fencer " << f << " page " << p;
+        }
+    }
+    // A page that breaks between fencers starts with the school, continued, then a fencer.
+    const QStringList second = body(doc, 1);
+    EXPECT_EQ(second.first(), QStringLiteral("School 0 (continued)"));
+    EXPECT_TRUE(second.at(1).startsWith(QStringLiteral("Fencer ")));
+    EXPECT_FALSE(second.at(1).endsWith(QStringLiteral("(continued)")));
+}
+
+TEST(ReportLayout, ABlockLongerThanAPageContinuesUnderItsHeadingsMarkedContinued) {
+    const PrintDocument doc =
+        ReportLayout::Layout(roundsReport({2, 60}), QPageSize(QPageSize::Letter));
+    ASSERT_EQ(doc.pages.size(), 2);
+    const QStringList second = body(doc, 1);
+    ASSERT_GE(second.size(), 3);
+    EXPECT_EQ(second.at(0), QStringLiteral("School 0"));
+    EXPECT_EQ(second.at(1), QStringLiteral("Fencer 1 (continued)"));
+    EXPECT_TRUE(second.at(2).startsWith(QStringLiteral("F1 R")));
+    // Every round printed once, in order across the break.
+    QStringList rounds =
+        body(doc, 0).filter(QStringLiteral("F1 R")) + second.filter(QStringLiteral("F1 R"));
+    ASSERT_EQ(rounds.size(), 60);
+    EXPECT_EQ(rounds.last(), QStringLiteral("F1 R60"));
+}

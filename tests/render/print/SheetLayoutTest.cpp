@@ -143,3 +143,27 @@ TEST(SheetLayout, RuledTablesRepeatTheirColumnHeadersOnEveryPageAndSkipHiddenCol
         EXPECT_GT(page.boxes.last().penWidth, 0);
     }
 }
+
+TEST(SheetLayout, ALongTextWidensItsColumnWithinThePageBeforeItShrinks) {
+    GridSheet sheet(3, 2);
+    sheet.setDefaultFont({QStringLiteral("Arial"), 12});
+    sheet.setColumnWidth(1, 100);
+    sheet.setColumnWidth(2, 60);
+    sheet.setColumnWidth(3, 100);
+    const QString name = QStringLiteral("Wilhelmina-Mae Maxwell Wolfeschlegelstein");
+    sheet.setText(1, 1, name);
+    sheet.setText(2, 1, QStringLiteral("ARMY"));
+    const PrintDocument wide = SheetLayout::Layout(sheet, QPageSize(QPageSize::Letter));
+    const auto* whole = find(wide.pages[0], name);
+    ASSERT_TRUE(whole);
+    EXPECT_EQ(whole->font.pointSize, 12);
+    EXPECT_LE(whole->extent().right(), find(wide.pages[0], QStringLiteral("ARMY"))->box.left());
+    // With the page nearly taken by the other columns, the name shrinks into what is left.
+    sheet.setColumnWidth(3, 300);
+    const PrintDocument narrow = SheetLayout::Layout(sheet, QPageSize(QPageSize::Letter));
+    const auto* smaller = find(narrow.pages[0], name);
+    ASSERT_TRUE(smaller);
+    EXPECT_LT(smaller->font.pointSize, 12);
+    EXPECT_GE(smaller->font.pointSize, 7);
+    EXPECT_LE(smaller->extent().right(), smaller->box.right() + 0.01);
+}
