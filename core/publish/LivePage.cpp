@@ -40,10 +40,10 @@ tr.out td { color: #777; }
 .bout h3 { margin: 0 0 0.2em; font-size: 0.95em; color: var(--head); }
 .bout p { margin: 0.1em 0; }
 @media (max-width: 40em) {
-  body { font-size: 15px; }
+  body { font-size: 14px; }
   main { padding: 0.4em 0.5em 2em; }
   th.wide, td.wide { display: none; }
-  th, td { white-space: normal; padding: 0.2em 0.35em; }
+  th, td { white-space: normal; padding: 0.2em 0.25em; }
 }
 body.screen { font-size: 1.15vw; }
 body.screen nav, body.screen header h1 { display: none; }
