@@ -4,6 +4,7 @@
 #include "entry/BoutResults.h"
 #include "entry/ScheduledBouts.h"
 #include "entry/StripHeader.h"
+#include "standings/BuildLiveStandings.h"
 #include "standings/BuildLiveTeamStandings.h"
 #include "standings/EventNames.h"
 
@@ -77,7 +78,7 @@ Status loadTeams(const Database& db, const EventNames& names, TeamVariant varian
     if (Status s = BuildLiveTeamStandings(db, variant, out.standings); !s) {
         return s;
     }
-    return BuildTitleRace(db, variant, out.race);
+    return BuildTitleRace(db, variant, out.standings, out.race);
 }
 
 }  // namespace
@@ -101,20 +102,20 @@ Status LoadLiveSiteData(const Database& db, const QString& championshipYear, con
     out = LiveSiteData();
     out.championshipYear = championshipYear;
     out.updated = now;
-    DownloadContent content;
-    if (Status s = LoadDownloadContent(db, championshipYear, content); !s) {
+    EventNames names;
+    if (Status s = names.load(db); !s) {
         return s;
     }
-    for (DownloadEvent& event : content.Events) {
+    for (int code = 0; code < kEventCount; ++code) {
+        DownloadEvent event{code, names.name(code), names.abbreviation(code), {}};
+        if (Status s = BuildLiveStandings(db, code, event.Standings); !s) {
+            return s;
+        }
         SiteEvent site;
         if (Status s = loadEvent(db, std::move(event), site); !s) {
             return s;
         }
         out.events.push_back(std::move(site));
-    }
-    EventNames names;
-    if (Status s = names.load(db); !s) {
-        return s;
     }
     for (int variant = 0; variant < kTeamVariants; ++variant) {
         SiteTeams& teams = out.teams[static_cast<size_t>(variant)];

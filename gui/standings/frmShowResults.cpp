@@ -253,7 +253,7 @@ void frmShowResults::showSchools() {
     report(BuildLiveTeamStandings(m_state.connection(), variant, rows));
     StandingsGridFiller::FillSchools(fpResults[Schools], rows);
     std::vector<TitleRaceRow> race;
-    report(BuildTitleRace(m_state.connection(), variant, race));
+    report(BuildTitleRace(m_state.connection(), variant, rows, race));
     m_titleRace->fill(race);
     setWeaponMenuEnabled(false);
     showCaption(name, kSchoolsColor);
