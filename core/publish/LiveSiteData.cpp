@@ -40,7 +40,8 @@ Status readBouts(const Database& db, int event, std::vector<SiteBout>& out) {
         scores[{bout.opponent, bout.fencer}] = bout.score->swapped();
     }
     for (const ScheduledBout& bout : *scheduled) {
-        SiteBout site{bout.round, bout.stripSet, bout.left, bout.right, std::nullopt};
+        SiteBout site{bout.round, bout.stripSet, bout.left,
+                      bout.right, std::nullopt,  bout.excluded};
         if (const auto it = scores.find({bout.left, bout.right}); it != scores.end()) {
             site.score = it->second;
         }
@@ -63,12 +64,19 @@ Status loadEvent(const Database& db, DownloadEvent event, SiteEvent& out) {
     if (Status s = readBouts(db, code, out.bouts); !s) {
         return s;
     }
-    const Result<std::map<int, FinalFourReach>> reach =
-        BuildFinalFourReach(db, code, out.event.Standings.Rows);
-    if (!reach) {
-        return reach.status();
+    std::vector<BoutLeft> boutsLeft;
+    for (const SiteBout& bout : out.bouts) {
+        if (!bout.excluded && !bout.score) {
+            boutsLeft.emplace_back(bout.left, bout.right);
+        }
     }
-    out.reach = *reach;
+    std::set<int> excluded;
+    for (const auto& [number, fencer] : out.fencers) {
+        if (fencer.excluded) {
+            excluded.insert(number);
+        }
+    }
+    out.reach = ComputeFinalFourReach(out.event.Standings.Rows, boutsLeft, excluded);
     return Status::success();
 }
 
