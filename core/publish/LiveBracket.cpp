@@ -51,6 +51,8 @@ QString LiveBracket(const SiteEvent& event) {
         bout(event, QStringLiteral("Semifinal B"), seeds[3], seeds[2], finalists[2]) +
         bout(event, QStringLiteral("Gold Medal"), finalists[1], finalists[2], places[1]) +
         bout(event, QStringLiteral("Bronze Medal"), finalists[3], finalists[4], places[3]);
-    return Element(QStringLiteral("h2"), QStringLiteral("Final Four")) +
-           Element(QStringLiteral("div"), bouts, QStringLiteral("bracket"));
+    return Element(QStringLiteral("div"),
+                   Element(QStringLiteral("h2"), QStringLiteral("Final Four")) +
+                       Element(QStringLiteral("div"), bouts, QStringLiteral("bracket")),
+                   QStringLiteral("finalfour"));
 }

@@ -15,12 +15,13 @@ namespace {
 // "Advanced" once the four are seeded; before, whether the fencer can still get there.
 Cell finalFourCell(const SiteEvent& event, const LiveStandingsRow& row) {
     if (event.event.Standings.Picture.FinalFourSeeded()) {
-        return row.Advanced ? Text(QStringLiteral("advanced"), QStringLiteral("yes"))
-                            : Text(QString());
+        return row.Advanced ? Text(QStringLiteral("advanced"), QStringLiteral("yes wide"))
+                            : Text(QString(), QStringLiteral("wide"));
     }
     const auto it = event.reach.find(row.FencerNumber);
     const bool canReach = it != event.reach.end() && it->second.canReach;
-    return canReach ? Text(QStringLiteral("in reach"), QStringLiteral("yes")) : Text(QString());
+    return canReach ? Text(QStringLiteral("in reach"), QStringLiteral("yes wide"))
+                    : Text(QString(), QStringLiteral("wide"));
 }
 
 Cell nameCell(const LiveStandingsRow& row, bool compact) {
@@ -56,7 +57,7 @@ Row standingsHeader(bool compact) {
     }
     header.append(Text(QStringLiteral("Ind"), QStringLiteral("n")));
     if (!compact) {
-        header.append(Text(QStringLiteral("Final Four")));
+        header.append(Text(QStringLiteral("Final Four"), QStringLiteral("wide")));
     }
     return header;
 }

@@ -40,12 +40,21 @@ tr.out td { color: #777; }
 .bout h3 { margin: 0 0 0.2em; font-size: 0.95em; color: var(--head); }
 .bout p { margin: 0.1em 0; }
 @media (max-width: 40em) {
-  body { font-size: 15px; }
+  body { font-size: 14px; }
+  main { padding: 0.4em 0.5em 2em; }
   th.wide, td.wide { display: none; }
+  th, td { white-space: normal; padding: 0.2em 0.25em; }
 }
-body.screen { font-size: 2.1vw; }
+body.screen { font-size: 1.15vw; }
+body.screen nav, body.screen header h1 { display: none; }
 body.screen main { max-width: none; }
-body.screen th, body.screen td { padding: 0.12em 0.5em; }
+body.screen th, body.screen td { padding: 0.05em 0.6em; }
+body.screen .slide { display: flex; flex-wrap: wrap; align-items: flex-start; gap: 0 2.5em; }
+body.screen .slide[hidden] { display: none; }
+body.screen .slide > h2 { flex-basis: 100%; font-size: 2em; margin: 0.3em 0 0; }
+body.screen .slide > p { flex-basis: 100%; margin: 0.2em 0; }
+body.screen .finalfour { flex: 1; min-width: 20em; }
+body.screen .finalfour h2 { margin-top: 0.3em; }
 )";
 
 const char* const kReloadScript = "setTimeout(function () { location.reload(); }, %1);";

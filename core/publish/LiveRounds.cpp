@@ -30,9 +30,13 @@ Row boutRow(const SiteEvent& event, const SiteBout& bout) {
 
 QString stripTitle(const SiteEvent& event, int round, int stripSet) {
     const QString strip = event.stripNames.value(stripSet).trimmed();
-    return QStringLiteral("Round %1, %2")
-        .arg(round + 1)
-        .arg(strip.isEmpty() ? QStringLiteral("strip set %1").arg(stripSet + 1) : strip);
+    bool numbered = false;
+    static_cast<void>(strip.toInt(&numbered));
+    // Strips are mostly named by their number: "Round 2, Strip 5".
+    const QString where = strip.isEmpty() ? QStringLiteral("Strip set %1").arg(stripSet + 1)
+                          : numbered      ? QStringLiteral("Strip ") + strip
+                                          : strip;
+    return QStringLiteral("Round %1, %2").arg(round + 1).arg(where);
 }
 
 }  // namespace

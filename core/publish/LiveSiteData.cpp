@@ -4,6 +4,7 @@
 #include "entry/BoutResults.h"
 #include "entry/ScheduledBouts.h"
 #include "entry/StripHeader.h"
+#include "standings/BuildLiveStandings.h"
 #include "standings/BuildLiveTeamStandings.h"
 #include "standings/EventNames.h"
 
@@ -39,7 +40,8 @@ Status readBouts(const Database& db, int event, std::vector<SiteBout>& out) {
         scores[{bout.opponent, bout.fencer}] = bout.score->swapped();
     }
     for (const ScheduledBout& bout : *scheduled) {
-        SiteBout site{bout.round, bout.stripSet, bout.left, bout.right, std::nullopt};
+        SiteBout site{bout.round, bout.stripSet, bout.left,
+                      bout.right, std::nullopt,  bout.excluded};
         if (const auto it = scores.find({bout.left, bout.right}); it != scores.end()) {
             site.score = it->second;
         }
@@ -62,12 +64,19 @@ Status loadEvent(const Database& db, DownloadEvent event, SiteEvent& out) {
     if (Status s = readBouts(db, code, out.bouts); !s) {
         return s;
     }
-    const Result<std::map<int, FinalFourReach>> reach =
-        BuildFinalFourReach(db, code, out.event.Standings.Rows);
-    if (!reach) {
-        return reach.status();
+    std::vector<BoutLeft> boutsLeft;
+    for (const SiteBout& bout : out.bouts) {
+        if (!bout.excluded && !bout.score) {
+            boutsLeft.emplace_back(bout.left, bout.right);
+        }
     }
-    out.reach = *reach;
+    std::set<int> excluded;
+    for (const auto& [number, fencer] : out.fencers) {
+        if (fencer.excluded) {
+            excluded.insert(number);
+        }
+    }
+    out.reach = ComputeFinalFourReach(out.event.Standings.Rows, boutsLeft, excluded);
     return Status::success();
 }
 
@@ -77,7 +86,7 @@ Status loadTeams(const Database& db, const EventNames& names, TeamVariant varian
     if (Status s = BuildLiveTeamStandings(db, variant, out.standings); !s) {
         return s;
     }
-    return BuildTitleRace(db, variant, out.race);
+    return BuildTitleRace(db, variant, out.standings, out.race);
 }
 
 }  // namespace
@@ -101,20 +110,20 @@ Status LoadLiveSiteData(const Database& db, const QString& championshipYear, con
     out = LiveSiteData();
     out.championshipYear = championshipYear;
     out.updated = now;
-    DownloadContent content;
-    if (Status s = LoadDownloadContent(db, championshipYear, content); !s) {
+    EventNames names;
+    if (Status s = names.load(db); !s) {
         return s;
     }
-    for (DownloadEvent& event : content.Events) {
+    for (int code = 0; code < kEventCount; ++code) {
+        DownloadEvent event{code, names.name(code), names.abbreviation(code), {}};
+        if (Status s = BuildLiveStandings(db, code, event.Standings); !s) {
+            return s;
+        }
         SiteEvent site;
         if (Status s = loadEvent(db, std::move(event), site); !s) {
             return s;
         }
         out.events.push_back(std::move(site));
-    }
-    EventNames names;
-    if (Status s = names.load(db); !s) {
-        return s;
     }
     for (int variant = 0; variant < kTeamVariants; ++variant) {
         SiteTeams& teams = out.teams[static_cast<size_t>(variant)];

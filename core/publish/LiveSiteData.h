@@ -34,6 +34,7 @@ struct SiteBout {
     int left = -1;
     int right = -1;
     std::optional<BoutScore> score;
+    bool excluded = false;  // either fencer is excluded
 };
 
 // One event on the live site: standings, strips, every bout and who can still reach the

@@ -155,5 +155,5 @@ QByteArray LiveSiteJson(const LiveSiteData& data) {
         {"teams", QJsonObject{{"all", variant(TeamVariant::AllEvents)},
                               {"men", variant(TeamVariant::Men)},
                               {"women", variant(TeamVariant::Women)}}}};
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }

@@ -10,8 +10,6 @@
 
 namespace {
 
-using Pair = std::pair<int, int>;
-
 Status readExcluded(const Database& db, int event, std::set<int>& excluded) {
     Statement q = db.prepare(
         QStringLiteral("SELECT FencerNumber FROM Roster WHERE Weapon = ? AND Excluded <> 0"),
@@ -41,6 +39,27 @@ int fourthBestVictories(const std::map<int, FinalFourReach>& fencers,
 
 }  // namespace
 
+std::map<int, FinalFourReach> ComputeFinalFourReach(const std::vector<LiveStandingsRow>& rows,
+                                                    const std::vector<BoutLeft>& boutsLeft,
+                                                    const std::set<int>& excluded) {
+    std::map<int, FinalFourReach> fencers;
+    for (const LiveStandingsRow& row : rows) {
+        fencers[row.FencerNumber].victories = row.V;
+    }
+    for (auto& [number, reach] : fencers) {
+        reach.mostVictories = reach.victories;
+    }
+    for (const auto& [left, right] : boutsLeft) {
+        ++fencers[left].mostVictories;
+        ++fencers[right].mostVictories;
+    }
+    const int fourth = fourthBestVictories(fencers, excluded);
+    for (auto& [number, reach] : fencers) {
+        reach.canReach = excluded.count(number) == 0 && reach.mostVictories >= fourth;
+    }
+    return fencers;
+}
+
 Result<std::map<int, FinalFourReach>> BuildFinalFourReach(
     const Database& db, int event, const std::vector<LiveStandingsRow>& rows) {
     std::set<int> excluded;
@@ -55,26 +74,15 @@ Result<std::map<int, FinalFourReach>> BuildFinalFourReach(
     if (!scheduled) {
         return scheduled.status();
     }
-    std::set<Pair> recorded;
+    std::set<BoutLeft> recorded;
     for (const BoutEntry& bout : *recordedBouts) {
         recorded.insert(std::minmax(bout.fencer, bout.opponent));
     }
-    std::map<int, FinalFourReach> fencers;
-    for (const LiveStandingsRow& row : rows) {
-        fencers[row.FencerNumber].victories = row.V;
-    }
-    for (auto& [number, reach] : fencers) {
-        reach.mostVictories = reach.victories;
-    }
+    std::vector<BoutLeft> boutsLeft;
     for (const ScheduledBout& bout : *scheduled) {
         if (!bout.excluded && recorded.count(std::minmax(bout.left, bout.right)) == 0) {
-            ++fencers[bout.left].mostVictories;
-            ++fencers[bout.right].mostVictories;
+            boutsLeft.emplace_back(bout.left, bout.right);
         }
     }
-    const int fourth = fourthBestVictories(fencers, excluded);
-    for (auto& [number, reach] : fencers) {
-        reach.canReach = excluded.count(number) == 0 && reach.mostVictories >= fourth;
-    }
-    return fencers;
+    return ComputeFinalFourReach(rows, boutsLeft, excluded);
 }

@@ -75,11 +75,8 @@ Status countBoutsLeft(const Database& db, int event, std::map<int, TitleRaceRow>
     return Status::success();
 }
 
-Status readPoints(const Database& db, TeamVariant variant, std::map<int, TitleRaceRow>& schools) {
-    std::vector<TeamStandingsRow> standings;
-    if (Status s = BuildLiveTeamStandings(db, variant, standings); !s) {
-        return s;
-    }
+void readPoints(const std::vector<TeamStandingsRow>& standings,
+                std::map<int, TitleRaceRow>& schools) {
     std::map<QString, int> points;
     for (const TeamStandingsRow& row : standings) {
         points[row.School] = row.Total;
@@ -87,20 +84,27 @@ Status readPoints(const Database& db, TeamVariant variant, std::map<int, TitleRa
     for (auto& [team, row] : schools) {
         row.points = points.count(row.school) > 0 ? points[row.school] : 0;
     }
-    return Status::success();
 }
 
 }  // namespace
 
 Status BuildTitleRace(const Database& db, TeamVariant variant, std::vector<TitleRaceRow>& out) {
+    std::vector<TeamStandingsRow> standings;
+    if (Status s = BuildLiveTeamStandings(db, variant, standings); !s) {
+        return s;
+    }
+    return BuildTitleRace(db, variant, standings, out);
+}
+
+Status BuildTitleRace(const Database& db, TeamVariant variant,
+                      const std::vector<TeamStandingsRow>& standings,
+                      std::vector<TitleRaceRow>& out) {
     out.clear();
     std::map<int, TitleRaceRow> schools;
     if (Status s = readSchools(db, variant, schools); !s) {
         return s;
     }
-    if (Status s = readPoints(db, variant, schools); !s) {
-        return s;
-    }
+    readPoints(standings, schools);
     for (int event = FirstEventOf(variant); event <= LastEventOf(variant); ++event) {
         if (Status s = countBoutsLeft(db, event, schools); !s) {
             return s;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/Status.h"
+#include "standings/TeamStandingsRow.h"
 #include "standings/TeamVariant.h"
 
 #include <QString>
@@ -26,3 +27,7 @@ struct TitleRaceRow {
 // A bout between two of a school's fencers scores it one point, so it counts once; a bout
 // with an excluded fencer never scores and is not left; the Final Four scores no points.
 Status BuildTitleRace(const Database& db, TeamVariant variant, std::vector<TitleRaceRow>& out);
+// The same from the variant's school standings, already built by the caller.
+Status BuildTitleRace(const Database& db, TeamVariant variant,
+                      const std::vector<TeamStandingsRow>& standings,
+                      std::vector<TitleRaceRow>& out);

@@ -28,6 +28,8 @@ TitleRacePanel::TitleRacePanel(QWidget* parent) : QGroupBox(QStringLiteral("Titl
                                         QStringLiteral("Left"), QStringLiteral("Max"),
                                         QStringLiteral("Can Win")});
     m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_table->setWordWrap(false);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->horizontalHeader()->setSectionResizeMode(School, QHeaderView::Stretch);

@@ -38,6 +38,9 @@
 
 namespace {
 
+constexpr int kWindowWidth = 1240;
+constexpr int kTitleRaceWidth = 420;
+
 // The school tab has no event of its own; it shows in light blue.
 constexpr ColorValue kSchoolsColor = 0xFFC0C0u;
 
@@ -56,7 +59,8 @@ frmShowResults::frmShowResults(ORLEMain& state, Prompter& prompter, QWidget* par
     buildWindow();
     buildMenus();
     EnterAsTab::install(this);
-    FitToScreen(this, {840, 740});
+    // Wide enough for the school grid's columns and the title race beside them.
+    FitToScreen(this, {kWindowWidth, 740});
     Form_Load();
 }
 
@@ -130,8 +134,9 @@ QWidget* frmShowResults::buildTab(int index) {
         // The grid keeps its columns; the race for the title stands beside it.
         auto* beside = new QHBoxLayout;
         m_titleRace = new TitleRacePanel(page);
-        beside->addWidget(grid, 3);
-        beside->addWidget(m_titleRace, 2);
+        beside->addWidget(grid, 1);
+        m_titleRace->setFixedWidth(kTitleRaceWidth);
+        beside->addWidget(m_titleRace);
         layout->addLayout(beside, 1);
     } else {
         layout->addWidget(grid, 1);
@@ -248,7 +253,7 @@ void frmShowResults::showSchools() {
     report(BuildLiveTeamStandings(m_state.connection(), variant, rows));
     StandingsGridFiller::FillSchools(fpResults[Schools], rows);
     std::vector<TitleRaceRow> race;
-    report(BuildTitleRace(m_state.connection(), variant, race));
+    report(BuildTitleRace(m_state.connection(), variant, rows, race));
     m_titleRace->fill(race);
     setWeaponMenuEnabled(false);
     showCaption(name, kSchoolsColor);

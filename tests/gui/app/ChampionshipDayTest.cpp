@@ -2,14 +2,17 @@
 #include "entry/BoutResults.h"
 #include "gui/ChampionshipWindowFixture.h"
 #include "gui/WindowScript.h"
+#include "publish/LiveSiteTrigger.h"
 #include "publish/ResultsDownload.h"
 #include "roster/RosterCsv.h"
 #include "roster/SchoolList.h"
+#include "support/FileBytes.h"
 #include "support/ReadValue.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -99,8 +102,10 @@ protected:
     void calculateResults(int visit);
     void finalFour(int visit);
     void utilities(int visit);
+    void publishLive(int visit);
 
     frmMain main;
+    QTemporaryDir site;
 };
 
 void ChampionshipDayTest::createFile() {
@@ -414,9 +419,29 @@ void ChampionshipDayTest::utilities(int visit) {
     EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Results")), 0);
 }
 
+// The first visit chooses the folder and publishes; the second, after a day's saves have
+// rewritten the site, stops publishing.
+void ChampionshipDayTest::publishLive(int visit) {
+    WindowScript steps;
+    steps.then("frmPublishLive", [&](QWidget& w) {
+        expectUsable(w, {"bBrowse", "bPublish", "bClose"});
+        if (visit == 1) {
+            focusAndType(w, "tFolder", site.path());
+            click(w, "bPublish");
+        } else {
+            click(w, "bStop");
+        }
+        click(w, "bClose");
+    });
+    clickMain();
+    EXPECT_EQ(steps.run([&] { trigger(main, "mPublishLive"); }).toStdString(), "");
+}
+
 TEST_F(ChampionshipDayTest, EveryWindowWorksEachTimeItIsOpened) {
     createFile();
     importRosters();
+    publishLive(1);
+    EXPECT_TRUE(QFile::exists(site.filePath(QStringLiteral("index.html"))));
     for (int visit = 1; visit <= 2; ++visit) {
         editCompetitors(visit);
     }
@@ -437,6 +462,11 @@ TEST_F(ChampionshipDayTest, EveryWindowWorksEachTimeItIsOpened) {
         utilities(visit);
     }
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Results")), 48);
+    // The day's saves reached the site.
+    QTest::qWait(2 * LiveSiteTrigger::kDelayMs);
+    EXPECT_TRUE(ReadBytes(site.filePath(QStringLiteral("results.json"))).contains("\"leftMark\""));
+    publishLive(2);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM LivePublishing")), 0);
 }
 
 }  // namespace

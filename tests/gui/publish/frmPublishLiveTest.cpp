@@ -59,7 +59,7 @@ TEST_F(frmPublishLiveTest, PublishingFollowsEverySaveAndStopsWhenAsked) {
     EXPECT_TRUE(prompter.asked.empty());
 
     ASSERT_TRUE(BoutResults::Write(state.connection(), 0, {{0, 1, BoutScore{5, 2, true}}}).ok());
-    EXPECT_TRUE(siteShows(QStringLiteral("\"leftMark\": \"5\"")));
+    EXPECT_TRUE(siteShows(QStringLiteral("\"leftMark\":\"5\"")));
 
     // Opened again, the window shows the folder in use.
     dialog.Form_Load();
@@ -69,7 +69,7 @@ TEST_F(frmPublishLiveTest, PublishingFollowsEverySaveAndStopsWhenAsked) {
     EXPECT_FALSE(find<QPushButton>(dialog, "bStop")->isEnabled());
     ASSERT_TRUE(BoutResults::Write(state.connection(), 0, {{0, 1, std::nullopt}}).ok());
     QTest::qWait(3 * LiveSiteTrigger::kDelayMs);
-    EXPECT_TRUE(json().contains(QStringLiteral("\"leftMark\": \"5\"")));  // left as it was
+    EXPECT_TRUE(json().contains(QStringLiteral("\"leftMark\":\"5\"")));  // left as it was
 }
 
 TEST_F(frmPublishLiveTest, TheMainWindowSaysWhereTheSiteGoesOrWhyItCannot) {
