@@ -4,6 +4,7 @@
 #include "db/FileCommands.h"
 #include "db/ProgramVersion.h"
 #include "db/ResetCommands.h"
+#include "db/SnapshotCommands.h"
 #include "entry/CheckCommands.h"
 #include "entry/EntryCommands.h"
 #include "publish/LiveSiteCommands.h"
@@ -147,6 +148,22 @@ const std::vector<CliCommand>& commands() {
          words("erase all results, or the rosters with their results"),
          {words("results"), words("rosters")},
          RunResetCommand,
+         Saves::Yes},
+        {words("snapshot"),
+         {words("orle-cli snapshot --db PATH [--note TEXT]")},
+         words("copy the file into Backups beside it, now"),
+         {},
+         RunSnapshotCommand},
+        {words("snapshots"),
+         {words("orle-cli snapshots --db PATH")},
+         words("list the file's snapshots, newest first"),
+         {},
+         RunSnapshotsCommand},
+        {words("restore"),
+         {words("orle-cli restore --db PATH --from SNAPSHOT")},
+         words("put a snapshot back (after a snapshot of the file as it is)"),
+         {},
+         RunRestoreCommand,
          Saves::Yes},
         {words("print"),
          {words("orle-cli print SHEET --db PATH [OPTIONS] --pdf OUT.pdf")},

@@ -2,6 +2,7 @@
 
 #include "CliArguments.h"
 #include "db/DataReset.h"
+#include "db/Snapshots.h"
 
 int RunResetCommand(const CommandLine& args, const CliOutput& io) {
     const bool results = args.has(QStringLiteral("results"));
@@ -16,6 +17,9 @@ int RunResetCommand(const CommandLine& args, const CliOutput& io) {
         args, io, {QStringLiteral("results"), QStringLiteral("rosters")}, &exitCode);
     if (!db) {
         return exitCode;
+    }
+    if (const Status kept = Snapshots::Before(*db, QStringLiteral("reset")); !kept) {
+        return io.fail(QStringLiteral("nothing was erased: ") + kept.message());
     }
     if (const Status wiped = DataReset::InitializeResults(*db, rosters); !wiped) {
         return io.fail(QStringLiteral("nothing was erased: ") + wiped.message());

@@ -1,6 +1,7 @@
 #include "roster/RosterCommands.h"
 
 #include "CliArguments.h"
+#include "db/Snapshots.h"
 #include "roster/GroupDraw.h"
 #include "roster/GroupStore.h"
 #include "roster/RedrawCheck.h"
@@ -35,6 +36,9 @@ int importRoster(const CommandLine& args, const CliOutput& io) {
     const auto duplicates = args.has(QStringLiteral("allow-duplicates"))
                                 ? RosterCsv::Duplicates::Allow
                                 : RosterCsv::Duplicates::Refuse;
+    if (Status kept = Snapshots::Before(*db, QStringLiteral("import")); !kept) {
+        return io.fail(QStringLiteral("nothing imported:\n%1").arg(kept.message()));
+    }
     if (Status status = RosterCsv(*db).import(text, &imported, duplicates); !status) {
         return io.fail(QStringLiteral("nothing imported:\n%1").arg(status.message()));
     }
@@ -127,6 +131,11 @@ int RunDrawCommand(const CommandLine& args, const CliOutput& io) {
     }
     if (*disturbed > 0 && !args.has(QStringLiteral("force"))) {
         return io.fail(RedrawCheck::Refusal(*disturbed));
+    }
+    if (*disturbed > 0) {
+        if (Status kept = Snapshots::Before(*db, QStringLiteral("redraw")); !kept) {
+            return io.fail(QStringLiteral("the groups were not drawn: ") + kept.message());
+        }
     }
     if (Status saved = GroupStore(*db).save(*event, drawn->groupSlots); !saved) {
         return io.fail(saved.message());

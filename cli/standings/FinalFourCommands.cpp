@@ -2,6 +2,7 @@
 
 #include "CliArguments.h"
 #include "db/ChangedElsewhere.h"
+#include "db/Snapshots.h"
 #include "standings/FinalFourBracket.h"
 #include "standings/FinalFourSeeding.h"
 #include "standings/SeedingTable.h"
@@ -65,14 +66,18 @@ Status loadBracket(const Database& db, int event, FinalFourBracket& bracket) {
                                         .arg(event));
 }
 
-// Seeding again wipes the Final Four's results: only when the staff say so.
+// Seeding again wipes the Final Four's results: only when the staff say so, and only
+// after a snapshot has kept them.
 Status checkNothingFenced(const Database& db, int event, bool force) {
     const Result<int> fenced = FinalFourSeeding::FencedBouts(db, event);
     if (!fenced) {
         return fenced.status();
     }
-    if (*fenced == 0 || force) {
+    if (*fenced == 0) {
         return Status::success();
+    }
+    if (force) {
+        return Snapshots::Before(db, QStringLiteral("reseed"));
     }
     return Status::failure(
         QStringLiteral("The Final Four of event %1 has %2 bout(s) with results; seeding again "
