@@ -3,6 +3,7 @@
 #include "app/frmColors.h"
 #include "db/DataReset.h"
 #include "db/ORLEMain.h"
+#include "db/Snapshots.h"
 #include "print/SystemPrinterSink.h"
 #include "publish/FullResultsReport.h"
 #include "roster/frmEditStripNums.h"
@@ -84,7 +85,11 @@ void frmUtilities::bInitializeResults_Click() {
     Status wiped = Status::success();
     {
         WaitCursor busy;
-        wiped = DataReset::InitializeResults(m_state.connection(), eraseRosters);
+        // The wipe goes ahead only once a snapshot can bring the results back.
+        wiped = Snapshots::Before(m_state.connection(), QStringLiteral("reset"));
+        if (wiped) {
+            wiped = DataReset::InitializeResults(m_state.connection(), eraseRosters);
+        }
     }
     if (!wiped) {
         m_prompter.tell(

@@ -2,6 +2,7 @@
 
 #include "db/ChangedElsewhere.h"
 #include "db/ORLEMain.h"
+#include "db/Snapshots.h"
 #include "entry/StripHeader.h"
 #include "print/SystemPrinterSink.h"
 #include "roster/CompleteRostersReport.h"
@@ -238,6 +239,14 @@ bool frmEditRosters::saveGroups() {
                        RedrawCheck::Question(*disturbed), QMessageBox::Yes | QMessageBox::No,
                        QMessageBox::No) != QMessageBox::Yes) {
         return false;
+    }
+    // Results the redraw sets aside come back only from the snapshot taken now.
+    if (*disturbed > 0) {
+        if (const Status kept = Snapshots::Before(db, QStringLiteral("redraw")); !kept) {
+            m_prompter.tell(this, QMessageBox::Warning, QStringLiteral("Cannot save"),
+                            kept.message());
+            return false;
+        }
     }
     const Status saved = GroupStore(db).save(m_weapon, m_slots.groupSlots());
     if (!saved) {

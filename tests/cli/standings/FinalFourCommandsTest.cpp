@@ -1,5 +1,7 @@
 #include "cli/CliRunner.h"
+#include "db/Snapshots.h"
 #include "support/ChampionshipBuilder.h"
+#include "support/FileBytes.h"
 #include "support/FullEventResults.h"
 #include "support/TempChampionship.h"
 
@@ -115,6 +117,14 @@ TEST_F(FinalFourCommandsTest, SeedingAgainOverFencedBoutsNeedsForce) {
     const CliRun forced = run({"seed", "--event", "0", "--order", "5,0,7,1", "--force"});
     ASSERT_EQ(forced.exitCode, 0) << forced.err.toStdString();
     EXPECT_EQ(rows(), QStringList({"0 0 5 1 99", "0 1 7 0 99"}));
+}
+
+TEST_F(FinalFourCommandsTest, ReseedingOverFencedBoutsIsRefusedWithoutASnapshot) {
+    run({"seed", "--event", "0"});
+    ASSERT_EQ(run({"final", "--event", "0", "--bout", "0", "--winner", "3"}).exitCode, 0);
+    WriteBytes(Snapshots::FolderFor(file.path()), QByteArray("in the way"));
+    expectRefused({"seed", "--event", "0", "--order", "5,0,7,1", "--force"},
+                  "is a file, not a folder");
 }
 
 }  // namespace

@@ -1,14 +1,17 @@
 #include "app/frmUtilities.h"
 #include "db/ORLEMain.h"
+#include "db/Snapshots.h"
 #include "print/RecordingSink.h"
 #include "roster/frmEditStripNums.h"
 #include "roster/frmEditTeamNames.h"
 #include "support/ChampionshipBuilder.h"
+#include "support/FileBytes.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempChampionship.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QFile>
 #include <QPushButton>
 #include <QTimer>
 
@@ -100,6 +103,25 @@ TEST_F(frmUtilitiesTest, AFailedWipeIsToldAndWipesNothing) {
     EXPECT_EQ(prompter.asked[3].icon, QMB::Critical);
     EXPECT_TRUE(prompter.asked[3].text.contains(QLatin1String("results are locked")));
     EXPECT_EQ(count("SELECT COUNT(*) FROM Roster WHERE Advanced <> 0"), 1);
+}
+
+TEST_F(frmUtilitiesTest, AWipeKeepsASnapshotAndIsRefusedWithoutOne) {
+    WriteBytes(Snapshots::FolderFor(file.path()), QByteArray("in the way"));
+    prompter.answers = {QMB::Yes, QMB::No, QMB::Ok};
+    button("bInitializeResults")->click();
+    ASSERT_EQ(prompter.asked.size(), 4U);
+    EXPECT_EQ(prompter.asked[3].icon, QMB::Critical);
+    EXPECT_TRUE(prompter.asked[3].text.contains(QLatin1String("is a file, not a folder")));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Results"), 2);
+
+    QFile::remove(Snapshots::FolderFor(file.path()));
+    prompter.answers = {QMB::Yes, QMB::No, QMB::Ok};
+    button("bInitializeResults")->click();
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Results"), 0);
+    const Result<std::vector<Snapshots::Snapshot>> kept = Snapshots::List(file.path());
+    ASSERT_TRUE(kept.ok());
+    ASSERT_EQ(kept->size(), 1U);
+    EXPECT_EQ(kept->front().reason, QStringLiteral("reset"));
 }
 
 TEST_F(frmUtilitiesTest, FullResultsCarryTheChampionshipYear) {

@@ -1,12 +1,15 @@
 #include "RosterWindowFixture.h"
+#include "db/Snapshots.h"
 #include "print/RecordingSink.h"
 #include "roster/GroupView.h"
 #include "roster/RosterGrid.h"
 #include "roster/frmEditRosters.h"
+#include "support/FileBytes.h"
 #include "support/ReadOnlyFile.h"
 #include "support/ReadValue.h"
 
 #include <QAction>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -236,8 +239,20 @@ TEST_F(frmEditRostersTest, NewGroupsOverRecordedBoutsAreSavedOnlyWhenTheUserSays
     EXPECT_EQ(Value(file.db().queryText(groups)).value_or(QString()), kept);
     EXPECT_TRUE(button("bSave")->isEnabled());
 
+    // Without the snapshot that keeps the results set aside, the redraw is not saved.
+    WriteBytes(Snapshots::FolderFor(file.path()), QByteArray("in the way"));
+    prompter.answers = {QMessageBox::Yes};
+    EXPECT_FALSE(window.bSave_Click());
+    EXPECT_TRUE(prompter.asked.back().text.contains(QStringLiteral("is a file, not a folder")));
+    EXPECT_EQ(Value(file.db().queryText(groups)).value_or(QString()), kept);
+
+    QFile::remove(Snapshots::FolderFor(file.path()));
     prompter.answers = {QMessageBox::Yes};
     EXPECT_TRUE(window.bSave_Click());
+    const Result<std::vector<Snapshots::Snapshot>> snapshots = Snapshots::List(file.path());
+    ASSERT_TRUE(snapshots.ok());
+    ASSERT_EQ(snapshots->size(), 1U);
+    EXPECT_EQ(snapshots->front().reason, QStringLiteral("redraw"));
     EXPECT_NE(Value(file.db().queryText(groups)).value_or(QString()), kept);
     EXPECT_EQ(file.count("SELECT COUNT(*) FROM Results WHERE Weapon = 0"), 2);
 }
