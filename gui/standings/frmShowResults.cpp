@@ -10,9 +10,11 @@
 #include "publish/frmChooseResults.h"
 #include "standings/BuildLiveStandings.h"
 #include "standings/BuildLiveTeamStandings.h"
+#include "standings/FinalFourReach.h"
+#include "standings/RaceLines.h"
+#include "standings/RacePanel.h"
 #include "standings/StandingsGridFiller.h"
 #include "standings/TitleRace.h"
-#include "standings/TitleRacePanel.h"
 #include "widgets/EnterAsTab.h"
 #include "widgets/EventColor.h"
 #include "widgets/HelpMenu.h"
@@ -39,7 +41,7 @@
 namespace {
 
 constexpr int kWindowWidth = 1240;
-constexpr int kTitleRaceWidth = 420;
+constexpr int kRacePanelWidth = 420;
 
 // The school tab has no event of its own; it shows in light blue.
 constexpr ColorValue kSchoolsColor = 0xFFC0C0u;
@@ -130,17 +132,13 @@ QWidget* frmShowResults::buildTab(int index) {
     auto* grid = new QTableWidget(page);
     grid->setObjectName(QStringLiteral("fpResults%1").arg(index));
     layout->addWidget(scroll);
-    if (index == Schools) {
-        // The grid keeps its columns; the race for the title stands beside it.
-        auto* beside = new QHBoxLayout;
-        m_titleRace = new TitleRacePanel(page);
-        beside->addWidget(grid, 1);
-        m_titleRace->setFixedWidth(kTitleRaceWidth);
-        beside->addWidget(m_titleRace);
-        layout->addLayout(beside, 1);
-    } else {
-        layout->addWidget(grid, 1);
-    }
+    // The grid keeps its columns; the race (for the Final Four, for the title) stands beside it.
+    auto* beside = new QHBoxLayout;
+    RacePanel* race = buildRacePanel(index, page);
+    beside->addWidget(grid, 1);
+    beside->addWidget(race);
+    layout->addLayout(beside, 1);
+    m_races[static_cast<size_t>(index)] = race;
     hsReport[static_cast<size_t>(index)] = scroll;
     fpResults[static_cast<size_t>(index)] = grid;
     if (index == Individual) {
@@ -155,6 +153,27 @@ QWidget* frmShowResults::buildTab(int index) {
         layout->addWidget(lFinalFour);
     }
     return page;
+}
+
+RacePanel* frmShowResults::buildRacePanel(int index, QWidget* page) {
+    auto* panel =
+        index == Individual
+            ? new RacePanel(QStringLiteral("Final Four Race"), QStringLiteral("fpFinalFourRace"),
+                            {QStringLiteral("Fencer"), QStringLiteral("V"), QStringLiteral("Max"),
+                             QStringLiteral("Can Reach")},
+                            QStringLiteral("Max: the most victories the fencer can still reach. "
+                                           "Can Reach: they reach today's fourth-best victories."),
+                            page)
+            : new RacePanel(
+                  QStringLiteral("Title Race"), QStringLiteral("fpTitleRace"),
+                  {QStringLiteral("School"), QStringLiteral("Pts"), QStringLiteral("Left"),
+                   QStringLiteral("Max"), QStringLiteral("Can Win")},
+                  QStringLiteral("Left: bouts still to fence in which the school can "
+                                 "score. Max: the most points it can still reach. Can "
+                                 "Win: its maximum reaches the leader's points."),
+                  page);
+    panel->setFixedWidth(kRacePanelWidth);
+    return panel;
 }
 
 void frmShowResults::buildMenus() {
@@ -212,7 +231,9 @@ void frmShowResults::Refresh(int index) {
         for (QTableWidget* grid : fpResults) {
             grid->setRowCount(0);
         }
-        m_titleRace->fill({});
+        for (RacePanel* race : m_races) {
+            race->fill({});
+        }
         m_standings = LiveStandings();
         lLastRound->clear();
         lFinalFour->hide();
@@ -238,6 +259,14 @@ void frmShowResults::showIndividual() {
     lFinalFour->setText(m_standings.FinalFourSummary);
     lFinalFour->setVisible(!m_standings.FinalFourSummary.isEmpty());
     StandingsGridFiller::FillIndividual(fpResults[Individual], m_standings.Rows);
+    const Result<std::map<int, FinalFourReach>> reach =
+        BuildFinalFourReach(m_state.connection(), event, m_standings.Rows);
+    // Told only when it fails: its success must not hide a failure of the standings above.
+    if (!reach) {
+        report(reach.status());
+    }
+    m_races[Individual]->fill(reach ? FinalFourRaceLines(m_standings, *reach)
+                                    : std::vector<RacePanel::Line>());
     setWeaponMenuEnabled(true);
     mWeapon[static_cast<size_t>(event)]->setChecked(true);
     showCaption(m_events.name(event), m_state.EventColors[static_cast<size_t>(event)]);
@@ -254,7 +283,7 @@ void frmShowResults::showSchools() {
     StandingsGridFiller::FillSchools(fpResults[Schools], rows);
     std::vector<TitleRaceRow> race;
     report(BuildTitleRace(m_state.connection(), variant, rows, race));
-    m_titleRace->fill(race);
+    m_races[Schools]->fill(TitleRaceLines(race));
     setWeaponMenuEnabled(false);
     showCaption(name, kSchoolsColor);
 }

@@ -20,7 +20,7 @@ class QPushButton;
 class QScrollBar;
 class QTabWidget;
 class QTableWidget;
-class TitleRacePanel;
+class RacePanel;
 
 // The results window: the live standings of one event or the school standings, recomputed
 // from the bout records whenever the view changes or the window comes to the front.
@@ -73,6 +73,7 @@ protected:
 private:
     void buildWindow();
     QWidget* buildTab(int index);
+    RacePanel* buildRacePanel(int index, QWidget* page);
     void buildMenus();
     void Form_Load();
     void showIndividual();
@@ -95,7 +96,7 @@ private:
     QTabWidget* tabCategory = nullptr;
     std::array<QScrollBar*, 2> hsReport{};
     std::array<QTableWidget*, 2> fpResults{};
-    TitleRacePanel* m_titleRace = nullptr;
+    std::array<RacePanel*, 2> m_races{};
     QLabel* lReportName = nullptr;
     QLabel* lLastRound = nullptr;
     QLabel* lFinalFour = nullptr;

@@ -177,3 +177,19 @@ TEST_F(frmShowResultsTest, TheTitleRaceStandsBesideTheSchoolStandings) {
     find<QScrollBar>("hsReport1")->setValue(2);
     EXPECT_EQ(race->rowCount(), 0);
 }
+
+TEST_F(frmShowResultsTest, TheFinalFourRaceStandsBesideTheEventStandings) {
+    QTableWidget* race = find<QTableWidget>("fpFinalFourRace");
+    ASSERT_TRUE(race->isVisible());
+    ASSERT_EQ(race->rowCount(), 2);  // men's foil: fencer 3 beat fencer 4
+    EXPECT_EQ(race->item(0, 1)->text(), "1");
+    EXPECT_EQ(race->item(0, 2)->text(), "23");  // one won, 22 to fence
+    EXPECT_EQ(race->item(0, 3)->text(), "Yes");
+    // Once the four are seeded, only those who advanced are still in it.
+    file.exec(QStringLiteral("UPDATE Roster SET Advanced = -1 WHERE Weapon = 1 AND FencerNumber = 3"));
+    file.exec(QStringLiteral("INSERT INTO FinalFour (Weapon, Bout, TopFencer, BottomFencer, Winner, "
+                             "Score) VALUES (1, 0, 3, 4, 99, '')"));
+    window->Reload();
+    EXPECT_EQ(race->item(0, 3)->text(), "Yes");
+    EXPECT_EQ(race->item(1, 3)->text(), "No");
+}

@@ -40,13 +40,24 @@ PrintDocument threePages() {
     return document;
 }
 
-TEST(frmPrintPreview, PrintWithTheDialogPrintsThePagesChosenAndCancelPrintsNothing) {
+// A preview of three pages whose print button's printer records what it is given.
+class PreviewButtonsTest : public ::testing::Test {
+protected:
+    QPushButton* button(const char* name) {
+        auto* found = preview.findChild<QPushButton*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
     QTemporaryDir dir;
-    const QString out = dir.filePath(QStringLiteral("printer.pdf"));
     RecordingSink straight;
     ScriptedPrompter prompter;
-    frmPrintPreview preview(threePages(), straight, prompter);
-    QPushButton* bPrintDialog = preview.findChild<QPushButton*>(QStringLiteral("bPrintDialog"));
+    frmPrintPreview preview{threePages(), straight, prompter};
+};
+
+TEST_F(PreviewButtonsTest, PrintWithTheDialogPrintsThePagesChosenAndCancelPrintsNothing) {
+    const QString out = dir.filePath(QStringLiteral("printer.pdf"));
+    QPushButton* bPrintDialog = button("bPrintDialog");
     ASSERT_NE(bPrintDialog, nullptr);
     EXPECT_EQ(bPrintDialog->text(), QStringLiteral("P&rint..."));
 
@@ -66,13 +77,9 @@ TEST(frmPrintPreview, PrintWithTheDialogPrintsThePagesChosenAndCancelPrintsNothi
     EXPECT_TRUE(prompter.asked.empty());
 }
 
-TEST(frmPrintPreview, SaveAsPdfWritesEveryPageToTheFileChosen) {
-    QTemporaryDir dir;
+TEST_F(PreviewButtonsTest, SaveAsPdfWritesEveryPageToTheFileChosen) {
     const QString out = dir.filePath(QStringLiteral("Team Schedule.pdf"));
-    RecordingSink straight;
-    ScriptedPrompter prompter;
-    frmPrintPreview preview(threePages(), straight, prompter);
-    QPushButton* bSavePdf = preview.findChild<QPushButton*>(QStringLiteral("bSavePdf"));
+    QPushButton* bSavePdf = button("bSavePdf");
     ASSERT_NE(bSavePdf, nullptr);
     bSavePdf->click();  // no file chosen
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
