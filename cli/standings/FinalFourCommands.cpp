@@ -2,7 +2,6 @@
 
 #include "CliArguments.h"
 #include "db/ChangedElsewhere.h"
-#include "db/Snapshots.h"
 #include "standings/FinalFourBracket.h"
 #include "standings/FinalFourSeeding.h"
 #include "standings/SeedingTable.h"
@@ -77,7 +76,7 @@ Status checkNothingFenced(const Database& db, int event, bool force) {
         return Status::success();
     }
     if (force) {
-        return Snapshots::Before(db, QStringLiteral("reseed"));
+        return FinalFourSeeding::KeepFencedBouts(db, event);
     }
     return Status::failure(
         QStringLiteral("The Final Four of event %1 has %2 bout(s) with results; seeding again "

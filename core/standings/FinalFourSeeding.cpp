@@ -1,6 +1,7 @@
 #include "standings/FinalFourSeeding.h"
 
 #include "db/Database.h"
+#include "db/Snapshots.h"
 #include "db/Transaction.h"
 
 #include <set>
@@ -71,6 +72,14 @@ Status FinalFourSeeding::Delete(const Database& db, int event) {
         return s;
     }
     return t.commit();
+}
+
+Status FinalFourSeeding::KeepFencedBouts(const Database& db, int event) {
+    const Result<int> fenced = FencedBouts(db, event);
+    if (!fenced) {
+        return fenced.status();
+    }
+    return *fenced > 0 ? Snapshots::Before(db, QStringLiteral("reseed")) : Status::success();
 }
 
 Result<int> FinalFourSeeding::FencedBouts(const Database& db, int event) {

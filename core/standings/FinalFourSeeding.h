@@ -21,6 +21,9 @@ public:
     // How many Final Four bouts of the event have a winner (seeding again discards them);
     // the failure when the file cannot be read.
     static Result<int> FencedBouts(const Database& db, int event);
+    // Seeding again over fenced bouts goes ahead only after a snapshot has kept them;
+    // success at once when none is fenced.
+    static Status KeepFencedBouts(const Database& db, int event);
     // Returns the event to the unseeded state: no Final Four rows, nobody advanced.
     static Status Delete(const Database& db, int event);
 

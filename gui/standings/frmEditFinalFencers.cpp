@@ -239,6 +239,11 @@ bool frmEditFinalFencers::save() {
     }
     Status saved = [&] {
         WaitCursor busy;
+        if (Status kept =
+                FinalFourSeeding::KeepFencedBouts(m_state.connection(), m_state.CurrentWeapon);
+            !kept) {
+            return kept;
+        }
         return FinalFourSeeding::Save(m_state.connection(), m_state.CurrentWeapon, *seeds);
     }();
     if (!saved) {

@@ -1,5 +1,7 @@
 #include "FinalFourWindowFixture.h"
+#include "db/Snapshots.h"
 #include "standings/frmEditFinalFencers.h"
+#include "support/FileBytes.h"
 
 #include <QHeaderView>
 #include <QTableWidget>
@@ -87,6 +89,25 @@ TEST_F(frmEditFinalFencersTest, TheFifthMovedUpByKeyboardTakesSeedFourAndIsSaved
     EXPECT_EQ(prompter.asked.back().text,
               "This will erase all results from the final four of this weapon.");
     EXPECT_EQ(finalFourRows(), QStringList({"0 0 4 99", "1 2 1 99"}));
+}
+
+TEST_F(frmEditFinalFencersTest, SeedingAgainOverResultsIsRefusedWithoutASnapshot) {
+    seed();
+    file.exec(
+        QStringLiteral("UPDATE FinalFour SET Winner = TopFencer, Score = '5-2' "
+                       "WHERE Weapon = 0 AND Bout = 0"));
+    WriteBytes(Snapshots::FolderFor(file.path()), QByteArray("in the way"));
+    frmEditFinalFencers w(state, prompter);
+    showSeeding(w);
+    prompter.answers = {QMessageBox::Ok};
+    press(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(prompter.asked.back().icon, QMessageBox::Critical);
+    EXPECT_TRUE(prompter.asked.back().text.contains(QStringLiteral("is a file, not a folder")));
+    EXPECT_EQ(file.count(QStringLiteral("SELECT COUNT(*) FROM FinalFour WHERE Weapon = 0 AND "
+                                        "Winner <> 99")),
+              1);
+    prompter.answers = {QMessageBox::No};
+    w.reject();
 }
 
 TEST_F(frmEditFinalFencersTest, TheArrowsStopAtTheFirstAndLastRows) {
