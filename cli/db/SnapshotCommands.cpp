@@ -54,12 +54,12 @@ int RunRestoreCommand(const CommandLine& args, const CliOutput& io) {
     if (!from || from->isEmpty()) {
         return io.usageError(QStringLiteral("--from SNAPSHOT is required"));
     }
-    const Result<QString> before = Snapshots::Restore(*db, Snapshots::Locate(db->path(), *from));
+    const QString snapshot = Snapshots::Locate(db->path(), *from);
+    const Result<QString> before = Snapshots::Restore(*db, snapshot);
     if (!before) {
         return io.fail(before.status().message());
     }
-    io.out << "restored: " << QDir::toNativeSeparators(Snapshots::Locate(db->path(), *from))
-           << Qt::endl;
+    io.out << "restored: " << QDir::toNativeSeparators(snapshot) << Qt::endl;
     io.out << "before: " << QDir::toNativeSeparators(*before) << Qt::endl;
     return 0;
 }

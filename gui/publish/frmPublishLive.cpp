@@ -89,7 +89,7 @@ void frmPublishLive::Form_Load() {
         m_prompter.valueOrTell(this, target, std::optional<LivePublishing::Target>());
     tFolder->setText(
         QDir::toNativeSeparators(current ? current->folder : suggestedFolder(m_state)));
-    showState();
+    showState(current);
     tFolder->setFocus();
     tFolder->selectAll();
 }
@@ -97,10 +97,14 @@ void frmPublishLive::Form_Load() {
 void frmPublishLive::showState() {
     const Result<std::optional<LivePublishing::Target>> target =
         LivePublishing::Read(m_state.connection());
+    showState(target ? *target : std::nullopt);
+}
+
+void frmPublishLive::showState(const std::optional<LivePublishing::Target>& target) {
     QString text = QStringLiteral("The live results are not published.");
     bool publishing = false;
-    if (target && *target) {
-        const LivePublishing::Target& t = **target;
+    if (target) {
+        const LivePublishing::Target& t = *target;
         publishing = true;
         text = t.machine == LivePublishing::ThisMachine()
                    ? QStringLiteral("The live results are published to %1.")

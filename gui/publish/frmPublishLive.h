@@ -1,6 +1,9 @@
 #pragma once
 
+#include "publish/LivePublishing.h"
+
 #include <QDialog>
+#include <optional>
 
 class LiveSiteTrigger;
 class ORLEMain;
@@ -26,7 +29,9 @@ public:
     void bStop_Click();
 
 private:
+    // Where the site goes, read afresh or as the caller has just read it.
     void showState();
+    void showState(const std::optional<LivePublishing::Target>& target);
 
     ORLEMain& m_state;
     LiveSiteTrigger& m_site;
