@@ -51,6 +51,8 @@ std::unique_ptr<Database> OpenChampionshipFor(const CommandLine& args, const Cli
     ChampionshipFile::Opened opened = ChampionshipFile::Open(*path);
     if (!opened.db) {
         *exitCode = io.fail(QStringLiteral("%1: %2").arg(*path, opened.reason));
+    } else {
+        opened.db->setChangePlace([place = io.command] { return place; });
     }
     return std::move(opened.db);
 }

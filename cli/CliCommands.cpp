@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "db/FileCommands.h"
+#include "db/HistoryCommands.h"
 #include "db/ProgramVersion.h"
 #include "db/ResetCommands.h"
 #include "db/SnapshotCommands.h"
@@ -149,6 +150,17 @@ const std::vector<CliCommand>& commands() {
          {words("results"), words("rosters")},
          RunResetCommand,
          Saves::Yes},
+        {words("history"),
+         {words("orle-cli history --db PATH [--event EVENT [--fencer FENCER]]")},
+         words("every recorded change, newest first"),
+         {},
+         RunHistoryCommand},
+        {words("revert"),
+         {words("orle-cli revert --db PATH --change ID")},
+         words("put a bout back to its result before a change"),
+         {},
+         RunRevertCommand,
+         Saves::Yes},
         {words("snapshot"),
          {words("orle-cli snapshot --db PATH [--note TEXT]")},
          words("copy the file into Backups beside it, now"),
@@ -254,6 +266,7 @@ int RunCliCommand(const QStringList& words, const CliOutput& io) {
     }
     CliOutput commandIo = io;
     commandIo.usage = usageOf(*command);
+    commandIo.command = QStringLiteral("orle-cli ") + command->name;
     const CommandLine args(words.mid(1), command->flags);
     const int exitCode = command->run(args, commandIo);
     // A command that failed part-way may still have saved events before the failure.

@@ -13,6 +13,8 @@ struct CliOutput {
     QTextStream& err;
     // The usage of the command being run, shown under a usage error.
     QString usage = QStringLiteral("orle-cli COMMAND ... (orle-cli --help lists the commands)");
+    // The command being run, as the change log names where a change came from.
+    QString command = QStringLiteral("orle-cli");
 
     // Writes "orle-cli: <message>" to the error stream and returns the failure exit code.
     int fail(const QString& message) const {

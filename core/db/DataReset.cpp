@@ -1,5 +1,6 @@
 #include "db/DataReset.h"
 
+#include "db/ChangeLog.h"
 #include "db/Database.h"
 #include "db/Transaction.h"
 
@@ -9,6 +10,13 @@ Status InitializeResults(const Database& db, bool eraseRosters) {
     Transaction transaction(db);
     if (!transaction.begun()) {
         return transaction.begun();
+    }
+    if (Status logged =
+            ChangeLog::RecordInstead(db, QStringLiteral("reset"),
+                                     eraseRosters ? QStringLiteral("results and rosters erased")
+                                                  : QStringLiteral("results erased"));
+        !logged) {
+        return logged;
     }
     // Results refer to roster rows, so they go first.
     QStringList statements = {

@@ -3,7 +3,11 @@
 #include "db/DatabaseError.h"
 #include "db/SqlFunctions.h"
 
+#include <pwd.h>
 #include <sqlite3.h>
+#include <unistd.h>
+#include <QCoreApplication>
+#include <QSysInfo>
 #include <QUrl>
 
 namespace {
@@ -73,6 +77,26 @@ Status Database::configure(Mode mode) const {
     // journal, and every commit on the disk before the call returns.
     return execScript(QStringLiteral(
         "PRAGMA foreign_keys=ON; PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL;"));
+}
+
+QString Database::changePlace() const {
+    const QString place = m_changePlace ? m_changePlace() : QString();
+    if (!place.isEmpty()) {
+        return place;
+    }
+    const QString program = QCoreApplication::applicationName();
+    return program.isEmpty() ? QStringLiteral("ORLE") : program;
+}
+
+// The person logged in and the machine, as "anna@scoring-1".
+QString Database::changeWho() const {
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty()) {
+        const passwd* account = getpwuid(geteuid());
+        user = account != nullptr ? QString::fromLocal8Bit(account->pw_name)
+                                  : QStringLiteral("unknown");
+    }
+    return user + QLatin1Char('@') + QSysInfo::machineHostName();
 }
 
 Statement Database::prepare(const QString& sql, const SqlParams& params) const {

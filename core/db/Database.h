@@ -39,6 +39,12 @@ public:
     Result<std::optional<QString>> queryText(const QString& sql,
                                              const SqlParams& params = {}) const;
 
+    // Who saves through this connection and from which window or command, as the change
+    // log records it.
+    void setChangePlace(std::function<QString()> place) { m_changePlace = std::move(place); }
+    QString changePlace() const;
+    QString changeWho() const;
+
     // Called after every committed save on this connection (the live results follow it).
     void setCommitObserver(std::function<void()> observer) {
         m_commitObserver = std::move(observer);
@@ -56,4 +62,5 @@ private:
     sqlite3* m_db = nullptr;
     QString m_path;
     std::function<void()> m_commitObserver;
+    std::function<QString()> m_changePlace;
 };

@@ -28,6 +28,7 @@ ChampionshipFile::Opened ORLEMain::OpenDatabase(const QString& path) {
     }
     m_connection = std::move(opened.db);
     m_connection->setCommitObserver(m_commitObserver);
+    m_connection->setChangePlace(m_changePlace);
     ConnectString = path;
     m_settings->setDatabasePath(path);
     m_settings->rememberRecentFile(path);
@@ -64,5 +65,12 @@ void ORLEMain::setCommitObserver(std::function<void()> observer) {
     m_commitObserver = std::move(observer);
     if (m_connection) {
         m_connection->setCommitObserver(m_commitObserver);
+    }
+}
+
+void ORLEMain::setChangePlace(std::function<QString()> place) {
+    m_changePlace = std::move(place);
+    if (m_connection) {
+        m_connection->setChangePlace(m_changePlace);
     }
 }

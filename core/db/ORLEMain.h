@@ -38,6 +38,8 @@ public:
 
     // Told after every save on the current file, whichever file is opened later.
     void setCommitObserver(std::function<void()> observer);
+    // Names the window a save comes from, for the change log of every file opened.
+    void setChangePlace(std::function<QString()> place);
 
     QString ConnectString;
     short CurrentWeapon = 0;
@@ -54,4 +56,5 @@ private:
     Clock m_today;
     std::unique_ptr<Database> m_connection;
     std::function<void()> m_commitObserver;
+    std::function<QString()> m_changePlace;
 };

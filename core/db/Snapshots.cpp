@@ -1,5 +1,6 @@
 #include "db/Snapshots.h"
 
+#include "db/ChangeLog.h"
 #include "db/Database.h"
 #include "db/DatabaseError.h"
 
@@ -279,7 +280,13 @@ Result<QString> Restore(const Database& db, const QString& snapshotPath) {
         !copied) {
         return copied;
     }
+    const Status logged = ChangeLog::RecordRestore(db, *before, QFileInfo(snapshotPath).fileName());
     db.committed();
+    if (!logged) {
+        return Status::failure(
+            QStringLiteral("The snapshot was restored, but the change log could not record it. %1")
+                .arg(logged.message()));
+    }
     return *before;
 }
 

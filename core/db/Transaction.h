@@ -20,4 +20,5 @@ private:
     const Database& m_db;
     Status m_begun;
     bool m_open = false;
+    bool m_logged = false;
 };

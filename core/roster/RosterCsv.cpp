@@ -1,5 +1,6 @@
 #include "roster/RosterCsv.h"
 
+#include "db/ChangeLog.h"
 #include "db/Database.h"
 #include "db/Transaction.h"
 #include "roster/ControlCharacters.h"
@@ -246,13 +247,20 @@ Status RosterCsv::import(const QString& text, Imported* imported, Duplicates dup
     if (!plan.problems.isEmpty()) {
         return Status::failure(plan.problems.join(QLatin1Char('\n')));
     }
-    const RosterStore store(m_db);
     int count = 0;
+    for (const auto& [event, rows] : plan.rowsByEvent) {
+        count += static_cast<int>(rows.size());
+    }
+    if (Status logged = ChangeLog::RecordInstead(m_db, QStringLiteral("import"),
+                                                 QStringLiteral("%1 fencers imported").arg(count));
+        !logged) {
+        return logged;
+    }
+    const RosterStore store(m_db);
     for (auto& [event, rows] : plan.rowsByEvent) {
         if (Status written = store.write(event, rows); !written) {
             return written;
         }
-        count += static_cast<int>(rows.size());
     }
     Status committed = transaction.commit();
     if (committed && imported) {

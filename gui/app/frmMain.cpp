@@ -1,5 +1,5 @@
 #include "app/frmMain.h"
-
+#include "app/ChangePlace.h"
 #include "app/frmUtilities.h"
 #include "db/FileWritability.h"
 #include "db/ORLEMain.h"
@@ -72,6 +72,7 @@ frmMain::frmMain(ORLEMain& state, Prompter& prompter, QWidget* parent)
     setWindowIcon(ProgramIcon());
     buildButtons();
     buildMenus();
+    m_state.setChangePlace(ActiveWindowPlace);
     m_liveSite = new LiveSiteTrigger(m_state, this);
     connect(m_liveSite, &LiveSiteTrigger::published, this, &frmMain::showLiveStatus);
     setCommand(bExit, [this] { exitProgram(); });

@@ -4,6 +4,7 @@
 #include "db/DataReset.h"
 #include "db/ORLEMain.h"
 #include "db/Snapshots.h"
+#include "db/frmHistory.h"
 #include "print/SystemPrinterSink.h"
 #include "publish/FullResultsReport.h"
 #include "roster/frmEditStripNums.h"
@@ -38,6 +39,7 @@ frmUtilities::frmUtilities(ORLEMain& state, Prompter& prompter, QWidget* parent)
     bStripNums = commandButton("bStripNums", "Assign &Strip Numbers", this);
     bInitializeResults = commandButton("bInitializeResults", "&Initialize Results", this);
     bFullResults = commandButton("bFullResults", "&Full Results", this);
+    bHistory = commandButton("bHistory", "&History...", this);
     bExit = commandButton("bExit", "&Return", this);
 
     connect(bEditTeamNames, &QPushButton::clicked, this, &frmUtilities::bEditTeamNames_Click);
@@ -46,13 +48,14 @@ frmUtilities::frmUtilities(ORLEMain& state, Prompter& prompter, QWidget* parent)
     connect(bInitializeResults, &QPushButton::clicked, this,
             &frmUtilities::bInitializeResults_Click);
     connect(bFullResults, &QPushButton::clicked, this, &frmUtilities::bFullResults_Click);
+    connect(bHistory, &QPushButton::clicked, this, &frmUtilities::bHistory_Click);
     connect(bExit, &QPushButton::clicked, this, &QDialog::close);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 20, 24, 20);
     layout->setSpacing(10);
     for (QPushButton* button :
-         {bEditTeamNames, bColors, bStripNums, bInitializeResults, bFullResults, bExit}) {
+         {bEditTeamNames, bColors, bStripNums, bInitializeResults, bFullResults, bHistory, bExit}) {
         layout->addWidget(button, 0, Qt::AlignHCenter);
     }
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -151,4 +154,15 @@ void frmUtilities::bEditTeamNames_Click() {
     if (Status counted = m_state.RecountGroups(); !counted) {
         m_prompter.tellFailure(this, counted);
     }
+}
+
+void frmUtilities::bHistory_Click() {
+    if (!m_state.isOpen()) {
+        return;
+    }
+    if (!m_history) {
+        m_history = new frmHistory(m_state, m_prompter, this);
+    }
+    m_history->setFilter(std::nullopt, std::nullopt);
+    m_history->exec();
 }

@@ -9,6 +9,7 @@ class QPushButton;
 class frmColors;
 class frmEditStripNums;
 class frmEditTeamNames;
+class frmHistory;
 
 // The once-a-championship tasks: school and strip names, starting the results over and the
 // full results report.
@@ -29,6 +30,7 @@ public:
     void bColors_Click();
     void bStripNums_Click();
     void bEditTeamNames_Click();
+    void bHistory_Click();
 
 private:
     ORLEMain& m_state;
@@ -37,11 +39,13 @@ private:
     frmColors* m_colors = nullptr;
     frmEditStripNums* m_stripNums = nullptr;
     frmEditTeamNames* m_teamNames = nullptr;
+    frmHistory* m_history = nullptr;
 
     QPushButton* bEditTeamNames = nullptr;
     QPushButton* bColors = nullptr;
     QPushButton* bStripNums = nullptr;
     QPushButton* bInitializeResults = nullptr;
     QPushButton* bFullResults = nullptr;
+    QPushButton* bHistory = nullptr;
     QPushButton* bExit = nullptr;
 };

@@ -3,7 +3,11 @@
 #include "entry/EntryHandOver.h"
 #include "widgets/LeaveGuardedDialog.h"
 
+#include <functional>
+#include <optional>
+
 class ORLEMain;
+class Prompter;
 
 // A result entry window of the Enter Results loop: it asks its save question before it
 // closes, and hands over to the loop when the user moves to another kind of round.
@@ -23,6 +27,13 @@ protected:
     virtual bool confirmMove() { return confirmLeave(); }
     // Checks the menu items of the event, round and strip set still shown.
     virtual void checkMenus() = 0;
+    // Whether results typed here are not saved yet.
+    virtual bool hasUnsavedEntries() const = 0;
+    // The history of the event and round shown; after a revert the window reads its bouts
+    // again through `reload`, unless results typed here wait to be saved: they stay on
+    // screen, and their save keeps whatever another change stored meanwhile.
+    void showHistory(ORLEMain& state, Prompter& prompter, std::optional<int> round,
+                     const std::function<void()>& reload);
 
     EntryHandOver m_handOver;
 };

@@ -28,6 +28,9 @@ EntryMenus::EntryMenus(QDialog* window, bool withSave) {
         mSave = NamedAction(file->addAction(QStringLiteral("&Save")), QStringLiteral("mSave"));
         mSave->setShortcut(QKeySequence::Save);
     }
+    mHistory =
+        NamedAction(file->addAction(QStringLiteral("&History...")), QStringLiteral("mHistory"));
+    file->addSeparator();
     mExit = NamedAction(file->addAction(QStringLiteral("E&xit")), QStringLiteral("mExit"));
 
     QMenu* weapon = bar->addMenu(QStringLiteral("&Weapon"));

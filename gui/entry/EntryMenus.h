@@ -35,6 +35,7 @@ public:
     QAction* mNextStrip = nullptr;
     std::array<QAction*, 4> mStrip{};
     QAction* mSave = nullptr;
+    QAction* mHistory = nullptr;
     QAction* mExit = nullptr;
     QAction* mAbout = nullptr;
 

@@ -188,6 +188,9 @@ void frmEnterDual::connectMenus() {
     connect(m_menus.mFinalFour, &QAction::triggered, this, [this] { handOver(8); });
     connect(m_menus.mSave, &QAction::triggered, this, &frmEnterDual::save);
     connect(m_menus.mExit, &QAction::triggered, this, &frmEnterDual::reject);
+    connect(m_menus.mHistory, &QAction::triggered, this, [this] {
+        showHistory(m_state, m_prompter, m_state.CurrentRound, [this] { loadDual(); });
+    });
 }
 
 void frmEnterDual::Form_Load() {
@@ -454,4 +457,8 @@ bool frmEnterDual::eventFilter(QObject* watched, QEvent* event) {
         Score[next]->setFocus(Qt::OtherFocusReason);
     }
     return true;
+}
+
+bool frmEnterDual::hasUnsavedEntries() const {
+    return bSave->isEnabled();
 }

@@ -189,6 +189,9 @@ void frmEnterPool::connectMenus() {
     connect(m_menus.mPrevStrip, &QAction::triggered, bPrev, &QPushButton::click);
     connect(m_menus.mNextStrip, &QAction::triggered, bNext, &QPushButton::click);
     connect(m_menus.mExit, &QAction::triggered, this, &frmEnterPool::reject);
+    connect(m_menus.mHistory, &QAction::triggered, this, [this] {
+        showHistory(m_state, m_prompter, m_state.CurrentRound, [this] { loadPool(); });
+    });
     m_menus.mPrevRound->setEnabled(false);
 }
 
@@ -465,4 +468,8 @@ bool frmEnterPool::eventFilter(QObject* watched, QEvent* event) {
         return key->key() != Qt::Key_Backtab && !key->text().isEmpty();
     }
     return cellKey(cell.toInt(), key->key(), key->text());
+}
+
+bool frmEnterPool::hasUnsavedEntries() const {
+    return cbDataToSave->checkState() == Qt::PartiallyChecked;
 }

@@ -1,5 +1,7 @@
 #include "standings/frmEnterFinal4.h"
 
+#include "db/ChangeLog.h"
+
 #include "db/ChangedElsewhere.h"
 #include "db/ORLEMain.h"
 #include "entry/StripHeader.h"
@@ -213,6 +215,10 @@ void frmEnterFinal4::connectMenus() {
     connect(m_menus.mFinalFour, &QAction::triggered, this, [this] { checkMenus(); });
     connect(m_menus.mSave, &QAction::triggered, this, &frmEnterFinal4::save);
     connect(m_menus.mExit, &QAction::triggered, this, &frmEnterFinal4::reject);
+    connect(m_menus.mHistory, &QAction::triggered, this, [this] {
+        showHistory(m_state, m_prompter, ChangeLog::kFinalFourRound,
+                    [this] { loadBracket(false); });
+    });
 }
 
 void frmEnterFinal4::Form_Load() {
@@ -377,4 +383,8 @@ bool frmEnterFinal4::eventFilter(QObject* watched, QEvent* event) {
         });
     }
     return QDialog::eventFilter(watched, event);
+}
+
+bool frmEnterFinal4::hasUnsavedEntries() const {
+    return bSave->isEnabled();
 }

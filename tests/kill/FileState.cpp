@@ -71,7 +71,15 @@ FileState FileState::Read(const QString& path) {
     digest.addData(schema.join(QLatin1Char('\n')).toUtf8());
     for (const QString& table : db.rows(
              QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"))) {
-        QStringList rows = db.rows(QStringLiteral("SELECT * FROM \"%1\"").arg(table));
+        // The change log's time and save number differ from one run of a command to the next.
+        const QString columns =
+            table == QLatin1String("ChangeLog")
+                ? QStringLiteral(
+                      "Id, Who, Place, What, Weapon, Round, Strip, Fencer, Opponent, "
+                      "Bout, Team, StripSet, Subject, Before, After, BeforeValue, "
+                      "AfterValue")
+                : QStringLiteral("*");
+        QStringList rows = db.rows(QStringLiteral("SELECT %1 FROM \"%2\"").arg(columns, table));
         rows.sort();  // rows have no order of their own
         digest.addData(QStringLiteral("\n%1\n").arg(table).toUtf8());
         digest.addData(rows.join(QLatin1Char('\n')).toUtf8());

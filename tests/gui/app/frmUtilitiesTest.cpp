@@ -49,7 +49,7 @@ TEST_F(frmUtilitiesTest, ButtonsStandInOneColumnInTheirOrder) {
         order << b->objectName();
     }
     EXPECT_EQ(order, QStringList({"bEditTeamNames", "bColors", "bStripNums", "bInitializeResults",
-                                  "bFullResults", "bExit"}));
+                                  "bFullResults", "bHistory", "bExit"}));
     EXPECT_EQ(button("bInitializeResults")->text(), "&Initialize Results");
     EXPECT_TRUE(button("bColors")->isEnabled());
     EXPECT_EQ(button("bColors")->size(), button("bExit")->size());

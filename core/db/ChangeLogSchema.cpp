@@ -1,0 +1,396 @@
+#include "db/ChangeLogSchema.h"
+
+namespace ChangeLogSchema {
+namespace {
+
+constexpr auto kFinalFourRound = "8";
+constexpr auto kNoFencer = "99";
+constexpr auto kNoGroup = "99";
+
+// One side of a change as the log keeps it: the words shown and the value put back.
+struct Side {
+    QString text = QStringLiteral("NULL");
+    QString value = QStringLiteral("NULL");
+};
+
+// What one trigger records. `key` picks (as L) the log row of the same thing written earlier
+// in the same save, so that deleting and re-inserting a bout makes one change, and a save
+// that ends where it began makes none.
+struct Logged {
+    QString table;
+    QString event;  // INSERT, DELETE or UPDATE [OF columns]
+    QString when;
+    QString what;  // the SQL value of What
+    QString columns;
+    QString values;
+    QString key;
+    QString source;  // FROM ... WHERE ..., or empty
+    Side before;
+    Side after;
+};
+
+const QString& writerTxn() {
+    static const QString sql = QStringLiteral("(SELECT Txn FROM ChangeWriter)");
+    return sql;
+}
+
+QString notQuiet() {
+    return QStringLiteral("NOT EXISTS (SELECT 1 FROM ChangeWriter WHERE Quiet <> 0)");
+}
+
+QString sameThing(const Logged& logged) {
+    return QStringLiteral("SELECT %1 FROM ChangeLog AS L WHERE L.Txn = %2 AND %3")
+        .arg(QStringLiteral("%1"), writerTxn(), logged.key);
+}
+
+QString sourceOr(const Logged& logged, const QString& clause) {
+    return logged.source.isEmpty() ? QStringLiteral("WHERE %1").arg(clause)
+                                   : QStringLiteral("%1 AND %2").arg(logged.source, clause);
+}
+
+QString scalar(const Logged& logged, const QString& expression) {
+    return logged.source.isEmpty()
+               ? expression
+               : QStringLiteral("(SELECT %1 %2)").arg(expression, logged.source);
+}
+
+QString triggerSql(const Logged& logged, int number) {
+    const QString merge =
+        QStringLiteral("UPDATE ChangeLog SET After = %1, AfterValue = %2 WHERE Id = (%3);")
+            .arg(scalar(logged, logged.after.text), scalar(logged, logged.after.value),
+                 sameThing(logged).arg(QStringLiteral("max(L.Id)")));
+    const QString record =
+        QStringLiteral(
+            "INSERT INTO ChangeLog (At, Who, Place, What, %1, Before, After, BeforeValue, "
+            "AfterValue, Txn) SELECT strftime('%Y-%m-%d %H:%M:%S', 'now'), "
+            "coalesce((SELECT Who FROM ChangeWriter), 'unknown'), "
+            "coalesce((SELECT Place FROM ChangeWriter), 'unknown'), %2, %3, %4, %5, %6, %7, %8 "
+            "%9;")
+            .arg(logged.columns, logged.what, logged.values, logged.before.text, logged.after.text,
+                 logged.before.value, logged.after.value, writerTxn(),
+                 sourceOr(logged, QStringLiteral("NOT EXISTS (%1)")
+                                      .arg(sameThing(logged).arg(QStringLiteral("1")))));
+    const QString settle =
+        QStringLiteral("DELETE FROM ChangeLog WHERE Id IN (%1 AND L.BeforeValue IS L.AfterValue);")
+            .arg(sameThing(logged).arg(QStringLiteral("L.Id")));
+    return QStringLiteral(
+               "CREATE TRIGGER IF NOT EXISTS %1 AFTER %2 ON %3 WHEN %4 AND (%5) "
+               "BEGIN %6 %7 %8 END")
+        .arg(QStringLiteral("\"ChangeLog.%1.%2\"").arg(logged.table).arg(number), logged.event,
+             logged.table, notQuiet(), logged.when, merge, record, settle);
+}
+
+// ----- bouts of rounds 1 to 7: a bout is logged once both of its rows are there -----
+
+QString twinFrom(const QString& row) {
+    return QStringLiteral(
+               "FROM Results AS T WHERE T.Weapon = %1.Weapon AND T.FencerNumber = "
+               "%1.Opponent AND T.Opponent = %1.FencerNumber")
+        .arg(row);
+}
+
+QString lowerSide(const QString& row, const QString& ownColumn, const QString& twinColumn) {
+    return QStringLiteral("(CASE WHEN %1.FencerNumber < %1.Opponent THEN %2 ELSE %3 END)")
+        .arg(row, ownColumn, twinColumn);
+}
+
+// The score from the lower fencer number's side, as the staff type it ("5-3", "V-4").
+Side boutSide(const QString& row) {
+    const QString lt =
+        lowerSide(row, row + QStringLiteral(".Touches"), QStringLiteral("T.Touches"));
+    const QString ht =
+        lowerSide(row, QStringLiteral("T.Touches"), row + QStringLiteral(".Touches"));
+    const QString lw =
+        QStringLiteral("(%1 <> 0)")
+            .arg(lowerSide(row, row + QStringLiteral(".Victory"), QStringLiteral("T.Victory")));
+    const QString text = QStringLiteral(
+                             "(CASE WHEN %3 AND %1 = %2 THEN 'V' ELSE %1 END || '-' || "
+                             "CASE WHEN NOT %3 AND %1 = %2 THEN 'V' ELSE %2 END)")
+                             .arg(lt, ht, lw);
+    const QString value =
+        QStringLiteral("(%1 || ' ' || %2 || ' ' || CASE WHEN %3 THEN 1 ELSE 0 END)")
+            .arg(lt, ht, lw);
+    return {text, value};
+}
+
+// The round and strip of a bout, from the groups its fencers are in.
+QString scheduleOf(const QString& row, const QString& column) {
+    return QStringLiteral(
+               "(SELECT %2 FROM Schedule AS S INNER JOIN Roster AS A ON A.Weapon = %1.Weapon AND "
+               "A.FencerNumber = %1.FencerNumber INNER JOIN Roster AS B ON B.Weapon = %1.Weapon "
+               "AND B.FencerNumber = %1.Opponent LEFT JOIN StripNumbers AS N ON N.Weapon = "
+               "%1.Weapon AND N.StripSet = S.Stripset WHERE (S.Group1 = A.\"Group\" AND S.Group2 "
+               "= B.\"Group\") OR (S.Group1 = B.\"Group\" AND S.Group2 = A.\"Group\") LIMIT 1)")
+        .arg(row, column);
+}
+
+Logged boutLogged(const QString& event, const QString& row) {
+    Logged logged;
+    logged.table = QStringLiteral("Results");
+    logged.event = event;
+    logged.when = QStringLiteral("EXISTS (SELECT 1 %1)").arg(twinFrom(row));
+    logged.what = QStringLiteral("coalesce((SELECT What FROM ChangeWriter), 'bout')");
+    logged.columns = QStringLiteral("Weapon, Round, Strip, Fencer, Opponent");
+    const QString lower = QStringLiteral("min(%1.FencerNumber, %1.Opponent)").arg(row);
+    const QString higher = QStringLiteral("max(%1.FencerNumber, %1.Opponent)").arg(row);
+    logged.values = QStringLiteral("%1.Weapon, %2, %3, %4, %5")
+                        .arg(row, scheduleOf(row, QStringLiteral("S.Round")),
+                             scheduleOf(row, QStringLiteral("N.StripName")), lower, higher);
+    logged.key = QStringLiteral(
+                     "L.Bout IS NULL AND L.Weapon = %1.Weapon AND L.Fencer = %2 AND "
+                     "L.Opponent = %3")
+                     .arg(row, lower, higher);
+    logged.source = twinFrom(row);
+    return logged;
+}
+
+std::vector<Logged> boutTriggers() {
+    Logged inserted = boutLogged(QStringLiteral("INSERT"), QStringLiteral("NEW"));
+    inserted.after = boutSide(QStringLiteral("NEW"));
+    Logged deleted = boutLogged(QStringLiteral("DELETE"), QStringLiteral("OLD"));
+    deleted.before = boutSide(QStringLiteral("OLD"));
+    Logged updated =
+        boutLogged(QStringLiteral("UPDATE OF Victory, Touches"), QStringLiteral("NEW"));
+    updated.when += QStringLiteral(
+        " AND (OLD.Victory IS NOT NEW.Victory OR OLD.Touches IS NOT "
+        "NEW.Touches)");
+    updated.before = boutSide(QStringLiteral("OLD"));
+    updated.after = boutSide(QStringLiteral("NEW"));
+    return {inserted, deleted, updated};
+}
+
+// ----- Final Four bouts: the result seen from the top fencer -----
+
+Side finalSide(const QString& row) {
+    const QString dash = QStringLiteral("instr(%1.Score, '-')").arg(row);
+    const QString topWon = QStringLiteral("%1.Winner = %1.TopFencer").arg(row);
+    // The score is written winner first; from the top fencer's side a loss reads the other way.
+    const QString score =
+        QStringLiteral(
+            "CASE WHEN coalesce(%1.Score, '') = '' THEN '' WHEN %2 OR %3 = 0 THEN ' ' "
+            "|| %1.Score ELSE ' ' || substr(%1.Score, %3 + 1) || '-' || "
+            "substr(%1.Score, 1, %3 - 1) END")
+            .arg(row, topWon, dash);
+    const QString decided = QStringLiteral("%1.Winner <> %2").arg(row, QLatin1String(kNoFencer));
+    return {QStringLiteral("(CASE WHEN %1 THEN CASE WHEN %2 THEN 'V' ELSE 'D' END || %3 END)")
+                .arg(decided, topWon, score),
+            QStringLiteral("(CASE WHEN %1 THEN %2.Winner || ' ' || coalesce(%2.Score, '') END)")
+                .arg(decided, row)};
+}
+
+Logged finalLogged(const QString& event, const QString& row) {
+    Logged logged;
+    logged.table = QStringLiteral("FinalFour");
+    logged.event = event;
+    logged.when = QStringLiteral("1");
+    logged.what = QStringLiteral("coalesce((SELECT What FROM ChangeWriter), 'final')");
+    logged.columns = QStringLiteral("Weapon, Round, Bout, Fencer, Opponent");
+    logged.values = QStringLiteral("%1.Weapon, %2, %1.Bout, %1.TopFencer, %1.BottomFencer")
+                        .arg(row, QLatin1String(kFinalFourRound));
+    logged.key = QStringLiteral("L.Weapon = %1.Weapon AND L.Bout = %1.Bout").arg(row);
+    return logged;
+}
+
+std::vector<Logged> finalTriggers() {
+    Logged inserted = finalLogged(QStringLiteral("INSERT"), QStringLiteral("NEW"));
+    inserted.after = finalSide(QStringLiteral("NEW"));
+    Logged deleted = finalLogged(QStringLiteral("DELETE"), QStringLiteral("OLD"));
+    deleted.before = finalSide(QStringLiteral("OLD"));
+    Logged updated = finalLogged(QStringLiteral("UPDATE"), QStringLiteral("NEW"));
+    updated.when = QStringLiteral("OLD.Winner IS NOT NEW.Winner OR OLD.Score IS NOT NEW.Score");
+    updated.before = finalSide(QStringLiteral("OLD"));
+    updated.after = finalSide(QStringLiteral("NEW"));
+    return {inserted, deleted, updated};
+}
+
+// ----- roster rows, groups and seeding -----
+
+QString rosterRow(const QString& row) {
+    return QStringLiteral(
+               "(%1.FencerNumber || ' ' || trim(%1.FName || ' ' || %1.LName) || ' (' || "
+               "coalesce((SELECT Abbreviation FROM Teams WHERE Team = %1.Team), '?') || ')' || "
+               "CASE WHEN %1.AddlText <> '' THEN ' ' || %1.AddlText ELSE '' END || "
+               "CASE WHEN %1.Injury <> 0 THEN ', injured' WHEN %1.ExcludedButCount <> 0 THEN "
+               "', excluded (bouts count)' WHEN %1.Excluded <> 0 THEN ', excluded' ELSE '' END)")
+        .arg(row);
+}
+
+Side rosterSide(const QString& row) {
+    return {rosterRow(row), rosterRow(row)};
+}
+
+QString groupPlace(const QString& row) {
+    return QStringLiteral(
+               "(CASE WHEN %1.\"Group\" = %2 THEN 'no group' ELSE coalesce((SELECT GroupName FROM "
+               "Groups WHERE \"Group\" = %1.\"Group\"), 'group ' || %1.\"Group\") || ', place ' || "
+               "(%1.Subgroup + 1) END)")
+        .arg(row, QLatin1String(kNoGroup));
+}
+
+QString advanced(const QString& row) {
+    return QStringLiteral("(CASE WHEN %1.Advanced <> 0 THEN 'advanced' ELSE 'not advanced' END)")
+        .arg(row);
+}
+
+Logged rosterLogged(const QString& event, const QString& row, const QString& what) {
+    Logged logged;
+    logged.table = QStringLiteral("Roster");
+    logged.event = event;
+    logged.when = QStringLiteral("1");
+    logged.what = QStringLiteral("'%1'").arg(what);
+    logged.columns = QStringLiteral("Weapon, Fencer, Subject");
+    logged.values = QStringLiteral("%1.Weapon, %1.FencerNumber, %2").arg(row, rosterRow(row));
+    logged.key = QStringLiteral(
+                     "L.What = '%1' AND L.Weapon = %2.Weapon AND L.Fencer = "
+                     "%2.FencerNumber AND L.Opponent IS NULL")
+                     .arg(what, row);
+    return logged;
+}
+
+Logged rosterUpdate(const QString& columns, const QString& what, const Side& before,
+                    const Side& after) {
+    Logged logged =
+        rosterLogged(QStringLiteral("UPDATE OF ") + columns, QStringLiteral("NEW"), what);
+    logged.when = QStringLiteral("%1 IS NOT %2").arg(before.value, after.value);
+    logged.before = before;
+    logged.after = after;
+    return logged;
+}
+
+std::vector<Logged> rosterTriggers() {
+    Logged inserted =
+        rosterLogged(QStringLiteral("INSERT"), QStringLiteral("NEW"), QStringLiteral("roster"));
+    inserted.after = rosterSide(QStringLiteral("NEW"));
+    Logged deleted =
+        rosterLogged(QStringLiteral("DELETE"), QStringLiteral("OLD"), QStringLiteral("roster"));
+    deleted.before = rosterSide(QStringLiteral("OLD"));
+    const Side groupBefore{groupPlace(QStringLiteral("OLD")), groupPlace(QStringLiteral("OLD"))};
+    const Side groupAfter{groupPlace(QStringLiteral("NEW")), groupPlace(QStringLiteral("NEW"))};
+    const Side seedBefore{advanced(QStringLiteral("OLD")), advanced(QStringLiteral("OLD"))};
+    const Side seedAfter{advanced(QStringLiteral("NEW")), advanced(QStringLiteral("NEW"))};
+    return {
+        inserted, deleted,
+        rosterUpdate(QStringLiteral("FencerNumber, Team, LName, FName, AddlText, Excluded, "
+                                    "ExcludedButCount, Injury"),
+                     QStringLiteral("roster"), rosterSide(QStringLiteral("OLD")),
+                     rosterSide(QStringLiteral("NEW"))),
+        rosterUpdate(QStringLiteral("\"Group\", Subgroup"), QStringLiteral("groups"), groupBefore,
+                     groupAfter),
+        rosterUpdate(QStringLiteral("Advanced"), QStringLiteral("seeding"), seedBefore, seedAfter)};
+}
+
+// ----- school and strip names -----
+
+Side schoolSide(const QString& row) {
+    const QString names = QStringLiteral(
+                              "(%1.FullTeamName || ' / ' || %1.MediumTeamName || ' / ' || "
+                              "%1.Abbreviation)")
+                              .arg(row);
+    return {names, names};
+}
+
+Side stripSide(const QString& row) {
+    return {row + QStringLiteral(".StripName"), row + QStringLiteral(".StripName")};
+}
+
+struct NamedTable {
+    QString table;
+    QString what;
+    QString columns;
+    QString values;  // %1 stands for the row
+    QString key;     // %1 stands for the row
+    Side (*side)(const QString& row);
+};
+
+std::vector<Logged> namedTriggers(const NamedTable& named) {
+    auto logged = [&](const QString& event, const QString& row) {
+        Logged one;
+        one.table = named.table;
+        one.event = event;
+        one.when = QStringLiteral("1");
+        one.what = QStringLiteral("'%1'").arg(named.what);
+        one.columns = named.columns;
+        one.values = QString(named.values).replace(QStringLiteral("%1"), row);
+        one.key = QStringLiteral("L.What = '%1' AND %2")
+                      .arg(named.what, QString(named.key).replace(QStringLiteral("%1"), row));
+        return one;
+    };
+    Logged inserted = logged(QStringLiteral("INSERT"), QStringLiteral("NEW"));
+    inserted.after = named.side(QStringLiteral("NEW"));
+    Logged deleted = logged(QStringLiteral("DELETE"), QStringLiteral("OLD"));
+    deleted.before = named.side(QStringLiteral("OLD"));
+    Logged updated = logged(QStringLiteral("UPDATE"), QStringLiteral("NEW"));
+    updated.before = named.side(QStringLiteral("OLD"));
+    updated.after = named.side(QStringLiteral("NEW"));
+    updated.when = QStringLiteral("%1 IS NOT %2").arg(updated.before.value, updated.after.value);
+    return {inserted, deleted, updated};
+}
+
+std::vector<Logged> schoolAndStripTriggers() {
+    std::vector<Logged> all = namedTriggers(
+        {QStringLiteral("Teams"), QStringLiteral("school"), QStringLiteral("Team, Subject"),
+         QStringLiteral("%1.Team, coalesce(nullif(%1.Abbreviation, ''), 'school ' || %1.Team)"),
+         QStringLiteral("L.Team = %1.Team"), schoolSide});
+    for (Logged& strip : namedTriggers(
+             {QStringLiteral("StripNumbers"), QStringLiteral("strip"),
+              QStringLiteral("Weapon, StripSet, Subject"),
+              QStringLiteral("%1.Weapon, %1.StripSet, 'strip set ' || (%1.StripSet + 1)"),
+              QStringLiteral("L.Weapon = %1.Weapon AND L.StripSet = %1.StripSet"), stripSide})) {
+        all.push_back(strip);
+    }
+    return all;
+}
+
+std::vector<Logged> allTriggers() {
+    std::vector<Logged> all;
+    for (auto* group : {boutTriggers, finalTriggers, rosterTriggers, schoolAndStripTriggers}) {
+        for (Logged& logged : group()) {
+            all.push_back(logged);
+        }
+    }
+    return all;
+}
+
+QStringList buildStatements() {
+    QStringList statements = {
+        QStringLiteral(
+            "CREATE TABLE IF NOT EXISTS ChangeLog (Id INTEGER PRIMARY KEY, At TEXT NOT NULL, "
+            "Who TEXT NOT NULL, Place TEXT NOT NULL, What TEXT NOT NULL, Weapon INTEGER, "
+            "Round INTEGER, Strip TEXT, Fencer INTEGER, Opponent INTEGER, Bout INTEGER, "
+            "Team INTEGER, StripSet INTEGER, Subject TEXT, Before TEXT, After TEXT, "
+            "BeforeValue TEXT, AfterValue TEXT, Txn INTEGER) STRICT"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS \"ChangeLog.ByTxn\" ON ChangeLog (Txn)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS \"ChangeLog.ByFencer\" ON ChangeLog "
+                       "(Weapon, Fencer)"),
+        // The program's own save fills this one row while it lasts and empties it before
+        // committing, so another writer never finds it.
+        QStringLiteral(
+            "CREATE TABLE IF NOT EXISTS ChangeWriter (Slot INTEGER PRIMARY KEY CHECK (Slot = 1), "
+            "Txn INTEGER NOT NULL, Who TEXT NOT NULL, Place TEXT NOT NULL, What TEXT, "
+            "Quiet INTEGER NOT NULL DEFAULT 0) STRICT")};
+    const std::vector<Logged> triggers = allTriggers();
+    for (size_t i = 0; i < triggers.size(); ++i) {
+        statements << triggerSql(triggers[i], static_cast<int>(i) + 1);
+    }
+    return statements;
+}
+
+}  // namespace
+
+const QStringList& Statements() {
+    static const QStringList statements = buildStatements();
+    return statements;
+}
+
+int ObjectCount() {
+    return static_cast<int>(Statements().size());
+}
+
+QString CountObjectsSql() {
+    return QStringLiteral(
+        "SELECT count(*) FROM sqlite_schema WHERE name IN ('ChangeLog', 'ChangeWriter', "
+        "'ChangeLog.ByTxn', 'ChangeLog.ByFencer') OR (type = 'trigger' AND name LIKE "
+        "'ChangeLog.%')");
+}
+
+}  // namespace ChangeLogSchema
