@@ -9,9 +9,10 @@ class QPushButton;
 class frmColors;
 class frmEditStripNums;
 class frmEditTeamNames;
+class frmRestoreSnapshot;
 
-// The once-a-championship tasks: school and strip names, starting the results over and the
-// full results report.
+// The once-a-championship tasks: school and strip names, starting the results over, the
+// full results report and going back to a snapshot.
 class frmUtilities final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmUtilities)
@@ -29,6 +30,7 @@ public:
     void bColors_Click();
     void bStripNums_Click();
     void bEditTeamNames_Click();
+    void bRestoreSnapshot_Click();
 
 private:
     ORLEMain& m_state;
@@ -37,11 +39,13 @@ private:
     frmColors* m_colors = nullptr;
     frmEditStripNums* m_stripNums = nullptr;
     frmEditTeamNames* m_teamNames = nullptr;
+    frmRestoreSnapshot* m_restoreSnapshot = nullptr;
 
     QPushButton* bEditTeamNames = nullptr;
     QPushButton* bColors = nullptr;
     QPushButton* bStripNums = nullptr;
     QPushButton* bInitializeResults = nullptr;
     QPushButton* bFullResults = nullptr;
+    QPushButton* bRestoreSnapshot = nullptr;
     QPushButton* bExit = nullptr;
 };

@@ -3,7 +3,10 @@
 #include "entry/EntryHandOver.h"
 #include "widgets/LeaveGuardedDialog.h"
 
+#include <functional>
+
 class ORLEMain;
+class Prompter;
 
 // A result entry window of the Enter Results loop: it asks its save question before it
 // closes, and hands over to the loop when the user moves to another kind of round.
@@ -16,6 +19,16 @@ public:
     void setHandOver(EntryHandOver handOver) { m_handOver = std::move(handOver); }
 
 protected:
+    bool event(QEvent* event) override;
+    // Remembers which data the window shows: a restore after this reloads it when the
+    // window is next activated.
+    void loadedFrom(const ORLEMain& state);
+    // Called when the window is activated after a restore since it loaded.
+    virtual void afterRestore() = 0;
+    // Loads the restored file with `reload`; typed results not yet saved are kept on screen
+    // instead and the user is told, since saving checks each bout against the file anyway.
+    void followRestore(Prompter& prompter, bool unsaved, const std::function<void()>& reload);
+
     // After the save question, makes `round` current and closes so that the loop opens
     // the window of that round; a Cancel keeps the window where it was.
     void handOver(ORLEMain& state, int round);
@@ -25,4 +38,9 @@ protected:
     virtual void checkMenus() = 0;
 
     EntryHandOver m_handOver;
+
+private:
+    const ORLEMain* m_loadedFrom = nullptr;
+    int m_loadedGeneration = 0;
+    bool m_restored = false;
 };

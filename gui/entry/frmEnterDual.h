@@ -49,6 +49,7 @@ private:
     void moveTo(int weapon, int round, int stripSet);
     void handOver(int round) { EntryDialog::handOver(m_state, round); }
     void checkMenus() override;
+    void afterRestore() override;
 
     ORLEMain& m_state;
     Prompter& m_prompter;

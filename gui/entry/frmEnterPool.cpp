@@ -4,6 +4,7 @@
 #include "db/ORLEMain.h"
 #include "entry/EntryHeader.h"
 #include "entry/EntryMoves.h"
+#include "entry/RoundSnapshotStep.h"
 #include "entry/StartEntryWindow.h"
 #include "entry/StripHeader.h"
 #include "widgets/EnterAsTab.h"
@@ -204,6 +205,7 @@ void frmEnterPool::Form_Load() {
 }
 
 void frmEnterPool::loadPool() {
+    loadedFrom(m_state);
     WaitCursor busy;
     const Database& db = m_state.connection();
     const int weapon = m_state.CurrentWeapon;
@@ -321,6 +323,7 @@ bool frmEnterPool::save() {
         return false;
     }
     cbDataToSave->setCheckState(Qt::Unchecked);
+    KeepRoundSnapshot(m_prompter, this, m_state.connection(), m_state.CurrentWeapon, 0);
     if (changedElsewhere.isEmpty()) {
         return true;
     }
@@ -465,4 +468,8 @@ bool frmEnterPool::eventFilter(QObject* watched, QEvent* event) {
         return key->key() != Qt::Key_Backtab && !key->text().isEmpty();
     }
     return cellKey(cell.toInt(), key->key(), key->text());
+}
+
+void frmEnterPool::afterRestore() {
+    followRestore(m_prompter, cbDataToSave->checkState() != Qt::Unchecked, [this] { loadPool(); });
 }

@@ -37,6 +37,7 @@ protected:
     bool confirmLeave() override;
     bool confirmMove() override;
     void checkMenus() override;
+    void afterRestore() override;
 
 private:
     void buildGrid(QWidget* parent);

@@ -234,6 +234,7 @@ void frmEnterFinal4::checkMenus() {
 }
 
 void frmEnterFinal4::loadBracket(bool offerSeeding) {
+    loadedFrom(m_state);
     const int weapon = m_state.CurrentWeapon;
     checkMenus();
     lWeaponName->setText(m_menus.eventName(weapon));
@@ -377,4 +378,8 @@ bool frmEnterFinal4::eventFilter(QObject* watched, QEvent* event) {
         });
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void frmEnterFinal4::afterRestore() {
+    followRestore(m_prompter, bSave->isEnabled(), [this] { loadBracket(false); });
 }

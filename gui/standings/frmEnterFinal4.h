@@ -47,6 +47,7 @@ private:
     void moveToEvent(int weapon);
     void handOver(int round) { EntryDialog::handOver(m_state, round); }
     void checkMenus() override;
+    void afterRestore() override;
 
     ORLEMain& m_state;
     Prompter& m_prompter;
