@@ -4,6 +4,7 @@
 #include "entry/BoutResults.h"
 #include "entry/FencerOption.h"
 #include "entry/ResultsSimulator.h"
+#include "entry/RoundSnapshotWarning.h"
 #include "entry/ScheduledBouts.h"
 #include "entry/ScoreRules.h"
 
@@ -104,6 +105,7 @@ int RunBoutCommand(const CommandLine& args, const CliOutput& io) {
     if (Status written = BoutResults::Write(*db, *event, {bout}); !written) {
         return io.fail(written.message());
     }
+    KeepRoundSnapshots(io, *db, *event, {scheduled->round});
     const QString where =
         QStringLiteral("round %1: %2 vs %3").arg(scheduled->round + 1).arg(*left).arg(*right);
     if (!bout.score) {
@@ -199,6 +201,9 @@ int RunSimulateCommand(const CommandLine& args, const CliOutput& io) {
     const ResultsSimulator::Filled filled = ResultsSimulator::Fill(*db, *events, *rounds, seed);
     if (!filled.status) {
         return io.fail(filled.status.message());
+    }
+    for (int event : *events) {
+        KeepRoundSnapshots(io, *db, event, *rounds);
     }
     io.out << "seed: " << seed << Qt::endl;
     io.out << "bouts: " << filled.bouts << Qt::endl;

@@ -1,6 +1,7 @@
 #include "db/ORLEMain.h"
 
 #include "db/ChampionshipYear.h"
+#include "db/Snapshots.h"
 
 namespace {
 constexpr long long kSeedGroups = 9;
@@ -22,6 +23,7 @@ QString ORLEMain::LoadSettings() {
 
 ChampionshipFile::Opened ORLEMain::OpenDatabase(const QString& path) {
     CloseDatabase();
+    ++m_dataGeneration;
     ChampionshipFile::Opened opened = ChampionshipFile::Open(path);
     if (!opened.db) {
         return opened;
@@ -59,6 +61,21 @@ Status ORLEMain::RecountGroups() {
     LastStripSet = static_cast<int>((groups - 1) / 2 - 1);
     LastRound = static_cast<int>(groups - 3);
     return Status::success();
+}
+
+Result<QString> ORLEMain::RestoreSnapshot(const QString& snapshotPath) {
+    if (!m_connection) {
+        return Status::failure(QStringLiteral("No championship file is open."));
+    }
+    const Result<QString> before = Snapshots::Restore(*m_connection, snapshotPath);
+    if (!before) {
+        return before;
+    }
+    ++m_dataGeneration;
+    if (Status counted = RecountGroups(); !counted) {
+        return counted;
+    }
+    return before;
 }
 
 void ORLEMain::setCommitObserver(std::function<void()> observer) {

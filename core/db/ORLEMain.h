@@ -31,6 +31,13 @@ public:
 
     Status RecountGroups();
 
+    // Puts a snapshot back into the open file (after a snapshot of it as it is) and recounts
+    // the groups; returns the path of the snapshot of the state before.
+    Result<QString> RestoreSnapshot(const QString& snapshotPath);
+    // Moves on whenever the data under every window is replaced at once (a restore, another
+    // file opened): a window that loaded at another generation reloads.
+    int DataGeneration() const { return m_dataGeneration; }
+
     static short IntMin(short a, short b) { return a < b ? a : b; }
     static short IntMax(short a, short b) { return a > b ? a : b; }
 
@@ -57,4 +64,5 @@ private:
     std::unique_ptr<Database> m_connection;
     std::function<void()> m_commitObserver;
     std::function<QString()> m_changePlace;
+    int m_dataGeneration = 0;
 };

@@ -15,6 +15,8 @@ namespace Snapshots {
 namespace {
 
 constexpr auto kFolderName = "Backups";
+// Snapshots kept as each round of an event is completed: "round_ms_3".
+constexpr auto kRoundPrefix = "round_";
 constexpr auto kStampFormat = "yyyyMMdd-HHmmss";
 constexpr qsizetype kLongestNoteWord = 32;
 // A backup step of -1 copies every page at once, so the copy is of one moment.
@@ -205,7 +207,7 @@ QString FolderFor(const QString& championshipPath) {
 }
 
 bool IsAutomatic(const QString& reason) {
-    return automaticReasons().contains(reason);
+    return automaticReasons().contains(reason) || reason.startsWith(QLatin1String(kRoundPrefix));
 }
 
 QString ReasonFromNote(const QString& note) {

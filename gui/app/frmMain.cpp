@@ -3,6 +3,7 @@
 #include "app/frmUtilities.h"
 #include "db/FileWritability.h"
 #include "db/ORLEMain.h"
+#include "db/Snapshots.h"
 #include "entry/EntryHandOver.h"
 #include "entry/frmConfirmInd.h"
 #include "entry/frmEnterDual.h"
@@ -171,6 +172,8 @@ void frmMain::buildMenus() {
     m_recentFiles->setObjectName(QStringLiteral("mRecentFiles"));
     connect(m_recentFiles, &QMenu::aboutToShow, this, &frmMain::listRecentFiles);
     listRecentFiles();
+    mSaveCopy = AddNamedAction(file, QStringLiteral("mSaveCopy"), QStringLiteral("Save a &Copy..."),
+                               this, &frmMain::mSaveCopy_Click);
     file->addSeparator();
     AddNamedAction(file, QStringLiteral("mPrintSetup"), QStringLiteral("Print Set&up"), this,
                    &frmMain::mPrintSetup_Click);
@@ -232,6 +235,7 @@ void frmMain::updateCommands() {
         button->setEnabled(hasWindow && (m_databaseAvailable || !needsFile));
     }
     mPublishLive->setEnabled(m_databaseAvailable);
+    mSaveCopy->setEnabled(m_databaseAvailable);
 }
 
 void frmMain::showStatus() {
@@ -379,6 +383,31 @@ void frmMain::showFindMissing() {
 void frmMain::mPrintSetup_Click() {
     QPageSetupDialog dialog(&SharedPrinter(), this);
     dialog.exec();
+}
+
+// A snapshot taken while the program runs: the safe way to copy the file that is open.
+void frmMain::mSaveCopy_Click() {
+    if (!m_databaseAvailable) {
+        return;
+    }
+    const QString title = QStringLiteral("Save a Copy");
+    const std::optional<QString> note = m_prompter.askText(
+        this, title, QStringLiteral("A note for the copy (may be left empty):"), QString());
+    if (!note) {
+        return;
+    }
+    const Result<QString> taken = [&] {
+        WaitCursor busy;
+        return Snapshots::Take(m_state.connection(), Snapshots::ReasonFromNote(*note));
+    }();
+    if (!taken) {
+        m_prompter.tell(this, QMessageBox::Critical, title,
+                        QStringLiteral("No copy was made.\n\n%1").arg(taken.status().message()));
+        return;
+    }
+    m_prompter.tell(this, QMessageBox::Information, title,
+                    QStringLiteral("A copy of the championship as it is now was saved as\n%1")
+                        .arg(QDir::toNativeSeparators(*taken)));
 }
 
 void frmMain::exitProgram() {

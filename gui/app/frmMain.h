@@ -77,6 +77,7 @@ private:
     void updateCommands();
     void showStatus();
     void mPrintSetup_Click();
+    void mSaveCopy_Click();
     void mPublishLive_Click();
     void showLiveStatus();
     void exitProgram();
@@ -97,6 +98,7 @@ private:
     QMenu* m_recentFiles = nullptr;
     QLabel* m_liveStatus = nullptr;
     QAction* mPublishLive = nullptr;
+    QAction* mSaveCopy = nullptr;
     LiveSiteTrigger* m_liveSite = nullptr;
     frmPublishLive* m_publishLive = nullptr;
     QPushButton* bEnterResults = nullptr;

@@ -1,6 +1,7 @@
 #include "app/frmUtilities.h"
 
 #include "app/frmColors.h"
+#include "app/frmRestoreSnapshot.h"
 #include "db/DataReset.h"
 #include "db/ORLEMain.h"
 #include "db/Snapshots.h"
@@ -40,6 +41,7 @@ frmUtilities::frmUtilities(ORLEMain& state, Prompter& prompter, QWidget* parent)
     bInitializeResults = commandButton("bInitializeResults", "&Initialize Results", this);
     bFullResults = commandButton("bFullResults", "&Full Results", this);
     bHistory = commandButton("bHistory", "&History...", this);
+    bRestoreSnapshot = commandButton("bRestoreSnapshot", "Restore Snaps&hot...", this);
     bExit = commandButton("bExit", "&Return", this);
 
     connect(bEditTeamNames, &QPushButton::clicked, this, &frmUtilities::bEditTeamNames_Click);
@@ -49,13 +51,14 @@ frmUtilities::frmUtilities(ORLEMain& state, Prompter& prompter, QWidget* parent)
             &frmUtilities::bInitializeResults_Click);
     connect(bFullResults, &QPushButton::clicked, this, &frmUtilities::bFullResults_Click);
     connect(bHistory, &QPushButton::clicked, this, &frmUtilities::bHistory_Click);
+    connect(bRestoreSnapshot, &QPushButton::clicked, this, &frmUtilities::bRestoreSnapshot_Click);
     connect(bExit, &QPushButton::clicked, this, &QDialog::close);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 20, 24, 20);
     layout->setSpacing(10);
-    for (QPushButton* button :
-         {bEditTeamNames, bColors, bStripNums, bInitializeResults, bFullResults, bHistory, bExit}) {
+    for (QPushButton* button : {bEditTeamNames, bColors, bStripNums, bInitializeResults,
+                                bFullResults, bHistory, bRestoreSnapshot, bExit}) {
         layout->addWidget(button, 0, Qt::AlignHCenter);
     }
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -165,4 +168,15 @@ void frmUtilities::bHistory_Click() {
     }
     m_history->setFilter(std::nullopt, std::nullopt);
     m_history->exec();
+}
+
+void frmUtilities::bRestoreSnapshot_Click() {
+    if (!m_state.isOpen()) {
+        return;
+    }
+    if (!m_restoreSnapshot) {
+        m_restoreSnapshot = new frmRestoreSnapshot(m_state, m_prompter, this);
+    }
+    m_restoreSnapshot->Form_Load();
+    m_restoreSnapshot->exec();
 }

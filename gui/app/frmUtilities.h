@@ -10,9 +10,10 @@ class frmColors;
 class frmEditStripNums;
 class frmEditTeamNames;
 class frmHistory;
+class frmRestoreSnapshot;
 
-// The once-a-championship tasks: school and strip names, starting the results over and the
-// full results report.
+// The once-a-championship tasks: school and strip names, starting the results over, the
+// full results report and going back to a snapshot.
 class frmUtilities final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmUtilities)
@@ -31,6 +32,7 @@ public:
     void bStripNums_Click();
     void bEditTeamNames_Click();
     void bHistory_Click();
+    void bRestoreSnapshot_Click();
 
 private:
     ORLEMain& m_state;
@@ -40,6 +42,7 @@ private:
     frmEditStripNums* m_stripNums = nullptr;
     frmEditTeamNames* m_teamNames = nullptr;
     frmHistory* m_history = nullptr;
+    frmRestoreSnapshot* m_restoreSnapshot = nullptr;
 
     QPushButton* bEditTeamNames = nullptr;
     QPushButton* bColors = nullptr;
@@ -47,5 +50,6 @@ private:
     QPushButton* bInitializeResults = nullptr;
     QPushButton* bFullResults = nullptr;
     QPushButton* bHistory = nullptr;
+    QPushButton* bRestoreSnapshot = nullptr;
     QPushButton* bExit = nullptr;
 };

@@ -2,6 +2,9 @@
 
 #include "db/ORLEMain.h"
 #include "db/frmHistory.h"
+#include "widgets/Prompter.h"
+
+#include <QEvent>
 
 void EntryDialog::showHistory(ORLEMain& state, Prompter& prompter, std::optional<int> round,
                               const std::function<void()>& reload) {
@@ -21,4 +24,37 @@ void EntryDialog::handOver(ORLEMain& state, int round) {
     m_handOver.openRound(state, round);
     m_leaving = true;
     done(QDialog::Accepted);
+}
+
+void EntryDialog::loadedFrom(const ORLEMain& state) {
+    m_loadedFrom = &state;
+    m_loadedGeneration = state.DataGeneration();
+}
+
+bool EntryDialog::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && m_loadedFrom != nullptr &&
+        m_loadedFrom->DataGeneration() != m_loadedGeneration) {
+        m_loadedGeneration = m_loadedFrom->DataGeneration();
+        m_restored = true;
+    }
+    const bool handled = LeaveGuardedDialog::event(event);
+    // Reloading waits for the activation to finish, so a question it asks finds the window
+    // active.
+    if (m_restored && event->type() == QEvent::WindowActivate) {
+        m_restored = false;
+        afterRestore();
+    }
+    return handled;
+}
+
+void EntryDialog::followRestore(Prompter& prompter, const std::function<void()>& reload) {
+    if (!hasUnsavedEntries()) {
+        reload();
+        return;
+    }
+    prompter.tell(this, QMessageBox::Information, QStringLiteral("Snapshot Restored"),
+                  QStringLiteral("The championship file was put back to a snapshot while this "
+                                 "window was open. Your results not yet saved stay on screen; "
+                                 "saving keeps any bout the restore changed as the file holds "
+                                 "it and tells you which."));
 }

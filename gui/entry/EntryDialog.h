@@ -20,6 +20,16 @@ public:
     void setHandOver(EntryHandOver handOver) { m_handOver = std::move(handOver); }
 
 protected:
+    bool event(QEvent* event) override;
+    // Remembers which data the window shows: a restore after this reloads it when the
+    // window is next activated.
+    void loadedFrom(const ORLEMain& state);
+    // Called when the window is activated after a restore since it loaded.
+    virtual void afterRestore() = 0;
+    // Loads the restored file with `reload`; typed results not yet saved are kept on screen
+    // instead and the user is told, since saving checks each bout against the file anyway.
+    void followRestore(Prompter& prompter, const std::function<void()>& reload);
+
     // After the save question, makes `round` current and closes so that the loop opens
     // the window of that round; a Cancel keeps the window where it was.
     void handOver(ORLEMain& state, int round);
@@ -36,4 +46,9 @@ protected:
                      const std::function<void()>& reload);
 
     EntryHandOver m_handOver;
+
+private:
+    const ORLEMain* m_loadedFrom = nullptr;
+    int m_loadedGeneration = 0;
+    bool m_restored = false;
 };

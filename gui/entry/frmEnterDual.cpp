@@ -4,6 +4,7 @@
 #include "db/ORLEMain.h"
 #include "entry/EntryHeader.h"
 #include "entry/EntryMoves.h"
+#include "entry/RoundSnapshotStep.h"
 #include "entry/ScoreRules.h"
 #include "entry/StartEntryWindow.h"
 #include "entry/StripHeader.h"
@@ -210,6 +211,7 @@ void frmEnterDual::checkMenus() {
 }
 
 void frmEnterDual::loadDual() {
+    loadedFrom(m_state);
     WaitCursor busy;
     const Database& db = m_state.connection();
     const int weapon = m_state.CurrentWeapon;
@@ -360,6 +362,8 @@ bool frmEnterDual::save() {
     }
     m_changed = false;
     setUnsaved(false);
+    KeepRoundSnapshot(m_prompter, this, m_state.connection(), m_state.CurrentWeapon,
+                      m_state.CurrentRound);
     if (changedElsewhere.isEmpty()) {
         return true;
     }
@@ -461,4 +465,8 @@ bool frmEnterDual::eventFilter(QObject* watched, QEvent* event) {
 
 bool frmEnterDual::hasUnsavedEntries() const {
     return bSave->isEnabled();
+}
+
+void frmEnterDual::afterRestore() {
+    followRestore(m_prompter, [this] { loadDual(); });
 }

@@ -4,6 +4,7 @@
 #include "db/ORLEMain.h"
 #include "entry/EntryHeader.h"
 #include "entry/EntryMoves.h"
+#include "entry/RoundSnapshotStep.h"
 #include "entry/StartEntryWindow.h"
 #include "entry/StripHeader.h"
 #include "widgets/EnterAsTab.h"
@@ -207,6 +208,7 @@ void frmEnterPool::Form_Load() {
 }
 
 void frmEnterPool::loadPool() {
+    loadedFrom(m_state);
     WaitCursor busy;
     const Database& db = m_state.connection();
     const int weapon = m_state.CurrentWeapon;
@@ -324,6 +326,7 @@ bool frmEnterPool::save() {
         return false;
     }
     cbDataToSave->setCheckState(Qt::Unchecked);
+    KeepRoundSnapshot(m_prompter, this, m_state.connection(), m_state.CurrentWeapon, 0);
     if (changedElsewhere.isEmpty()) {
         return true;
     }
@@ -472,4 +475,8 @@ bool frmEnterPool::eventFilter(QObject* watched, QEvent* event) {
 
 bool frmEnterPool::hasUnsavedEntries() const {
     return cbDataToSave->checkState() == Qt::PartiallyChecked;
+}
+
+void frmEnterPool::afterRestore() {
+    followRestore(m_prompter, [this] { loadPool(); });
 }

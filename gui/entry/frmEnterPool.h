@@ -38,6 +38,7 @@ protected:
     bool confirmMove() override;
     void checkMenus() override;
     bool hasUnsavedEntries() const override;
+    void afterRestore() override;
 
 private:
     void buildGrid(QWidget* parent);

@@ -240,6 +240,7 @@ void frmEnterFinal4::checkMenus() {
 }
 
 void frmEnterFinal4::loadBracket(bool offerSeeding) {
+    loadedFrom(m_state);
     const int weapon = m_state.CurrentWeapon;
     checkMenus();
     lWeaponName->setText(m_menus.eventName(weapon));
@@ -387,4 +388,8 @@ bool frmEnterFinal4::eventFilter(QObject* watched, QEvent* event) {
 
 bool frmEnterFinal4::hasUnsavedEntries() const {
     return bSave->isEnabled();
+}
+
+void frmEnterFinal4::afterRestore() {
+    followRestore(m_prompter, [this] { loadBracket(false); });
 }

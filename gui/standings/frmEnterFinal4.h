@@ -48,6 +48,7 @@ private:
     void handOver(int round) { EntryDialog::handOver(m_state, round); }
     void checkMenus() override;
     bool hasUnsavedEntries() const override;
+    void afterRestore() override;
 
     ORLEMain& m_state;
     Prompter& m_prompter;

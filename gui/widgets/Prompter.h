@@ -4,6 +4,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <optional>
 
 class QPrinter;
 class QWidget;
@@ -25,6 +26,9 @@ public:
     virtual QString chooseFileToSave(QWidget* parent, const QString& caption,
                                      const QString& startFolder, const QString& filter,
                                      const QString& defaultSuffix) = 0;
+    // A line the user types, starting from `text`; nothing when the user cancels.
+    virtual std::optional<QString> askText(QWidget* parent, const QString& title,
+                                           const QString& label, const QString& text) = 0;
     // The system print dialog on `printer` (printer, copies, pages); false when cancelled.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
     // A folder (made by the user in the dialog if need be), or an empty text.

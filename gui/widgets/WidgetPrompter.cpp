@@ -1,6 +1,8 @@
 #include "widgets/WidgetPrompter.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QPrintDialog>
 
 QMessageBox::StandardButton WidgetPrompter::ask(QWidget* parent, QMessageBox::Icon icon,
@@ -28,6 +30,13 @@ QString WidgetPrompter::chooseFileToSave(QWidget* parent, const QString& caption
         return QString();
     }
     return dialog.selectedFiles().first();
+}
+
+std::optional<QString> WidgetPrompter::askText(QWidget* parent, const QString& title,
+                                               const QString& label, const QString& text) {
+    bool ok = false;
+    const QString typed = QInputDialog::getText(parent, title, label, QLineEdit::Normal, text, &ok);
+    return ok ? std::optional<QString>(typed) : std::nullopt;
 }
 
 bool WidgetPrompter::choosePrinter(QWidget* parent, QPrinter& printer) {

@@ -12,6 +12,8 @@ public:
                              const QString& filter) override;
     QString chooseFileToSave(QWidget* parent, const QString& caption, const QString& startFolder,
                              const QString& filter, const QString& defaultSuffix) override;
+    std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
+                                   const QString& text) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     QString chooseFolder(QWidget* parent, const QString& caption,
                          const QString& startFolder) override;

@@ -20,6 +20,8 @@ public:
 
     std::deque<QMessageBox::StandardButton> answers;
     std::deque<QString> files;
+    // Typed lines, nothing for Cancel; an unscripted one is OK on the text offered.
+    std::deque<std::optional<QString>> typed;
     std::vector<Asked> asked;
     // What the print dialog does with the printer it is given: nothing set means Cancel.
     std::function<void(QPrinter&)> printDialog;
@@ -43,6 +45,21 @@ public:
         return nextFile();
     }
     QString chooseFolder(QWidget*, const QString&, const QString&) override { return nextFile(); }
+    std::optional<QString> askText(QWidget*, const QString& title, const QString& label,
+                                   const QString& text) override {
+        asked.push_back({QMessageBox::Question, title, label, QMessageBox::Ok | QMessageBox::Cancel,
+                         QMessageBox::Ok});
+        if (typed.empty()) {
+            return text;
+        }
+        const bool cancelled = !typed.front().has_value();
+        const QString answer = typed.front().value_or(QString());
+        typed.pop_front();
+        if (cancelled) {
+            return std::nullopt;
+        }
+        return answer;
+    }
 
     bool choosePrinter(QWidget*, QPrinter& printer) override {
         if (!printDialog) {

@@ -110,7 +110,9 @@ TEST_F(SnapshotsTest, SnapshotsAreListedNewestFirstAndOneSecondHoldsSeveral) {
 TEST_F(SnapshotsTest, TheLastFiftyAutomaticOnesAreKeptAndTheStaffsOwnAreNot) {
     const int planted = Snapshots::kKeptAutomatic + 5;
     for (int minutesAgo = planted; minutesAgo > 0; --minutesAgo) {
-        plant(minutesAgo + 100, QStringLiteral("reset"));
+        // A completed round's snapshot is the program's own and goes with the oldest.
+        plant(minutesAgo + 100,
+              minutesAgo == planted ? QStringLiteral("round_ws_2") : QStringLiteral("reset"));
     }
     plant(500, QStringLiteral("manual"));
     plant(501, QStringLiteral("before_lunch"));
@@ -157,6 +159,8 @@ TEST(SnapshotNotes, ANoteBecomesASafeWordThatIsNeverPrunedAsTheProgramsOwn) {
               QStringLiteral("before_lunch_strip_3"));
     EXPECT_EQ(Snapshots::ReasonFromNote(QStringLiteral("../../etc")), QStringLiteral("etc"));
     EXPECT_EQ(Snapshots::ReasonFromNote(QStringLiteral("Reset")), QStringLiteral("manual_reset"));
+    EXPECT_EQ(Snapshots::ReasonFromNote(QStringLiteral("round ms 3")),
+              QStringLiteral("manual_round_ms_3"));
     EXPECT_EQ(Snapshots::ReasonFromNote(QStringLiteral("!!!")), QStringLiteral("manual"));
     EXPECT_FALSE(Snapshots::IsAutomatic(Snapshots::ReasonFromNote(QStringLiteral("restore"))));
     EXPECT_LE(Snapshots::ReasonFromNote(QString(100, QLatin1Char('a'))).size(), 32);

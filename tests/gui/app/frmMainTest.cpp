@@ -2,6 +2,7 @@
 
 #include "app/frmAbout.h"
 #include "db/ORLEMain.h"
+#include "db/Snapshots.h"
 #include "support/ChampionshipBuilder.h"
 #include "support/FileBytes.h"
 #include "support/ReadOnlyFile.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -306,6 +308,35 @@ TEST_F(frmMainFileTest, TheOpenResultsWindowFollowsTheFileOpenedNext) {
     openThroughMenu(drawn.path());
     EXPECT_EQ(grid->rowCount(), shown);
     results->close();
+}
+
+TEST_F(frmMainTest, SaveACopyKeepsASnapshotWithTheNoteAndTellsWhere) {
+    EXPECT_FALSE(action("mSaveCopy")->isEnabled()) << "nothing to copy without a file";
+    TempChampionship file;
+    openThroughMenu(file.path());
+    ASSERT_TRUE(action("mSaveCopy")->isEnabled());
+    EXPECT_EQ(action("mSaveCopy")->text(), QStringLiteral("Save a &Copy..."));
+    prompter.asked.clear();
+    prompter.typed = {QStringLiteral("Before lunch")};
+    action("mSaveCopy")->trigger();
+    const std::vector<Snapshots::Snapshot> kept = *Snapshots::List(file.path());
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].reason, QStringLiteral("before_lunch"));
+    ASSERT_EQ(prompter.asked.size(), 2u);
+    EXPECT_EQ(prompter.asked[1].icon, QMessageBox::Information);
+    EXPECT_TRUE(prompter.asked[1].text.endsWith(QDir::toNativeSeparators(kept[0].path)));
+
+    prompter.typed = {std::nullopt};
+    action("mSaveCopy")->trigger();
+    EXPECT_EQ(Snapshots::List(file.path())->size(), 1u) << "Cancel makes no copy";
+
+    QDir(Snapshots::FolderFor(file.path())).removeRecursively();
+    WriteBytes(Snapshots::FolderFor(file.path()), QByteArray("in the way"));
+    prompter.asked.clear();
+    action("mSaveCopy")->trigger();
+    ASSERT_EQ(prompter.asked.size(), 2u);
+    EXPECT_EQ(prompter.asked[1].icon, QMessageBox::Critical);
+    EXPECT_TRUE(prompter.asked[1].text.startsWith(QLatin1String("No copy was made.")));
 }
 
 }  // namespace

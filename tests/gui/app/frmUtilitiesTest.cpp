@@ -1,3 +1,4 @@
+#include "app/frmRestoreSnapshot.h"
 #include "app/frmUtilities.h"
 #include "db/ORLEMain.h"
 #include "db/Snapshots.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTimer>
 
 namespace {
@@ -49,7 +51,8 @@ TEST_F(frmUtilitiesTest, ButtonsStandInOneColumnInTheirOrder) {
         order << b->objectName();
     }
     EXPECT_EQ(order, QStringList({"bEditTeamNames", "bColors", "bStripNums", "bInitializeResults",
-                                  "bFullResults", "bHistory", "bExit"}));
+                                  "bFullResults", "bHistory", "bRestoreSnapshot", "bExit"}));
+    EXPECT_EQ(button("bRestoreSnapshot")->text(), "Restore Snaps&hot...");
     EXPECT_EQ(button("bInitializeResults")->text(), "&Initialize Results");
     EXPECT_TRUE(button("bColors")->isEnabled());
     EXPECT_EQ(button("bColors")->size(), button("bExit")->size());
@@ -149,6 +152,23 @@ TEST_F(frmUtilitiesTest, TheNameEditorsOpenFromHereAndTheGroupsAreRecountedAfter
         static_cast<QDialog*>(editor)->reject();
     });
     button("bStripNums")->click();
+}
+
+TEST_F(frmUtilitiesTest, RestoreSnapshotOpensTheListAfreshAtEveryShowing) {
+    ASSERT_TRUE(Snapshots::Take(state.connection(), QStringLiteral("manual")).ok());
+    for (int showing = 1; showing <= 2; ++showing) {
+        int listed = -1;
+        QTimer::singleShot(0, &window, [this, &listed] {
+            auto* restore = window.findChild<frmRestoreSnapshot*>();
+            ASSERT_NE(restore, nullptr);
+            EXPECT_TRUE(restore->isVisible());
+            listed = restore->findChild<QTableWidget*>(QStringLiteral("fpSnapshots"))->rowCount();
+            restore->reject();
+        });
+        button("bRestoreSnapshot")->click();
+        EXPECT_EQ(listed, showing);
+        ASSERT_TRUE(Snapshots::Take(state.connection(), QStringLiteral("manual")).ok());
+    }
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "entry/frmEnterPool.h"
 
+#include "db/Snapshots.h"
 #include "entry/BoutResults.h"
 #include "gui/entry/EntryWindowFixture.h"
+#include "support/FullEventResults.h"
 #include "support/ReadValue.h"
 
 #include <QAction>
@@ -224,6 +226,23 @@ TEST_F(frmEnterPoolTest, ABoutRecordedElsewhereAfterLoadingIsToldThenShownAsStor
     EXPECT_EQ(Value(BoutResults::Read(file.db(), 0, 0, 1)), (BoutScore{2, 5, false}));
     EXPECT_EQ(Value(BoutResults::Read(file.db(), 0, 2, 3)), (BoutScore{5, 4, true}));
     EXPECT_EQ(rows(), 4);
+}
+
+TEST_F(frmEnterPoolTest, TheSaveThatCompletesRoundOneKeepsASnapshot) {
+    FullEventResults(file).fenceRound(0, 0);
+    file.exec(
+        QStringLiteral("DELETE FROM Results WHERE Weapon = 0 AND FencerNumber IN (0, 1) "
+                       "AND Opponent IN (0, 1)"));
+    frmEnterPool w(state, prompter);
+    show(w);
+    type(QStringLiteral("v"));
+    box(w, QStringLiteral("lScore10"))->setFocus();
+    type(QStringLiteral("2"));
+    press(Qt::Key_F5);
+    EXPECT_EQ(Value(BoutResults::Read(file.db(), 0, 0, 1)), (BoutScore{2, 2, true}));
+    const std::vector<Snapshots::Snapshot> kept = Value(Snapshots::List(file.path()));
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].reason, QStringLiteral("round_ms_1"));
 }
 
 }  // namespace
