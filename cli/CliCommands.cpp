@@ -56,19 +56,56 @@ QString words(const char* text) {
     return QString::fromUtf8(text);
 }
 
+QStringList serverDetails() {
+    return {
+        QStringLiteral(
+            "URI names a PostgreSQL server database, as libpq does: postgresql://HOST/DATABASE"),
+        QStringLiteral("or postgresql:///DATABASE?host=/SOCKET/FOLDER. The database must "
+                       "exist; `new` wants it empty."),
+        QStringLiteral("A password is never part of the URI: keep it in ~/.pgpass or a "
+                       "service file."),
+        QStringLiteral("The year comes from the database's name, as from a file's "
+                       "(orle2026: 2026).")};
+}
+
+QStringList copyDetails() {
+    return QStringList{
+               QStringLiteral("Copies every table, row for row, in one transaction on the "
+                              "target. A target that"),
+               QStringLiteral("holds a championship, or a file that exists, is replaced only "
+                              "with --force."),
+               QStringLiteral("The change log and the live results folder are not copied; they "
+                              "stay with the file.")} +
+           serverDetails();
+}
+
 // Every command, in the order `orle-cli --help` lists them.
 const std::vector<CliCommand>& commands() {
     static const std::vector<CliCommand> table = {
         {words("new"),
-         {words("orle-cli new PATH [--force]")},
-         words("create a championship file (--force replaces one)"),
+         {words("orle-cli new PATH [--force]"), words("orle-cli new URI [--force]")},
+         words("create a championship file, or one on a server (--force replaces one)"),
          {words("force")},
-         RunNewCommand},
+         RunNewCommand,
+         Saves::No,
+         false,
+         serverDetails},
         {words("info"),
-         {words("orle-cli info PATH")},
-         words("check a file and count the rows of every table"),
+         {words("orle-cli info PATH"), words("orle-cli info URI")},
+         words("check a championship and count the rows of every table"),
          {},
-         RunInfoCommand},
+         RunInfoCommand,
+         Saves::No,
+         false,
+         serverDetails},
+        {words("copy"),
+         {words("orle-cli copy --from PATH|URI --to PATH|URI [--force]")},
+         words("copy a whole championship between a file and a server"),
+         {words("force")},
+         RunCopyCommand,
+         Saves::No,
+         false,
+         copyDetails},
         {words("roster"),
          {words("orle-cli roster import --db PATH [--allow-duplicates] FILE.csv"),
           words("orle-cli roster export --db PATH [--event EVENT]")},

@@ -1,12 +1,11 @@
 #include "db/ChampionshipFile.h"
 
+#include "db/ChampionshipSchema.h"
 #include "db/DatabaseError.h"
 #include "db/FileLayout.h"
 #include "db/ProgramVersion.h"
 #include "db/ReadOnlyLook.h"
-#include "db/SchemaSql.h"
 #include "db/SeedData.h"
-#include "db/StoredViews.h"
 #include "db/Transaction.h"
 
 #include <sqlite3.h>
@@ -21,29 +20,7 @@
 namespace ChampionshipFile {
 namespace {
 
-Status buildSchema(const Database& db) {
-    const auto& relations = ChampionshipRelations();
-    for (const TableDef& table : ChampionshipTables()) {
-        if (Status s = db.execScript(CreateTableSql(table, relations)); !s) {
-            return s;
-        }
-        for (const QString& sql : CreateIndexSql(table)) {
-            if (Status s = db.execScript(sql); !s) {
-                return s;
-            }
-        }
-    }
-    for (const StoredView& view : ChampionshipViews()) {
-        const QString sql =
-            QStringLiteral("CREATE VIEW \"%1\" AS %2").arg(QLatin1String(view.name), view.sql);
-        if (Status s = db.execScript(sql); !s) {
-            return s;
-        }
-    }
-    return Status::success();
-}
-
-Status fillFile(const QString& path) {
+Status fillFile(const QString& path, const Fill& fill) {
     QString error;
     std::unique_ptr<Database> db = Database::open(path, Database::Mode::CreateFile, &error);
     if (!db) {
@@ -53,10 +30,10 @@ Status fillFile(const QString& path) {
     if (!transaction.begun()) {
         return transaction.begun();
     }
-    if (Status s = buildSchema(*db); !s) {
+    if (Status s = BuildChampionshipSchema(*db); !s) {
         return s;
     }
-    if (Status s = InsertSeedRows(*db); !s) {
+    if (Status s = fill(*db); !s) {
         return s;
     }
     return transaction.commit();
@@ -118,6 +95,10 @@ Status failureFor(const QString& path, const QString& reason) {
 }  // namespace
 
 Status Create(const QString& path) {
+    return CreateWith(path, InsertSeedRows);
+}
+
+Status CreateWith(const QString& path, const Fill& fill) {
     const QFileInfo target(path);
     if (target.isDir()) {
         return failureFor(path, QStringLiteral("a folder of that name exists."));
@@ -130,7 +111,7 @@ Status Create(const QString& path) {
     }
     const QString building = placeholder.fileName();
     placeholder.close();
-    Status built = fillFile(building);
+    Status built = fillFile(building, fill);
     if (built) {
         const QByteArray from = QFile::encodeName(building);
         const QByteArray to = QFile::encodeName(target.absoluteFilePath());

@@ -4,6 +4,7 @@
 #include "db/Status.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 // Creating a new championship file and opening an existing one.
@@ -13,6 +14,14 @@ namespace ChampionshipFile {
 // target folder and moves it into place only when complete; an existing file at the path
 // is replaced only then. On failure nothing is left behind.
 Status Create(const QString& path);
+
+// What goes into a new file once its tables are there: the seed rows of a new championship,
+// or every row of one being copied.
+using Fill = std::function<Status(const SqlStore&)>;
+
+// Creates the file as Create() does, with `fill` in place of the seed rows, all in one
+// transaction.
+Status CreateWith(const QString& path, const Fill& fill);
 
 enum class OpenFailure { None, CannotOpen, WrongVersion };
 

@@ -2,18 +2,28 @@
 
 #include <QFileInfo>
 
+namespace {
+
+constexpr int kYearStart = 4;  // after "ORLE"
+constexpr int kYearDigits = 4;
+constexpr int kFirstChampionshipYear = 1999;
+
+}  // namespace
+
 QString ChampionshipYearFor(const QString& path, const QDate& today) {
-    const QString name = QFileInfo(path).fileName();
+    return ChampionshipYearForName(QFileInfo(path).fileName(), today);
+}
+
+QString ChampionshipYearForName(const QString& name, const QDate& today) {
     if (name != QLatin1String("ORLE.mdb")) {
-        const QString digits = name.mid(4, 4);
         int year = 0;
-        for (const QChar c : digits) {
+        for (const QChar c : name.mid(kYearStart, kYearDigits)) {
             if (!c.isDigit()) {
                 break;
             }
             year = year * 10 + c.digitValue();
         }
-        if (year >= 1999) {
+        if (year >= kFirstChampionshipYear) {
             return QString::number(year);
         }
     }

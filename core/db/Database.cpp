@@ -119,6 +119,22 @@ Status Database::execScript(const QString& sql) const {
     return Status::success();
 }
 
+Result<SqlRows> Database::rows(const QString& sql, const SqlParams& params) const {
+    Statement statement = prepare(sql, params);
+    SqlRows found;
+    while (statement.next()) {
+        SqlRow row;
+        for (int column = 0; column < statement.columnCount(); ++column) {
+            row.push_back(statement.value(column));
+        }
+        found.push_back(std::move(row));
+    }
+    if (!statement.ok()) {
+        return statement.status();
+    }
+    return found;
+}
+
 Result<std::optional<long long>> Database::queryInt(const QString& sql,
                                                     const SqlParams& params) const {
     Statement statement = prepare(sql, params);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/Result.h"
+#include "db/SqlStore.h"
 #include "db/Statement.h"
 #include "db/Status.h"
 
@@ -12,7 +13,7 @@
 struct sqlite3;
 
 // One open connection to a championship file, with the settings every connection needs.
-class Database final {
+class Database final : public SqlStore {
 public:
     // ReadOnly never writes to a file kept with a rollback journal: a file is looked at that
     // way until it is accepted.
@@ -20,18 +21,22 @@ public:
 
     // Opens the file; on failure returns null and sets *error to the reason, for the user.
     static std::unique_ptr<Database> open(const QString& path, Mode mode, QString* error);
-    ~Database();
+    ~Database() override;
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
     const QString& path() const { return m_path; }
     sqlite3* handle() const { return m_db; }
 
+    StoreKind kind() const override { return StoreKind::File; }
+    QString caption() const override { return m_path; }
+
     Statement prepare(const QString& sql, const SqlParams& params = {}) const;
     // Runs one statement with its parameters.
-    Status exec(const QString& sql, const SqlParams& params = {}) const;
+    Status exec(const QString& sql, const SqlParams& params = {}) const override;
     // Runs statements without parameters, separated by semicolons (schema text).
-    Status execScript(const QString& sql) const;
+    Status execScript(const QString& sql) const override;
+    Result<SqlRows> rows(const QString& sql, const SqlParams& params = {}) const override;
     // The first column of the first row, nothing when there is no row or it is null, or the
     // failure when the file could not be read.
     Result<std::optional<long long>> queryInt(const QString& sql,

@@ -2,40 +2,33 @@
 
 namespace {
 
-QString quoted(const char* name) {
-    return QLatin1Char('"') + QLatin1String(name) + QLatin1Char('"');
-}
-
-QString joined(const std::vector<const char*>& names) {
+QString joined(StoreKind store, const std::vector<const char*>& names) {
     QStringList parts;
     for (const char* name : names) {
-        parts << quoted(name);
+        parts << StoreDialect::Name(store, name);
     }
     return parts.join(QStringLiteral(", "));
 }
 
 // The column with the checks that carry the type's range and the text rules.
-QString columnSql(const ColumnDef& column) {
-    const QString name = quoted(column.name);
-    QString sql = name;
+QString columnSql(const ColumnDef& column, StoreKind store) {
+    const QString name = StoreDialect::Name(store, column.name);
+    QString sql = name + QLatin1Char(' ') + StoreDialect::ColumnType(store, column.type);
     switch (column.type) {
         case ColumnType::Byte:
-            sql += QStringLiteral(" INTEGER CHECK (%1 BETWEEN 0 AND 255)").arg(name);
+            sql += QStringLiteral(" CHECK (%1 BETWEEN 0 AND 255)").arg(name);
             break;
         case ColumnType::Integer:
-            sql += QStringLiteral(" INTEGER CHECK (%1 BETWEEN -32768 AND 32767)").arg(name);
+            sql += QStringLiteral(" CHECK (%1 BETWEEN -32768 AND 32767)").arg(name);
             break;
         case ColumnType::Single:
         case ColumnType::Double:
-            sql += QStringLiteral(" REAL");
             break;
         case ColumnType::YesNo:
-            sql += QStringLiteral(" INTEGER CHECK (%1 IN (-1, 0))").arg(name);
+            sql += QStringLiteral(" CHECK (%1 IN (-1, 0))").arg(name);
             break;
         case ColumnType::Text:
-            sql += QStringLiteral(" TEXT COLLATE NOCASE CHECK (length(%1) <= %2")
-                       .arg(name)
-                       .arg(column.textSize);
+            sql += QStringLiteral(" CHECK (length(%1) <= %2").arg(name).arg(column.textSize);
             sql += column.emptyAllowed ? QStringLiteral(")")
                                        : QStringLiteral(" AND %1 <> '')").arg(name);
             break;
@@ -46,49 +39,68 @@ QString columnSql(const ColumnDef& column) {
     return sql;
 }
 
-QString relationSql(const RelationDef& relation) {
+QString relationSql(const RelationDef& relation, StoreKind store) {
     return QStringLiteral("CONSTRAINT %1 FOREIGN KEY (%2) REFERENCES %3 (%4) ON UPDATE %5")
-        .arg(quoted(relation.name), joined(relation.manyColumns), quoted(relation.oneTable),
-             joined(relation.oneColumns),
+        .arg(StoreDialect::Name(store, relation.name), joined(store, relation.manyColumns),
+             StoreDialect::Name(store, relation.oneTable), joined(store, relation.oneColumns),
              relation.cascadeUpdates ? QStringLiteral("CASCADE") : QStringLiteral("NO ACTION"));
 }
 
 }  // namespace
 
-QString CreateTableSql(const TableDef& table, const std::vector<RelationDef>& relations) {
+QString CreateTableSql(const TableDef& table, const std::vector<RelationDef>& relations,
+                       StoreKind store) {
     QStringList parts;
     for (const ColumnDef& column : table.columns) {
-        parts << columnSql(column);
+        parts << columnSql(column, store);
     }
     for (const IndexDef& index : table.indexes) {
         if (index.primary) {
-            parts << QStringLiteral("CONSTRAINT PrimaryKey PRIMARY KEY (%1)")
-                         .arg(joined(index.columns));
+            parts << QStringLiteral("CONSTRAINT %1 PRIMARY KEY (%2)")
+                         .arg(StoreDialect::PrimaryKeyName(store, table),
+                              joined(store, index.columns));
         }
+    }
+    if (StoreDialect::RelationsInsideTables(store)) {
+        for (const RelationDef& relation : relations) {
+            if (qstrcmp(relation.manyTable, table.name) == 0) {
+                parts << relationSql(relation, store);
+            }
+        }
+    }
+    return QStringLiteral("CREATE TABLE %1 (\n  %2\n)%3")
+        .arg(StoreDialect::Name(store, table.name), parts.join(QStringLiteral(",\n  ")),
+             StoreDialect::TableOptions(store));
+}
+
+QStringList CreateRelationSql(const std::vector<RelationDef>& relations, StoreKind store) {
+    QStringList statements;
+    if (StoreDialect::RelationsInsideTables(store)) {
+        return statements;
     }
     for (const RelationDef& relation : relations) {
-        if (qstrcmp(relation.manyTable, table.name) == 0) {
-            parts << relationSql(relation);
-        }
+        statements << QStringLiteral("ALTER TABLE %1 ADD %2")
+                          .arg(StoreDialect::Name(store, relation.manyTable),
+                               relationSql(relation, store));
     }
-    return QStringLiteral("CREATE TABLE %1 (\n  %2\n) STRICT")
-        .arg(quoted(table.name), parts.join(QStringLiteral(",\n  ")));
+    return statements;
 }
 
 QString StoredIndexName(const TableDef& table, const IndexDef& index) {
     return QLatin1String(table.name) + QLatin1Char('.') + QLatin1String(index.name);
 }
 
-QStringList CreateIndexSql(const TableDef& table) {
+QStringList CreateIndexSql(const TableDef& table, StoreKind store) {
     QStringList statements;
     for (const IndexDef& index : table.indexes) {
         if (index.primary) {
             continue;
         }
-        statements << QStringLiteral("CREATE %1INDEX \"%2\" ON %3 (%4)")
+        const QByteArray name = StoredIndexName(table, index).toUtf8();
+        statements << QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
                           .arg(index.unique ? QStringLiteral("UNIQUE ") : QString(),
-                               StoredIndexName(table, index), quoted(table.name),
-                               joined(index.columns));
+                               StoreDialect::Name(store, name.constData()),
+                               StoreDialect::Name(store, table.name), joined(store, index.columns));
     }
     return statements;
 }

@@ -1,7 +1,7 @@
 #include "db/SeedData.h"
 
-#include "db/Database.h"
 #include "db/ProgramVersion.h"
+#include "db/SqlStore.h"
 
 #include <array>
 
@@ -77,28 +77,22 @@ constexpr std::array<std::array<std::array<int, 2>, 4>, 7> kPairings = {{
 // Runs one insert for every row of values; stops at the first failure.
 class RowWriter {
 public:
-    RowWriter(const Database& db, const char* sql) : m_statement(db.prepare(QLatin1String(sql))) {}
+    RowWriter(const SqlStore& db, const char* sql) : m_db(db), m_sql(QLatin1String(sql)) {}
 
     void add(const SqlParams& row) {
-        if (!m_status) {
-            return;
-        }
-        m_statement.reset();
-        m_statement.bindAll(row);
-        if (!m_statement.run()) {
-            m_status = Status::failure(m_statement.errorString());
+        if (m_status) {
+            m_status = m_db.exec(m_sql, row);
         }
     }
-    Status status() const {
-        return m_statement.ok() ? m_status : Status::failure(m_statement.errorString());
-    }
+    Status status() const { return m_status; }
 
 private:
-    Statement m_statement;
+    const SqlStore& m_db;
+    QString m_sql;
     Status m_status = Status::success();
 };
 
-Status insertWeapons(const Database& db) {
+Status insertWeapons(const SqlStore& db) {
     RowWriter rows(db, "INSERT INTO Weapons (Weapon, Abbreviation, WeaponName) VALUES (?, ?, ?)");
     const char* names[] = {"Men's Saber", "Men's Foil", "Men's Ep\u00e9e"};
     const char* abbreviations[] = {"MS", "MF", "ME"};
@@ -115,7 +109,7 @@ Status insertWeapons(const Database& db) {
     return rows.status();
 }
 
-Status insertStripNumbers(const Database& db) {
+Status insertStripNumbers(const SqlStore& db) {
     RowWriter rows(db, "INSERT INTO StripNumbers (Weapon, StripSet, StripName) VALUES (?, ?, ?)");
     for (int w = 0; w < 6; ++w) {
         for (int s = 0; s < 4; ++s) {
@@ -125,7 +119,7 @@ Status insertStripNumbers(const Database& db) {
     return rows.status();
 }
 
-Status insertGroupsAndNumbers(const Database& db) {
+Status insertGroupsAndNumbers(const SqlStore& db) {
     RowWriter groups(db, "INSERT INTO Groups (\"Group\", GroupName) VALUES (?, ?)");
     for (int g = 0; g < 8; ++g) {
         groups.add({g, QStringLiteral("Group ") + QChar(65 + g)});
@@ -154,7 +148,7 @@ Status insertGroupsAndNumbers(const Database& db) {
 }
 
 // Every left position meets every right position once over three sub-rounds.
-Status insertSuborder(const Database& db) {
+Status insertSuborder(const SqlStore& db) {
     RowWriter rows(
         db, "INSERT INTO Suborder (Subround, Bout, Subgroup1, Subgroup2) VALUES (?, ?, ?, ?)");
     std::array<int, 3> left = {2, 0, 1};
@@ -175,7 +169,7 @@ Status insertSuborder(const Database& db) {
     return rows.status();
 }
 
-Status insertSchedule(const Database& db) {
+Status insertSchedule(const SqlStore& db) {
     RowWriter rows(db,
                    "INSERT INTO Schedule (Round, Group1, Group2, Stripset) VALUES (?, ?, ?, ?)");
     for (int g = 0; g < 8; ++g) {
@@ -190,7 +184,7 @@ Status insertSchedule(const Database& db) {
     return rows.status();
 }
 
-Status insertTeams(const Database& db) {
+Status insertTeams(const SqlStore& db) {
     RowWriter rows(db,
                    "INSERT INTO Teams (Team, FullTeamName, MediumTeamName, Abbreviation) "
                    "VALUES (?, ?, ?, ?)");
@@ -203,7 +197,7 @@ Status insertTeams(const Database& db) {
 
 }  // namespace
 
-Status InsertSeedRows(const Database& db) {
+Status InsertSeedRows(const SqlStore& db) {
     if (Status s = db.exec(QStringLiteral("INSERT INTO VersionInfo (DatabaseVersion) VALUES (?)"),
                            {ProgramVersion::DatabaseVersionText()});
         !s) {

@@ -2,8 +2,8 @@
 
 #include "db/Status.h"
 
-class Database;
+class SqlStore;
 
-// Writes the fixed rows of a new championship file: events, strips, groups, the
-// schedule and bout order, Final Four bouts and the starting list of schools.
-Status InsertSeedRows(const Database& db);
+// Writes the fixed rows of a new championship, in a file or on a server: events, strips, groups,
+// the schedule and bout order, Final Four bouts and the starting list of schools.
+Status InsertSeedRows(const SqlStore& db);

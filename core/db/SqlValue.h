@@ -28,6 +28,10 @@ public:
     ~SqlValue();
 
     bool isNull() const { return std::holds_alternative<std::monostate>(m_value); }
+    // Same kind and same value: a number read back from either store equals the one written.
+    bool operator==(const SqlValue& other) const { return m_value == other.m_value; }
+    // The value as a person reads it, "NULL" for none (for checks and messages).
+    QString toDisplayText() const;
     const std::variant<std::monostate, std::int64_t, double, QString>& value() const {
         return m_value;
     }
@@ -37,3 +41,6 @@ private:
 };
 
 using SqlParams = std::vector<SqlValue>;
+// One row read back, its values in the order of the query's columns.
+using SqlRow = std::vector<SqlValue>;
+using SqlRows = std::vector<SqlRow>;

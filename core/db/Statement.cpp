@@ -154,3 +154,16 @@ QString Statement::toText(int column) const {
     const int bytes = sqlite3_column_bytes(m_stmt, column);
     return text ? QString::fromUtf8(text, bytes) : QString();
 }
+
+SqlValue Statement::value(int column) const {
+    switch (sqlite3_column_type(m_stmt, column)) {
+        case SQLITE_INTEGER:
+            return SqlValue(toInt64(column));
+        case SQLITE_FLOAT:
+            return SqlValue(toDouble(column));
+        case SQLITE_NULL:
+            return SqlValue();
+        default:
+            return SqlValue(toText(column));
+    }
+}

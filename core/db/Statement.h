@@ -46,6 +46,8 @@ public:
     long long toInt64(int column) const;
     double toDouble(int column) const;
     QString toText(int column) const;
+    // The value as stored: a number, a real number, text or nothing.
+    SqlValue value(int column) const;
 
 private:
     void fail(int code);
