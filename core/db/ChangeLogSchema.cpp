@@ -359,7 +359,10 @@ QStringList buildStatements() {
             "Round INTEGER, Strip TEXT, Fencer INTEGER, Opponent INTEGER, Bout INTEGER, "
             "Team INTEGER, StripSet INTEGER, Subject TEXT, Before TEXT, After TEXT, "
             "BeforeValue TEXT, AfterValue TEXT, Txn INTEGER) STRICT"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS \"ChangeLog.ByTxn\" ON ChangeLog (Txn)"),
+        // A save finds its own earlier row of the same bout through this one, however long
+        // the history of that bout grows.
+        QStringLiteral("CREATE INDEX IF NOT EXISTS \"ChangeLog.ByTxn\" ON ChangeLog (Txn, Weapon, "
+                       "Fencer, Opponent)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS \"ChangeLog.ByFencer\" ON ChangeLog "
                        "(Weapon, Fencer)"),
         // The program's own save fills this one row while it lasts and empties it before

@@ -2,6 +2,7 @@
 
 #include "db/DatabaseError.h"
 #include "db/SqlFunctions.h"
+#include "db/StatementCache.h"
 
 #include <pwd.h>
 #include <sqlite3.h>
@@ -62,7 +63,12 @@ std::unique_ptr<Database> Database::open(const QString& path, Mode mode, QString
     return database;
 }
 
+Database::Database(sqlite3* db, const QString& path)
+    : m_db(db), m_path(path), m_statements(std::make_shared<StatementCache>()) {}
+
 Database::~Database() {
+    // Kept statements are finalized first, so the file closes at once.
+    m_statements.reset();
     sqlite3_close_v2(m_db);
 }
 
@@ -100,7 +106,7 @@ QString Database::changeWho() const {
 }
 
 Statement Database::prepare(const QString& sql, const SqlParams& params) const {
-    return Statement(m_db, sql, params);
+    return Statement(m_db, sql, params, m_statements);
 }
 
 Status Database::exec(const QString& sql, const SqlParams& params) const {

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+class StatementCache;
 struct sqlite3;
 
 // One open connection to a championship file, with the settings every connection needs.
@@ -61,11 +62,12 @@ public:
     }
 
 private:
-    Database(sqlite3* db, const QString& path) : m_db(db), m_path(path) {}
+    Database(sqlite3* db, const QString& path);
     Status configure(Mode mode) const;
 
     sqlite3* m_db = nullptr;
     QString m_path;
     std::function<void()> m_commitObserver;
     std::function<QString()> m_changePlace;
+    std::shared_ptr<StatementCache> m_statements;
 };

@@ -1,6 +1,7 @@
 #include "db/Statement.h"
 
 #include "db/DatabaseError.h"
+#include "db/StatementCache.h"
 
 #include <sqlite3.h>
 
@@ -15,8 +16,18 @@ bool changesTheFile(const QString& sql) {
 
 }  // namespace
 
-Statement::Statement(sqlite3* db, const QString& sql, const SqlParams& params)
+Statement::Statement(sqlite3* db, const QString& sql, const SqlParams& params,
+                     const std::shared_ptr<StatementCache>& cache)
     : m_db(db), m_writes(changesTheFile(sql)) {
+    if (cache) {
+        m_cache = cache;
+        m_sql = sql;
+        m_stmt = cache->take(sql);
+        if (m_stmt != nullptr) {
+            bindAll(params);
+            return;
+        }
+    }
     const QByteArray text = sql.toUtf8();
     const int rc =
         sqlite3_prepare_v2(m_db, text.constData(), static_cast<int>(text.size()), &m_stmt, nullptr);
@@ -28,12 +39,21 @@ Statement::Statement(sqlite3* db, const QString& sql, const SqlParams& params)
 }
 
 Statement::~Statement() {
+    if (m_stmt == nullptr) {
+        return;
+    }
+    if (const std::shared_ptr<StatementCache> cache = m_cache.lock()) {
+        cache->give(m_sql, m_stmt);
+        return;
+    }
     sqlite3_finalize(m_stmt);
 }
 
 Statement::Statement(Statement&& other) noexcept
     : m_db(other.m_db),
       m_stmt(other.m_stmt),
+      m_cache(std::move(other.m_cache)),
+      m_sql(std::move(other.m_sql)),
       m_writes(other.m_writes),
       m_code(other.m_code),
       m_engineMessage(std::move(other.m_engineMessage)) {

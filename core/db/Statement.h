@@ -4,14 +4,19 @@
 #include "db/Status.h"
 
 #include <QString>
+#include <memory>
 
+class StatementCache;
 struct sqlite3;
 struct sqlite3_stmt;
 
 // A prepared SQL statement with bound parameters; steps through its rows.
 class Statement final {
 public:
-    Statement(sqlite3* db, const QString& sql, const SqlParams& params = {});
+    // With a cache, the statement is taken from it when one of the same text is kept there,
+    // and given back to it when done (while the cache lives).
+    Statement(sqlite3* db, const QString& sql, const SqlParams& params = {},
+              const std::shared_ptr<StatementCache>& cache = {});
     ~Statement();
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
@@ -54,6 +59,8 @@ private:
 
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_stmt = nullptr;
+    std::weak_ptr<StatementCache> m_cache;
+    QString m_sql;
     bool m_writes = false;
     int m_code = 0;  // the engine's extended result code of the first failure
     QString m_engineMessage;

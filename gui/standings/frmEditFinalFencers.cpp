@@ -265,7 +265,16 @@ void frmEditFinalFencers::deleteSeeding() {
     if (answer != QMessageBox::Yes) {
         return;
     }
-    Status deleted = FinalFourSeeding::Delete(m_state.connection(), m_state.CurrentWeapon);
+    Status deleted = [&] {
+        WaitCursor busy;
+        // Fenced Final Four bouts go only once a snapshot can bring them back.
+        if (Status kept =
+                FinalFourSeeding::KeepFencedBouts(m_state.connection(), m_state.CurrentWeapon);
+            !kept) {
+            return kept;
+        }
+        return FinalFourSeeding::Delete(m_state.connection(), m_state.CurrentWeapon);
+    }();
     if (!deleted) {
         m_prompter.tell(
             this, QMessageBox::Critical, QStringLiteral("Delete Seeding"),

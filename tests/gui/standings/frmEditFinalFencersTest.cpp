@@ -3,6 +3,7 @@
 #include "standings/frmEditFinalFencers.h"
 #include "support/FileBytes.h"
 
+#include <QFile>
 #include <QHeaderView>
 #include <QTableWidget>
 
@@ -153,6 +154,33 @@ TEST_F(frmEditFinalFencersTest, DeletingAsksWithNoAsDefaultThenUnseeds) {
     EXPECT_FALSE(w.isVisible());
     EXPECT_TRUE(finalFourRows().isEmpty());
     EXPECT_EQ(file.count(QStringLiteral("SELECT Count(*) FROM Roster WHERE Advanced <> 0")), 0);
+}
+
+TEST_F(frmEditFinalFencersTest, DeletingAFencedFinalFourKeepsASnapshotFirstOrIsRefused) {
+    seed();
+    file.exec(QStringLiteral("UPDATE FinalFour SET Winner = TopFencer, Score = '15-2' "
+                             "WHERE Weapon = 0 AND Bout = 0"));
+    WriteBytes(Snapshots::FolderFor(file.path()), QByteArray("in the way"));
+    {
+        frmEditFinalFencers w(state, prompter);
+        showSeeding(w);
+        prompter.answers = {QMessageBox::Yes, QMessageBox::Ok};
+        button(w, "bDelete")->click();
+        EXPECT_TRUE(prompter.asked.back().text.contains(QStringLiteral("is a file, not a folder")));
+        EXPECT_EQ(finalFourRows().size(), 2);
+        prompter.answers = {QMessageBox::No};
+        w.reject();
+    }
+    QFile::remove(Snapshots::FolderFor(file.path()));
+    frmEditFinalFencers w(state, prompter);
+    showSeeding(w);
+    prompter.answers = {QMessageBox::Yes};
+    button(w, "bDelete")->click();
+    EXPECT_TRUE(finalFourRows().isEmpty());
+    const Result<std::vector<Snapshots::Snapshot>> kept = Snapshots::List(file.path());
+    ASSERT_TRUE(kept.ok());
+    ASSERT_EQ(kept->size(), 1U);
+    EXPECT_EQ(kept->front().reason, QStringLiteral("reseed"));
 }
 
 }  // namespace
