@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QCollator>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <algorithm>
@@ -23,6 +24,14 @@ namespace {
 const char* const kServerUser = "postgres";
 const char* const kProgramsRoot = "/usr/lib/postgresql";
 constexpr mode_t kOwnerOnly = 0700;
+// The server's socket in the cluster's folder, for the port every test cluster keeps.
+const char* const kSocketName = "/.s.PGSQL.5432";
+
+// The folder of the cluster CTest started for the whole run, when it did.
+QString runCluster() {
+    QFile file(QStringLiteral(ORLE_PG_CLUSTER_FILE));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed() : QString();
+}
 
 // The newest installed version's folder of server programs, or empty.
 QString serverPrograms() {
@@ -103,14 +112,40 @@ PgCluster* PgCluster::Shared(QString* whyNot) {
     static std::unique_ptr<PgCluster> cluster;
     static QString failure;
     if (!cluster && failure.isEmpty()) {
-        std::unique_ptr<PgCluster> made(new PgCluster());
-        failure = made->start();
-        if (failure.isEmpty()) {
-            cluster = std::move(made);
+        cluster = Attach(runCluster());
+        if (!cluster) {
+            cluster = Start(&failure);
         }
     }
     *whyNot = failure;
     return cluster.get();
+}
+
+std::unique_ptr<PgCluster> PgCluster::Start(QString* whyNot) {
+    std::unique_ptr<PgCluster> made(new PgCluster());
+    *whyNot = made->start();
+    if (!whyNot->isEmpty()) {
+        return nullptr;
+    }
+    return made;
+}
+
+std::unique_ptr<PgCluster> PgCluster::Attach(const QString& folder) {
+    if (folder.isEmpty() || !QFile::exists(folder + QLatin1String(kSocketName)) || !Installed()) {
+        return nullptr;
+    }
+    std::unique_ptr<PgCluster> attached(new PgCluster());
+    attached->m_binaries = serverPrograms();
+    attached->m_folder = folder;
+    attached->m_running = true;
+    attached->m_owned = false;
+    // A socket left behind by a server that was killed answers nobody.
+    QString error;
+    const Result<ServerUri> admin = ServerUri::Parse(attached->uriFor(QStringLiteral("postgres")));
+    if (!admin || !PgConnection::Connect(*admin, &error)) {
+        return nullptr;
+    }
+    return attached;
 }
 
 QString PgCluster::start() {
@@ -185,7 +220,9 @@ void PgCluster::stop() {
 }
 
 PgCluster::~PgCluster() {
-    stop();
+    if (m_owned) {
+        stop();
+    }
 }
 
 QString PgCluster::uriFor(const QString& database) const {
@@ -193,7 +230,12 @@ QString PgCluster::uriFor(const QString& database) const {
 }
 
 QString PgCluster::freshDatabase(const QString& stem) {
-    const QString name = QStringLiteral("%1_%2").arg(stem).arg(++m_databases);
+    // Test programs running side by side share the run's cluster: the program's number keeps
+    // their databases apart.
+    const QString name = QStringLiteral("%1_%2_%3")
+                             .arg(stem)
+                             .arg(QCoreApplication::applicationPid())
+                             .arg(++m_databases);
     QString error;
     const Result<ServerUri> admin = ServerUri::Parse(uriFor(QStringLiteral("postgres")));
     std::unique_ptr<PgConnection> connection =

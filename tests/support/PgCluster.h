@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <QString>
+#include <memory>
 
 // A throwaway PostgreSQL cluster for the tests of server championships: made with initdb and
 // run with pg_ctl from Debian's postgresql package, as the postgres user when the tests run
@@ -15,26 +16,40 @@ class PgCluster final {
 public:
     // Whether the server programs are installed here; the server tests are skipped when not.
     static bool Installed();
-    // The cluster of this test program; null, with the reason, when it could not start.
+    // The cluster of this test program, started on first use, or the one CTest started for
+    // the whole run (tests/pgcluster); null, with the reason, when it could not start.
     static PgCluster* Shared(QString* whyNot);
+
+    // Starts a cluster of its own, stopped and removed with the object unless released.
+    static std::unique_ptr<PgCluster> Start(QString* whyNot);
+    // The cluster already running in the folder, or null when none is.
+    static std::unique_ptr<PgCluster> Attach(const QString& folder);
 
     ~PgCluster();
     PgCluster(const PgCluster&) = delete;
     PgCluster& operator=(const PgCluster&) = delete;
 
+    // The folder holding the cluster and its socket.
+    const QString& folder() const { return m_folder; }
+    // Leaves the cluster running when the object goes (another program stops it).
+    void release() { m_owned = false; }
+    // Stops the cluster and removes its folder.
+    void stop();
+
     // The URI of a database on the cluster.
     QString uriFor(const QString& database) const;
-    // A new empty database, named after the stem with a number ("orle2026_3"); its URI.
+    // A new empty database, named after the stem, this program and a number
+    // ("orle2026_4711_3", whose year is 2026); its URI.
     QString freshDatabase(const QString& stem = QStringLiteral("orle2026"));
 
 private:
     PgCluster() = default;
     QString start();
-    void stop();
 
     QString m_binaries;
     QString m_folder;
     bool m_running = false;
+    bool m_owned = true;
     int m_databases = 0;
 };
 
