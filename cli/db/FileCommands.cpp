@@ -60,9 +60,10 @@ QString textOf(const SqlValue& value) {
 ChampionshipStore::Opened openChecked(const QString& place, const CliOutput& io, int* exitCode) {
     ChampionshipStore::Opened opened = ChampionshipStore::Open(place);
     if (!opened.store) {
-        *exitCode = io.fail(opened.caption.isEmpty()
-                                ? opened.reason
-                                : QStringLiteral("%1: %2").arg(opened.caption, opened.reason));
+        // The place is named once: a reason that names it already stands alone.
+        const bool named = opened.caption.isEmpty() || opened.reason.contains(opened.caption);
+        *exitCode = io.fail(named ? opened.reason
+                                  : QStringLiteral("%1: %2").arg(opened.caption, opened.reason));
     }
     return opened;
 }

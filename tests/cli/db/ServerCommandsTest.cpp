@@ -75,6 +75,17 @@ TEST(ServerCommandsNoServerTest, AnAddressWithAPasswordIsRefusedAndNeverShown) {
     }
 }
 
+TEST(ServerCommandsNoServerTest, AServerThatIsNotThereIsNamedOnceWithTheReason) {
+    QTemporaryDir noServer;
+    const QString uri = QStringLiteral("postgresql:///orle2026?host=%1").arg(noServer.path());
+    const CliRun run = RunCli({"info", uri});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, QStringLiteral("orle-cli: Could not connect to the championship server "
+                                      "%1: no server is running there (its socket is missing); "
+                                      "start the server or check the address.\n")
+                           .arg(uri));
+}
+
 TEST(ServerCommandsNoServerTest, CopyNeedsBothEndsAndTwoPlaces) {
     const CliRun missing = RunCli({"copy", "--from", "a.mdb"});
     EXPECT_EQ(missing.exitCode, 2);
