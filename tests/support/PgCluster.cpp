@@ -24,6 +24,9 @@ namespace {
 const char* const kServerUser = "postgres";
 const char* const kProgramsRoot = "/usr/lib/postgresql";
 constexpr mode_t kOwnerOnly = 0700;
+// Not $TMPDIR: the server's user must reach the folder (a TMPDIR under /root it cannot), and a
+// socket's path must stay short.
+const char* const kClusterFolders = "/tmp";
 // The server's socket in the cluster's folder, for the port every test cluster keeps.
 const char* const kSocketName = "/.s.PGSQL.5432";
 
@@ -163,7 +166,7 @@ QString PgCluster::start() {
         return QStringLiteral("there is no user %1 to run the test server as")
             .arg(QLatin1String(kServerUser));
     }
-    QByteArray folder = QFile::encodeName(QDir::tempPath() + QStringLiteral("/orle-pg-XXXXXX"));
+    QByteArray folder = QByteArray(kClusterFolders) + "/orle-pg-XXXXXX";
     if (mkdtemp(folder.data()) == nullptr) {
         return QStringLiteral("no temporary folder for the test server could be made");
     }
