@@ -6,6 +6,7 @@
 #include "entry/MissingResults.h"
 #include "entry/ScheduledBouts.h"
 #include "entry/StripHeader.h"
+#include "standings/EventNames.h"
 
 namespace {
 
@@ -22,15 +23,6 @@ QString stateName(ReportState state) {
             break;
     }
     return QStringLiteral("missing");
-}
-
-Result<QString> eventAbbreviation(const Database& db, int weapon) {
-    const Result<std::optional<QString>> abbreviation =
-        db.queryText(QStringLiteral("SELECT Abbreviation FROM Weapons WHERE Weapon = ?"), {weapon});
-    if (!abbreviation) {
-        return abbreviation.status();
-    }
-    return abbreviation->value_or(QString::number(weapon));
 }
 
 }  // namespace
@@ -60,7 +52,7 @@ int RunMissingCommand(const CommandLine& args, const CliOutput& io) {
     const int lastStripSet = (groups - 1) / 2 - 1;
     io.out << "event\tround\tstrip\tstate\tmissing" << Qt::endl;
     for (int weapon : events) {
-        const Result<QString> event = eventAbbreviation(*db, weapon);
+        const Result<QString> event = EventNames::Abbreviation(*db, weapon);
         const Result<QStringList> strips = StripHeader::StripNames(*db, weapon);
         const Result<std::vector<StripReport>> reports =
             MissingResults::ForEvent(*db, weapon, lastRound, lastStripSet);

@@ -1,5 +1,7 @@
 #include "db/ChangeLogSchema.h"
 
+#include <functional>
+
 namespace ChangeLogSchema {
 namespace {
 
@@ -80,6 +82,28 @@ QString triggerSql(const Logged& logged, int number) {
              logged.table, notQuiet(), logged.when, merge, record, settle);
 }
 
+// The triggers after a row is inserted, deleted and updated (`updateEvent` may name the
+// columns whose update counts); an update that leaves the row's value alone records nothing.
+// `changed` tells that from the row alone when its value needs another row (a bout's twin).
+std::vector<Logged> rowTriggers(const std::function<Logged(const QString&, const QString&)>& make,
+                                Side (*side)(const QString&), const QString& updateEvent,
+                                const QString& changed = {}) {
+    Logged inserted = make(QStringLiteral("INSERT"), QStringLiteral("NEW"));
+    inserted.after = side(QStringLiteral("NEW"));
+    Logged deleted = make(QStringLiteral("DELETE"), QStringLiteral("OLD"));
+    deleted.before = side(QStringLiteral("OLD"));
+    Logged updated = make(updateEvent, QStringLiteral("NEW"));
+    updated.before = side(QStringLiteral("OLD"));
+    updated.after = side(QStringLiteral("NEW"));
+    updated.when =
+        QStringLiteral("(%1) AND (%2)")
+            .arg(updated.when,
+                 changed.isEmpty()
+                     ? QStringLiteral("%1 IS NOT %2").arg(updated.before.value, updated.after.value)
+                     : changed);
+    return {inserted, deleted, updated};
+}
+
 // ----- bouts of rounds 1 to 7: a bout is logged once both of its rows are there -----
 
 QString twinFrom(const QString& row) {
@@ -145,18 +169,9 @@ Logged boutLogged(const QString& event, const QString& row) {
 }
 
 std::vector<Logged> boutTriggers() {
-    Logged inserted = boutLogged(QStringLiteral("INSERT"), QStringLiteral("NEW"));
-    inserted.after = boutSide(QStringLiteral("NEW"));
-    Logged deleted = boutLogged(QStringLiteral("DELETE"), QStringLiteral("OLD"));
-    deleted.before = boutSide(QStringLiteral("OLD"));
-    Logged updated =
-        boutLogged(QStringLiteral("UPDATE OF Victory, Touches"), QStringLiteral("NEW"));
-    updated.when += QStringLiteral(
-        " AND (OLD.Victory IS NOT NEW.Victory OR OLD.Touches IS NOT "
-        "NEW.Touches)");
-    updated.before = boutSide(QStringLiteral("OLD"));
-    updated.after = boutSide(QStringLiteral("NEW"));
-    return {inserted, deleted, updated};
+    return rowTriggers(boutLogged, boutSide, QStringLiteral("UPDATE OF Victory, Touches"),
+                       QStringLiteral("OLD.Victory IS NOT NEW.Victory OR OLD.Touches IS NOT "
+                                      "NEW.Touches"));
 }
 
 // ----- Final Four bouts: the result seen from the top fencer -----
@@ -192,15 +207,7 @@ Logged finalLogged(const QString& event, const QString& row) {
 }
 
 std::vector<Logged> finalTriggers() {
-    Logged inserted = finalLogged(QStringLiteral("INSERT"), QStringLiteral("NEW"));
-    inserted.after = finalSide(QStringLiteral("NEW"));
-    Logged deleted = finalLogged(QStringLiteral("DELETE"), QStringLiteral("OLD"));
-    deleted.before = finalSide(QStringLiteral("OLD"));
-    Logged updated = finalLogged(QStringLiteral("UPDATE"), QStringLiteral("NEW"));
-    updated.when = QStringLiteral("OLD.Winner IS NOT NEW.Winner OR OLD.Score IS NOT NEW.Score");
-    updated.before = finalSide(QStringLiteral("OLD"));
-    updated.after = finalSide(QStringLiteral("NEW"));
-    return {inserted, deleted, updated};
+    return rowTriggers(finalLogged, finalSide, QStringLiteral("UPDATE"));
 }
 
 // ----- roster rows, groups and seeding -----
@@ -315,15 +322,7 @@ std::vector<Logged> namedTriggers(const NamedTable& named) {
                       .arg(named.what, QString(named.key).replace(QStringLiteral("%1"), row));
         return one;
     };
-    Logged inserted = logged(QStringLiteral("INSERT"), QStringLiteral("NEW"));
-    inserted.after = named.side(QStringLiteral("NEW"));
-    Logged deleted = logged(QStringLiteral("DELETE"), QStringLiteral("OLD"));
-    deleted.before = named.side(QStringLiteral("OLD"));
-    Logged updated = logged(QStringLiteral("UPDATE"), QStringLiteral("NEW"));
-    updated.before = named.side(QStringLiteral("OLD"));
-    updated.after = named.side(QStringLiteral("NEW"));
-    updated.when = QStringLiteral("%1 IS NOT %2").arg(updated.before.value, updated.after.value);
-    return {inserted, deleted, updated};
+    return rowTriggers(logged, named.side, QStringLiteral("UPDATE"));
 }
 
 std::vector<Logged> schoolAndStripTriggers() {

@@ -3,6 +3,7 @@
 #include "db/Database.h"
 #include "db/Snapshots.h"
 #include "entry/MissingResults.h"
+#include "standings/EventNames.h"
 
 #include <QRegularExpression>
 #include <array>
@@ -61,15 +62,6 @@ Result<QStringList> reasonsSinceFreshStart(const QString& championshipPath) {
     return reasons;
 }
 
-Result<QString> eventWord(const Database& db, int weapon) {
-    const Result<std::optional<QString>> abbreviation =
-        db.queryText(QStringLiteral("SELECT Abbreviation FROM Weapons WHERE Weapon = ?"), {weapon});
-    if (!abbreviation) {
-        return abbreviation.status();
-    }
-    return abbreviation->value_or(QString::number(weapon));
-}
-
 }  // namespace
 
 QString Reason(const QString& eventAbbreviation, int round) {
@@ -104,7 +96,7 @@ Result<QStringList> Take(const Database& db, int weapon, const QList<int>& round
     if (completed.isEmpty()) {
         return QStringList();
     }
-    const Result<QString> word = eventWord(db, weapon);
+    const Result<QString> word = EventNames::Abbreviation(db, weapon);
     if (!word) {
         return word.status();
     }

@@ -23,3 +23,12 @@ QString EventNames::teamsReportName(TeamVariant variant) const {
     }
     return prefix + QStringLiteral(" Teams");
 }
+
+Result<QString> EventNames::Abbreviation(const Database& db, int event) {
+    const Result<std::optional<QString>> abbreviation =
+        db.queryText(QStringLiteral("SELECT Abbreviation FROM Weapons WHERE Weapon = ?"), {event});
+    if (!abbreviation) {
+        return abbreviation.status();
+    }
+    return abbreviation->value_or(QString::number(event));
+}

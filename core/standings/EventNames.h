@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/Result.h"
 #include "db/Status.h"
 #include "standings/TeamVariant.h"
 
@@ -17,6 +18,9 @@ public:
     const QString& abbreviation(int event) const {
         return m_abbreviations.at(static_cast<size_t>(event));
     }
+
+    // One event's abbreviation as the file names it ("MS"), or its code when the file has none.
+    static Result<QString> Abbreviation(const Database& db, int event);
 
     // "Teams", "Men's Teams" or "Women's Teams", from the names of the events.
     QString teamsReportName(TeamVariant variant) const;

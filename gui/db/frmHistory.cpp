@@ -77,7 +77,8 @@ frmHistory::frmHistory(ORLEMain& state, Prompter& prompter, QWidget* parent)
     filters->addWidget(cbRound);
     filters->addSpacing(12);
     filters->addWidget(buddyLabel(QStringLiteral("&Fencer:"), cbFencer, this));
-    filters->addWidget(cbFencer, 1);
+    filters->addWidget(cbFencer);
+    filters->addStretch(1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(lCount, 1);
     buttons->addWidget(bRevert);
@@ -124,6 +125,7 @@ void frmHistory::buildTable() {
     fpHistory->setSelectionMode(QAbstractItemView::SingleSelection);
     fpHistory->setAlternatingRowColors(true);
     fpHistory->verticalHeader()->hide();
+    fpHistory->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     fpHistory->horizontalHeader()->setSectionResizeMode(Subject, QHeaderView::Stretch);
     fpHistory->setWordWrap(false);
     connect(fpHistory, &QTableWidget::itemSelectionChanged, this, &frmHistory::selectionChanged);
