@@ -4,6 +4,7 @@
 #include "support/FileBytes.h"
 #include "support/FullEventResults.h"
 #include "support/ReadValue.h"
+#include "support/SnapshotReasons.h"
 #include "support/TempChampionship.h"
 
 #include <gtest/gtest.h>
@@ -24,13 +25,7 @@ protected:
         return RunCli({"bout", "--db", file.path(), "--event", "MF", "--left", "2", "--right", "14",
                        "--score", score});
     }
-    QStringList reasons() const {
-        QStringList listed;
-        for (const Snapshots::Snapshot& s : Value(Snapshots::List(file.path()))) {
-            listed << s.reason;
-        }
-        return listed;
-    }
+    QStringList reasons() const { return SnapshotReasons(file.path()); }
 
     TempChampionship file;
 };

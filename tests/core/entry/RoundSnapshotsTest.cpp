@@ -5,6 +5,7 @@
 #include "support/FileBytes.h"
 #include "support/FullEventResults.h"
 #include "support/ReadValue.h"
+#include "support/SnapshotReasons.h"
 #include "support/TempChampionship.h"
 
 #include <gtest/gtest.h>
@@ -20,13 +21,7 @@ protected:
     QStringList take(const QList<int>& rounds) const {
         return Value(RoundSnapshots::Take(file.db(), 0, rounds));
     }
-    QStringList reasons() const {
-        QStringList listed;
-        for (const Snapshots::Snapshot& s : Value(Snapshots::List(file.path()))) {
-            listed << s.reason;
-        }
-        return listed;
-    }
+    QStringList reasons() const { return SnapshotReasons(file.path()); }
 
     TempChampionship file;
     FullEventResults results{file};

@@ -6,6 +6,7 @@
 #include "support/FileBytes.h"
 #include "support/FullEventResults.h"
 #include "support/ReadValue.h"
+#include "support/SnapshotReasons.h"
 
 #include <QPushButton>
 
@@ -33,13 +34,7 @@ protected:
     }
     QLineEdit* score(int k) { return box(window, QStringLiteral("Score%1").arg(k)); }
     QPushButton* bSave() { return window.findChild<QPushButton*>(QStringLiteral("bSave")); }
-    QStringList reasons() const {
-        QStringList listed;
-        for (const Snapshots::Snapshot& s : Value(Snapshots::List(file.path()))) {
-            listed << s.reason;
-        }
-        return listed;
-    }
+    QStringList reasons() const { return SnapshotReasons(file.path()); }
     static void activate(QWidget& window) {
         QEvent activated(QEvent::WindowActivate);
         QApplication::sendEvent(&window, &activated);
