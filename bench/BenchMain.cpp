@@ -1,10 +1,11 @@
 #include <benchmark/benchmark.h>
-#include <QGuiApplication>
+#include <QApplication>
 
-// Laying out printouts measures fonts, which needs a GUI application; none is ever shown.
+// Laying out printouts measures fonts and windows are filled, which needs an application;
+// nothing is ever shown.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;

@@ -5,12 +5,9 @@
 #include "db/Transaction.h"
 
 #include <QRandomGenerator>
-#include <QTimeZone>
 
 namespace ChangeLog {
 namespace {
-
-constexpr auto kStoredTime = "yyyy-MM-dd HH:mm:ss";
 
 struct SchemaState {
     bool hasResults = false;
@@ -50,9 +47,7 @@ std::optional<int> optionalInt(const Statement& row, int column) {
 Change changeFrom(const Statement& row) {
     Change change;
     change.id = row.toInt64(0);
-    QDateTime utc = QDateTime::fromString(row.toText(1), QLatin1String(kStoredTime));
-    utc.setTimeZone(QTimeZone::utc());
-    change.when = utc.toLocalTime();
+    change.when = row.toText(1);
     change.who = row.toText(2);
     change.where = row.toText(3);
     change.what = row.toText(4);
@@ -71,7 +66,8 @@ Change changeFrom(const Statement& row) {
 }
 
 const char* const kSelectChanges =
-    "SELECT Id, At, Who, Place, What, Weapon, Round, Strip, Fencer, Opponent, Bout, Subject, "
+    "SELECT Id, strftime('%Y-%m-%d %H:%M:%S', At, 'localtime'), Who, Place, What, Weapon, Round, "
+    "Strip, Fencer, Opponent, Bout, Subject, "
     "Before, After, BeforeValue, AfterValue FROM ChangeLog ";
 
 Result<bool> logExists(const Database& db) {

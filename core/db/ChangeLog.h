@@ -3,7 +3,6 @@
 #include "db/Result.h"
 #include "db/Status.h"
 
-#include <QDateTime>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -37,7 +36,7 @@ Status RecordRestore(const Database& db, const QString& beforePath, const QStrin
 
 struct Change {
     long long id = 0;
-    QDateTime when;  // local time
+    QString when;  // local time, "YYYY-MM-DD HH:MM:SS"
     QString who;
     QString where;
     QString what;

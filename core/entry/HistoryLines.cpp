@@ -42,7 +42,7 @@ QString subjectOf(const ChangeLog::Change& change, const std::map<FencerKey, QSt
 HistoryLine lineOf(const ChangeLog::Change& change, const std::map<FencerKey, QString>& names) {
     HistoryLine line;
     line.id = change.id;
-    line.when = change.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    line.when = change.when;
     line.who = change.who;
     line.where = change.where;
     line.what = change.what;

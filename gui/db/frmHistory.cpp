@@ -22,6 +22,8 @@ namespace {
 
 const QString kTitle = QStringLiteral("History");
 
+constexpr int kMeasuredLines = 200;
+
 enum Column { When, Who, Where, What, Event, Round, Strip, Subject, Before, After, kColumns };
 
 const QStringList& columnCaptions() {
@@ -128,6 +130,9 @@ void frmHistory::buildTable() {
     fpHistory->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     fpHistory->horizontalHeader()->setSectionResizeMode(Subject, QHeaderView::Stretch);
     fpHistory->setWordWrap(false);
+    // Column widths from the newest lines only: measuring a whole day's history would keep
+    // the staff waiting.
+    fpHistory->horizontalHeader()->setResizeContentsPrecision(kMeasuredLines);
     connect(fpHistory, &QTableWidget::itemSelectionChanged, this, &frmHistory::selectionChanged);
     connect(fpHistory, &QTableWidget::cellActivated, this, [this] { bRevert_Click(); });
     lCount = new QLabel(this);
