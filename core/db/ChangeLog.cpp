@@ -2,12 +2,75 @@
 
 #include "db/ChangeLogSchema.h"
 #include "db/Database.h"
+#include "db/PgConnection.h"
 #include "db/Transaction.h"
 
+#include <QDateTime>
 #include <QRandomGenerator>
+#include <QTimeZone>
 
 namespace ChangeLog {
 namespace {
+
+const char* const kTimeFormat = "yyyy-MM-dd HH:mm:ss";
+
+// A time the server wrote in universal time, in this station's local time; as it was when
+// it cannot be read.
+QString localFromUtc(const QString& utc) {
+    QDateTime at = QDateTime::fromString(utc, QLatin1String(kTimeFormat));
+    if (!at.isValid()) {
+        return utc;
+    }
+    at.setTimeZone(QTimeZone::utc());
+    return at.toLocalTime().toString(QLatin1String(kTimeFormat));
+}
+
+QString asWritten(const QString& text) {
+    return text;
+}
+
+// The log's SQL at run time where the two stores differ. A file gets its log at its first
+// save; a server championship is made with its log, so that no station ever adds triggers
+// while another saves.
+struct StoreSql {
+    bool madeWithLog;
+    QString tellWriter;  // fills the writer row: save number, who, where
+    QString logTables;   // counts the log's table
+    QString readTime;    // At as the history reads it
+    QString (*localTime)(const QString& read);
+};
+
+const StoreSql& sqlOf(StoreKind store) {
+    static const StoreSql file{
+        false,
+        QStringLiteral(
+            "INSERT OR REPLACE INTO ChangeWriter (Slot, Txn, Who, Place) VALUES (1, ?, ?, ?)"),
+        QStringLiteral(
+            "SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name = 'ChangeLog'"),
+        QStringLiteral("strftime('%Y-%m-%d %H:%M:%S', At, 'localtime')"), asWritten};
+    static const StoreSql server{
+        true,
+        QStringLiteral("INSERT INTO ChangeWriter (Slot, Txn, Who, Place) VALUES (1, ?, ?, ?) ON "
+                       "CONFLICT (Slot) DO UPDATE SET Txn = excluded.Txn, Who = excluded.Who, "
+                       "Place = excluded.Place, What = NULL, Quiet = 0"),
+        QStringLiteral("SELECT count(*) FROM pg_catalog.pg_tables WHERE schemaname = "
+                       "current_schema() AND tablename = 'changelog'"),
+        QStringLiteral("At"), localFromUtc};
+    return store == StoreKind::File ? file : server;
+}
+
+// The first value of the first row, as a number; 0 for none.
+Result<long long> firstNumber(const SqlStore& store, const QString& sql) {
+    const Result<SqlRows> found = store.rows(sql);
+    if (!found) {
+        return found.status();
+    }
+    if (found->empty() || found->front().empty()) {
+        return 0LL;
+    }
+    const auto* number = std::get_if<std::int64_t>(&found->front().front().value());
+    return number ? static_cast<long long>(*number) : 0LL;
+}
 
 struct SchemaState {
     bool hasResults = false;
@@ -18,7 +81,7 @@ Result<SchemaState> schemaState(const Database& db) {
     Statement state = db.prepare(
         QStringLiteral("SELECT (SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND "
                        "name = 'Results'), (%1)")
-            .arg(ChangeLogSchema::CountObjectsSql()));
+            .arg(ChangeLogSchema::CountObjectsSql(StoreKind::File)));
     if (!state.next()) {
         return state.ok() ? Status::failure(QStringLiteral("The file's tables could not be read."))
                           : state.status();
@@ -27,7 +90,7 @@ Result<SchemaState> schemaState(const Database& db) {
 }
 
 Status createLog(const Database& db) {
-    for (const QString& sql : ChangeLogSchema::Statements()) {
+    for (const QString& sql : ChangeLogSchema::Statements(StoreKind::File)) {
         if (Status made = db.exec(sql); !made) {
             return made;
         }
@@ -40,14 +103,26 @@ long long newSaveNumber() {
     return static_cast<long long>(QRandomGenerator::global()->generate64() >> 1);
 }
 
-std::optional<int> optionalInt(const Statement& row, int column) {
-    return row.isNull(column) ? std::nullopt : std::optional<int>(row.toInt(column));
+// The rows of a query, read one after another: a file's Statement or the server's PgRows.
+Statement query(const Database& db, const QString& sql, const SqlParams& params) {
+    return db.prepare(sql, params);
 }
 
-Change changeFrom(const Statement& row) {
+PgRows query(const PgConnection& connection, const QString& sql, const SqlParams& params) {
+    return connection.query(sql, params);
+}
+
+template <typename Row>
+std::optional<int> optionalInt(const Row& row, int column) {
+    return row.isNull(column) ? std::nullopt
+                              : std::optional<int>(static_cast<int>(row.toInt64(column)));
+}
+
+template <typename Row>
+Change changeFrom(const Row& row, const StoreSql& sql) {
     Change change;
     change.id = row.toInt64(0);
-    change.when = row.toText(1);
+    change.when = sql.localTime(row.toText(1));
     change.who = row.toText(2);
     change.where = row.toText(3);
     change.what = row.toText(4);
@@ -65,33 +140,27 @@ Change changeFrom(const Statement& row) {
     return change;
 }
 
-const char* const kSelectChanges =
-    "SELECT Id, strftime('%Y-%m-%d %H:%M:%S', At, 'localtime'), Who, Place, What, Weapon, Round, "
-    "Strip, Fencer, Opponent, Bout, Subject, "
-    "Before, After, BeforeValue, AfterValue FROM ChangeLog ";
-
-Result<bool> logExists(const Database& db) {
-    const Result<std::optional<long long>> found = db.queryInt(QStringLiteral(
-        "SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name = 'ChangeLog'"));
-    if (!found) {
-        return found.status();
-    }
-    return found->value_or(0) > 0;
-}
-
-Result<std::vector<Change>> readChanges(const Database& db, const QString& where,
+template <typename Store>
+Result<std::vector<Change>> readChanges(const Store& store, const QString& where,
                                         const SqlParams& params) {
-    const Result<bool> exists = logExists(db);
-    if (!exists) {
-        return exists.status();
+    const StoreSql& sql = sqlOf(store.kind());
+    const Result<long long> tables = firstNumber(store, sql.logTables);
+    if (!tables) {
+        return tables.status();
     }
     std::vector<Change> changes;
-    if (!*exists) {
+    if (*tables == 0) {
         return changes;
     }
-    Statement rows = db.prepare(QLatin1String(kSelectChanges) + where, params);
+    auto rows = query(store,
+                      QStringLiteral("SELECT Id, %1, Who, Place, What, Weapon, Round, Strip, "
+                                     "Fencer, Opponent, Bout, Subject, Before, After, BeforeValue, "
+                                     "AfterValue FROM ChangeLog ")
+                              .arg(sql.readTime) +
+                          where,
+                      params);
     while (rows.next()) {
-        changes.push_back(changeFrom(rows));
+        changes.push_back(changeFrom(rows, sql));
     }
     if (!rows.ok()) {
         return rows.status();
@@ -99,50 +168,88 @@ Result<std::vector<Change>> readChanges(const Database& db, const QString& where
     return changes;
 }
 
+template <typename Store>
+Result<std::vector<Change>> readFiltered(const Store& store, const Filter& filter) {
+    QStringList conditions;
+    SqlParams params;
+    if (filter.event) {
+        conditions << QStringLiteral("Weapon = ?");
+        params.push_back(*filter.event);
+    }
+    if (filter.round) {
+        conditions << QStringLiteral("Round = ?");
+        params.push_back(*filter.round);
+    }
+    if (filter.fencer) {
+        conditions << QStringLiteral("(Fencer = ? OR Opponent = ?)");
+        params.push_back(*filter.fencer);
+        params.push_back(*filter.fencer);
+    }
+    const QString where = conditions.isEmpty()
+                              ? QString()
+                              : QStringLiteral("WHERE ") + conditions.join(QStringLiteral(" AND "));
+    return readChanges(store, where + QStringLiteral(" ORDER BY Id DESC"), params);
+}
+
+template <typename Store>
+Result<std::optional<Change>> findOne(const Store& store, long long id) {
+    const Result<std::vector<Change>> found =
+        readChanges(store, QStringLiteral("WHERE Id = ?"), {id});
+    if (!found) {
+        return found.status();
+    }
+    return found->empty() ? std::nullopt : std::optional<Change>(found->front());
+}
+
 }  // namespace
 
 Result<bool> BeginSave(const Database& db) {
-    const Result<SchemaState> state = schemaState(db);
-    if (!state) {
-        return state.status();
-    }
-    if (!state->hasResults) {
-        return false;
-    }
-    if (!state->hasLog) {
-        if (Status made = createLog(db); !made) {
-            return made;
+    if (!sqlOf(db.kind()).madeWithLog) {
+        const Result<SchemaState> state = schemaState(db);
+        if (!state) {
+            return state.status();
+        }
+        if (!state->hasResults) {
+            return false;
+        }
+        if (!state->hasLog) {
+            if (Status made = createLog(db); !made) {
+                return made;
+            }
         }
     }
-    Status told = db.exec(QStringLiteral("INSERT OR REPLACE INTO ChangeWriter (Slot, Txn, Who, "
-                                         "Place) VALUES (1, ?, ?, ?)"),
-                          {newSaveNumber(), db.changeWho(), db.changePlace()});
+    return BeginSave(db, db.changeWho(), db.changePlace());
+}
+
+Result<bool> BeginSave(const SqlStore& store, const QString& who, const QString& place) {
+    Status told = store.exec(sqlOf(store.kind()).tellWriter, {newSaveNumber(), who, place});
     if (!told) {
         return told;
     }
     return true;
 }
 
-Status EndSave(const Database& db) {
-    return db.exec(QStringLiteral("DELETE FROM ChangeWriter"));
+Status EndSave(const SqlStore& store) {
+    return store.exec(QStringLiteral("DELETE FROM ChangeWriter"));
 }
 
-Status MarkBoutsAs(const Database& db, const QString& what) {
-    return db.exec(QStringLiteral("UPDATE ChangeWriter SET What = ?"), {what});
+Status MarkBoutsAs(const SqlStore& store, const QString& what) {
+    return store.exec(QStringLiteral("UPDATE ChangeWriter SET What = ?"), {what});
 }
 
-Status RecordInstead(const Database& db, const QString& what, const QString& subject,
+Status RecordInstead(const SqlStore& store, const QString& what, const QString& subject,
                      std::optional<int> event) {
-    if (Status quiet = db.exec(QStringLiteral("UPDATE ChangeWriter SET Quiet = 1")); !quiet) {
+    if (Status quiet = store.exec(QStringLiteral("UPDATE ChangeWriter SET Quiet = 1")); !quiet) {
         return quiet;
     }
-    return db.exec(
+    return store.exec(
         QStringLiteral("INSERT INTO ChangeLog (At, Who, Place, What, Weapon, Subject, After, Txn) "
-                       "SELECT strftime('%Y-%m-%d %H:%M:%S', 'now'), Who, Place, ?1, ?2, ?3, ?3, "
-                       "Txn FROM ChangeWriter"),
+                       "SELECT %1, Who, Place, ?1, ?2, ?3, ?3, Txn FROM ChangeWriter")
+            .arg(StoreDialect::UtcNowText(store.kind())),
         {what, event ? SqlValue(*event) : SqlValue(), subject});
 }
 
+// Snapshots are files: only a championship file puts one back.
 Status RecordRestore(const Database& db, const QString& beforePath, const QString& snapshot) {
     if (Status attached =
             db.exec(QStringLiteral("ATTACH DATABASE ? AS BeforeRestore"), {beforePath});
@@ -182,33 +289,19 @@ Status RecordRestore(const Database& db, const QString& beforePath, const QStrin
 }
 
 Result<std::vector<Change>> Read(const Database& db, const Filter& filter) {
-    QStringList conditions;
-    SqlParams params;
-    if (filter.event) {
-        conditions << QStringLiteral("Weapon = ?");
-        params.push_back(*filter.event);
-    }
-    if (filter.round) {
-        conditions << QStringLiteral("Round = ?");
-        params.push_back(*filter.round);
-    }
-    if (filter.fencer) {
-        conditions << QStringLiteral("(Fencer = ? OR Opponent = ?)");
-        params.push_back(*filter.fencer);
-        params.push_back(*filter.fencer);
-    }
-    const QString where = conditions.isEmpty()
-                              ? QString()
-                              : QStringLiteral("WHERE ") + conditions.join(QStringLiteral(" AND "));
-    return readChanges(db, where + QStringLiteral(" ORDER BY Id DESC"), params);
+    return readFiltered(db, filter);
+}
+
+Result<std::vector<Change>> Read(const PgConnection& connection, const Filter& filter) {
+    return readFiltered(connection, filter);
 }
 
 Result<std::optional<Change>> Find(const Database& db, long long id) {
-    const Result<std::vector<Change>> found = readChanges(db, QStringLiteral("WHERE Id = ?"), {id});
-    if (!found) {
-        return found.status();
-    }
-    return found->empty() ? std::nullopt : std::optional<Change>(found->front());
+    return findOne(db, id);
+}
+
+Result<std::optional<Change>> Find(const PgConnection& connection, long long id) {
+    return findOne(connection, id);
 }
 
 QString RoundText(const std::optional<int>& round) {

@@ -1,6 +1,7 @@
 #include "db/ChangeLogSchema.h"
 
 #include <functional>
+#include <iterator>
 
 namespace ChangeLogSchema {
 namespace {
@@ -56,7 +57,10 @@ QString scalar(const Logged& logged, const QString& expression) {
                : QStringLiteral("(SELECT %1 %2)").arg(expression, logged.source);
 }
 
-QString triggerSql(const Logged& logged, int number) {
+// The three statements every trigger runs: merge into this save's earlier row of the same
+// thing, record a new row when there is none, and settle by dropping a row that ends where it
+// began.
+QString triggerBody(StoreKind store, const Logged& logged) {
     const QString merge =
         QStringLiteral("UPDATE ChangeLog SET After = %1, AfterValue = %2 WHERE Id = (%3);")
             .arg(scalar(logged, logged.after.text), scalar(logged, logged.after.value),
@@ -64,30 +68,59 @@ QString triggerSql(const Logged& logged, int number) {
     const QString record =
         QStringLiteral(
             "INSERT INTO ChangeLog (At, Who, Place, What, %1, Before, After, BeforeValue, "
-            "AfterValue, Txn) SELECT strftime('%Y-%m-%d %H:%M:%S', 'now'), "
+            "AfterValue, Txn) SELECT %10, "
             "coalesce((SELECT Who FROM ChangeWriter), 'unknown'), "
             "coalesce((SELECT Place FROM ChangeWriter), 'unknown'), %2, %3, %4, %5, %6, %7, %8 "
             "%9;")
             .arg(logged.columns, logged.what, logged.values, logged.before.text, logged.after.text,
                  logged.before.value, logged.after.value, writerTxn(),
                  sourceOr(logged, QStringLiteral("NOT EXISTS (%1)")
-                                      .arg(sameThing(logged).arg(QStringLiteral("1")))));
-    const QString settle =
-        QStringLiteral("DELETE FROM ChangeLog WHERE Id IN (%1 AND L.BeforeValue IS L.AfterValue);")
-            .arg(sameThing(logged).arg(QStringLiteral("L.Id")));
+                                      .arg(sameThing(logged).arg(QStringLiteral("1")))),
+                 StoreDialect::UtcNowText(store));
+    const QString settle = QStringLiteral("DELETE FROM ChangeLog WHERE Id IN (%1 AND %2);")
+                               .arg(sameThing(logged).arg(QStringLiteral("L.Id")),
+                                    StoreDialect::Same(store, QStringLiteral("L.BeforeValue"),
+                                                       QStringLiteral("L.AfterValue")));
+    return QStringLiteral("%1 %2 %3").arg(merge, record, settle);
+}
+
+QString triggerName(const Logged& logged, int number) {
+    return QStringLiteral("\"ChangeLog.%1.%2\"").arg(logged.table).arg(number);
+}
+
+QString fileTrigger(const Logged& logged, int number) {
     return QStringLiteral(
                "CREATE TRIGGER IF NOT EXISTS %1 AFTER %2 ON %3 WHEN %4 AND (%5) "
-               "BEGIN %6 %7 %8 END")
-        .arg(QStringLiteral("\"ChangeLog.%1.%2\"").arg(logged.table).arg(number), logged.event,
-             logged.table, notQuiet(), logged.when, merge, record, settle);
+               "BEGIN %6 END")
+        .arg(triggerName(logged, number), logged.event, logged.table, notQuiet(), logged.when,
+             triggerBody(StoreKind::File, logged));
+}
+
+// The server runs a trigger's statements in a function of its own. Its conditions read other
+// rows, which a trigger's WHEN may not, so they open the body. It runs before each row
+// changes, not after: the server fires AFTER ROW triggers once the whole statement is done,
+// when a bout deleted by one statement has lost both rows; before each row, a trigger sees
+// the rows changed before it, as the file's triggers see them after each row.
+QStringList serverTrigger(const Logged& logged, int number) {
+    const QString row = logged.event.startsWith(QLatin1String("DELETE")) ? QStringLiteral("OLD")
+                                                                         : QStringLiteral("NEW");
+    return {QStringLiteral("CREATE OR REPLACE FUNCTION %1() RETURNS trigger LANGUAGE plpgsql AS "
+                           "$body$ BEGIN IF %2 AND (%3) THEN %4 END IF; RETURN %5; END $body$")
+                .arg(triggerName(logged, number), notQuiet(), logged.when,
+                     triggerBody(StoreKind::Server, logged), row),
+            QStringLiteral("CREATE OR REPLACE TRIGGER %1 BEFORE %2 ON %3 FOR EACH ROW EXECUTE "
+                           "FUNCTION %1()")
+                .arg(triggerName(logged, number), logged.event, logged.table)};
 }
 
 // The triggers after a row is inserted, deleted and updated (`updateEvent` may name the
 // columns whose update counts); an update that leaves the row's value alone records nothing.
 // `changed` tells that from the row alone when its value needs another row (a bout's twin).
-std::vector<Logged> rowTriggers(const std::function<Logged(const QString&, const QString&)>& make,
-                                Side (*side)(const QString&), const QString& updateEvent,
-                                const QString& changed = {}) {
+using MakeLogged = std::function<Logged(const QString& event, const QString& row)>;
+using MakeSide = std::function<Side(const QString& row)>;
+
+std::vector<Logged> rowTriggers(StoreKind store, const MakeLogged& make, const MakeSide& side,
+                                const QString& updateEvent, const QString& changed = {}) {
     Logged inserted = make(QStringLiteral("INSERT"), QStringLiteral("NEW"));
     inserted.after = side(QStringLiteral("NEW"));
     Logged deleted = make(QStringLiteral("DELETE"), QStringLiteral("OLD"));
@@ -95,12 +128,11 @@ std::vector<Logged> rowTriggers(const std::function<Logged(const QString&, const
     Logged updated = make(updateEvent, QStringLiteral("NEW"));
     updated.before = side(QStringLiteral("OLD"));
     updated.after = side(QStringLiteral("NEW"));
-    updated.when =
-        QStringLiteral("(%1) AND (%2)")
-            .arg(updated.when,
-                 changed.isEmpty()
-                     ? QStringLiteral("%1 IS NOT %2").arg(updated.before.value, updated.after.value)
-                     : changed);
+    updated.when = QStringLiteral("(%1) AND (%2)")
+                       .arg(updated.when, changed.isEmpty()
+                                              ? StoreDialect::Differs(store, updated.before.value,
+                                                                      updated.after.value)
+                                              : changed);
     return {inserted, deleted, updated};
 }
 
@@ -119,7 +151,7 @@ QString lowerSide(const QString& row, const QString& ownColumn, const QString& t
 }
 
 // The score from the lower fencer number's side, as the staff type it ("5-3", "V-4").
-Side boutSide(const QString& row) {
+Side boutSide(StoreKind store, const QString& row) {
     const QString lt =
         lowerSide(row, row + QStringLiteral(".Touches"), QStringLiteral("T.Touches"));
     const QString ht =
@@ -127,10 +159,11 @@ Side boutSide(const QString& row) {
     const QString lw =
         QStringLiteral("(%1 <> 0)")
             .arg(lowerSide(row, row + QStringLiteral(".Victory"), QStringLiteral("T.Victory")));
-    const QString text = QStringLiteral(
-                             "(CASE WHEN %3 AND %1 = %2 THEN 'V' ELSE %1 END || '-' || "
-                             "CASE WHEN NOT %3 AND %1 = %2 THEN 'V' ELSE %2 END)")
-                             .arg(lt, ht, lw);
+    const QString text =
+        QStringLiteral(
+            "(CASE WHEN %3 AND %1 = %2 THEN 'V' ELSE %4 END || '-' || "
+            "CASE WHEN NOT %3 AND %1 = %2 THEN 'V' ELSE %5 END)")
+            .arg(lt, ht, lw, StoreDialect::AsText(store, lt), StoreDialect::AsText(store, ht));
     const QString value =
         QStringLiteral("(%1 || ' ' || %2 || ' ' || CASE WHEN %3 THEN 1 ELSE 0 END)")
             .arg(lt, ht, lw);
@@ -148,15 +181,17 @@ QString scheduleOf(const QString& row, const QString& column) {
         .arg(row, column);
 }
 
-Logged boutLogged(const QString& event, const QString& row) {
+Logged boutLogged(StoreKind store, const QString& event, const QString& row) {
     Logged logged;
     logged.table = QStringLiteral("Results");
     logged.event = event;
     logged.when = QStringLiteral("EXISTS (SELECT 1 %1)").arg(twinFrom(row));
     logged.what = QStringLiteral("coalesce((SELECT What FROM ChangeWriter), 'bout')");
     logged.columns = QStringLiteral("Weapon, Round, Strip, Fencer, Opponent");
-    const QString lower = QStringLiteral("min(%1.FencerNumber, %1.Opponent)").arg(row);
-    const QString higher = QStringLiteral("max(%1.FencerNumber, %1.Opponent)").arg(row);
+    const QString fencer = row + QStringLiteral(".FencerNumber");
+    const QString opponent = row + QStringLiteral(".Opponent");
+    const QString lower = StoreDialect::Smaller(store, fencer, opponent);
+    const QString higher = StoreDialect::Larger(store, fencer, opponent);
     logged.values = QStringLiteral("%1.Weapon, %2, %3, %4, %5")
                         .arg(row, scheduleOf(row, QStringLiteral("S.Round")),
                              scheduleOf(row, QStringLiteral("N.StripName")), lower, higher);
@@ -168,16 +203,24 @@ Logged boutLogged(const QString& event, const QString& row) {
     return logged;
 }
 
-std::vector<Logged> boutTriggers() {
-    return rowTriggers(boutLogged, boutSide, QStringLiteral("UPDATE OF Victory, Touches"),
-                       QStringLiteral("OLD.Victory IS NOT NEW.Victory OR OLD.Touches IS NOT "
-                                      "NEW.Touches"));
+std::vector<Logged> boutTriggers(StoreKind store) {
+    return rowTriggers(
+        store,
+        [store](const QString& event, const QString& row) { return boutLogged(store, event, row); },
+        [store](const QString& row) { return boutSide(store, row); },
+        QStringLiteral("UPDATE OF Victory, Touches"),
+        QStringLiteral("%1 OR %2")
+            .arg(StoreDialect::Differs(store, QStringLiteral("OLD.Victory"),
+                                       QStringLiteral("NEW.Victory")),
+                 StoreDialect::Differs(store, QStringLiteral("OLD.Touches"),
+                                       QStringLiteral("NEW.Touches"))));
 }
 
 // ----- Final Four bouts: the result seen from the top fencer -----
 
-Side finalSide(const QString& row) {
-    const QString dash = QStringLiteral("instr(%1.Score, '-')").arg(row);
+Side finalSide(StoreKind store, const QString& row) {
+    const QString dash =
+        StoreDialect::Position(store, row + QStringLiteral(".Score"), QStringLiteral("'-'"));
     const QString topWon = QStringLiteral("%1.Winner = %1.TopFencer").arg(row);
     // The score is written winner first; from the top fencer's side a loss reads the other way.
     const QString score =
@@ -193,11 +236,11 @@ Side finalSide(const QString& row) {
                 .arg(decided, row)};
 }
 
-Logged finalLogged(const QString& event, const QString& row) {
+Logged finalLogged(StoreKind store, const QString& event, const QString& row) {
     Logged logged;
     logged.table = QStringLiteral("FinalFour");
     logged.event = event;
-    logged.when = QStringLiteral("1");
+    logged.when = StoreDialect::Always(store);
     logged.what = QStringLiteral("coalesce((SELECT What FROM ChangeWriter), 'final')");
     logged.columns = QStringLiteral("Weapon, Round, Bout, Fencer, Opponent");
     logged.values = QStringLiteral("%1.Weapon, %2, %1.Bout, %1.TopFencer, %1.BottomFencer")
@@ -206,8 +249,13 @@ Logged finalLogged(const QString& event, const QString& row) {
     return logged;
 }
 
-std::vector<Logged> finalTriggers() {
-    return rowTriggers(finalLogged, finalSide, QStringLiteral("UPDATE"));
+std::vector<Logged> finalTriggers(StoreKind store) {
+    return rowTriggers(
+        store,
+        [store](const QString& event, const QString& row) {
+            return finalLogged(store, event, row);
+        },
+        [store](const QString& row) { return finalSide(store, row); }, QStringLiteral("UPDATE"));
 }
 
 // ----- roster rows, groups and seeding -----
@@ -239,11 +287,12 @@ QString advanced(const QString& row) {
         .arg(row);
 }
 
-Logged rosterLogged(const QString& event, const QString& row, const QString& what) {
+Logged rosterLogged(StoreKind store, const QString& event, const QString& row,
+                    const QString& what) {
     Logged logged;
     logged.table = QStringLiteral("Roster");
     logged.event = event;
-    logged.when = QStringLiteral("1");
+    logged.when = StoreDialect::Always(store);
     logged.what = QStringLiteral("'%1'").arg(what);
     logged.columns = QStringLiteral("Weapon, Fencer, Subject");
     logged.values = QStringLiteral("%1.Weapon, %1.FencerNumber, %2").arg(row, rosterRow(row));
@@ -254,36 +303,37 @@ Logged rosterLogged(const QString& event, const QString& row, const QString& wha
     return logged;
 }
 
-Logged rosterUpdate(const QString& columns, const QString& what, const Side& before,
-                    const Side& after) {
+Logged rosterUpdate(StoreKind store, const QString& columns, const QString& what,
+                    const Side& before, const Side& after) {
     Logged logged =
-        rosterLogged(QStringLiteral("UPDATE OF ") + columns, QStringLiteral("NEW"), what);
-    logged.when = QStringLiteral("%1 IS NOT %2").arg(before.value, after.value);
+        rosterLogged(store, QStringLiteral("UPDATE OF ") + columns, QStringLiteral("NEW"), what);
+    logged.when = StoreDialect::Differs(store, before.value, after.value);
     logged.before = before;
     logged.after = after;
     return logged;
 }
 
-std::vector<Logged> rosterTriggers() {
-    Logged inserted =
-        rosterLogged(QStringLiteral("INSERT"), QStringLiteral("NEW"), QStringLiteral("roster"));
+std::vector<Logged> rosterTriggers(StoreKind store) {
+    Logged inserted = rosterLogged(store, QStringLiteral("INSERT"), QStringLiteral("NEW"),
+                                   QStringLiteral("roster"));
     inserted.after = rosterSide(QStringLiteral("NEW"));
-    Logged deleted =
-        rosterLogged(QStringLiteral("DELETE"), QStringLiteral("OLD"), QStringLiteral("roster"));
+    Logged deleted = rosterLogged(store, QStringLiteral("DELETE"), QStringLiteral("OLD"),
+                                  QStringLiteral("roster"));
     deleted.before = rosterSide(QStringLiteral("OLD"));
     const Side groupBefore{groupPlace(QStringLiteral("OLD")), groupPlace(QStringLiteral("OLD"))};
     const Side groupAfter{groupPlace(QStringLiteral("NEW")), groupPlace(QStringLiteral("NEW"))};
     const Side seedBefore{advanced(QStringLiteral("OLD")), advanced(QStringLiteral("OLD"))};
     const Side seedAfter{advanced(QStringLiteral("NEW")), advanced(QStringLiteral("NEW"))};
-    return {
-        inserted, deleted,
-        rosterUpdate(QStringLiteral("FencerNumber, Team, LName, FName, AddlText, Excluded, "
-                                    "ExcludedButCount, Injury"),
-                     QStringLiteral("roster"), rosterSide(QStringLiteral("OLD")),
-                     rosterSide(QStringLiteral("NEW"))),
-        rosterUpdate(QStringLiteral("\"Group\", Subgroup"), QStringLiteral("groups"), groupBefore,
-                     groupAfter),
-        rosterUpdate(QStringLiteral("Advanced"), QStringLiteral("seeding"), seedBefore, seedAfter)};
+    return {inserted, deleted,
+            rosterUpdate(store,
+                         QStringLiteral("FencerNumber, Team, LName, FName, AddlText, Excluded, "
+                                        "ExcludedButCount, Injury"),
+                         QStringLiteral("roster"), rosterSide(QStringLiteral("OLD")),
+                         rosterSide(QStringLiteral("NEW"))),
+            rosterUpdate(store, QStringLiteral("\"Group\", Subgroup"), QStringLiteral("groups"),
+                         groupBefore, groupAfter),
+            rosterUpdate(store, QStringLiteral("Advanced"), QStringLiteral("seeding"), seedBefore,
+                         seedAfter)};
 }
 
 // ----- school and strip names -----
@@ -309,12 +359,12 @@ struct NamedTable {
     Side (*side)(const QString& row);
 };
 
-std::vector<Logged> namedTriggers(const NamedTable& named) {
+std::vector<Logged> namedTriggers(StoreKind store, const NamedTable& named) {
     auto logged = [&](const QString& event, const QString& row) {
         Logged one;
         one.table = named.table;
         one.event = event;
-        one.when = QStringLiteral("1");
+        one.when = StoreDialect::Always(store);
         one.what = QStringLiteral("'%1'").arg(named.what);
         one.columns = named.columns;
         one.values = QString(named.values).replace(QStringLiteral("%1"), row);
@@ -322,15 +372,17 @@ std::vector<Logged> namedTriggers(const NamedTable& named) {
                       .arg(named.what, QString(named.key).replace(QStringLiteral("%1"), row));
         return one;
     };
-    return rowTriggers(logged, named.side, QStringLiteral("UPDATE"));
+    return rowTriggers(store, logged, named.side, QStringLiteral("UPDATE"));
 }
 
-std::vector<Logged> schoolAndStripTriggers() {
+std::vector<Logged> schoolAndStripTriggers(StoreKind store) {
     std::vector<Logged> all = namedTriggers(
+        store,
         {QStringLiteral("Teams"), QStringLiteral("school"), QStringLiteral("Team, Subject"),
          QStringLiteral("%1.Team, coalesce(nullif(%1.Abbreviation, ''), 'school ' || %1.Team)"),
          QStringLiteral("L.Team = %1.Team"), schoolSide});
     for (Logged& strip : namedTriggers(
+             store,
              {QStringLiteral("StripNumbers"), QStringLiteral("strip"),
               QStringLiteral("Weapon, StripSet, Subject"),
               QStringLiteral("%1.Weapon, %1.StripSet, 'strip set ' || (%1.StripSet + 1)"),
@@ -340,24 +392,43 @@ std::vector<Logged> schoolAndStripTriggers() {
     return all;
 }
 
-std::vector<Logged> allTriggers() {
+std::vector<Logged> allTriggers(StoreKind store) {
     std::vector<Logged> all;
     for (auto* group : {boutTriggers, finalTriggers, rosterTriggers, schoolAndStripTriggers}) {
-        for (Logged& logged : group()) {
+        for (Logged& logged : group(store)) {
             all.push_back(logged);
         }
     }
     return all;
 }
 
-QStringList buildStatements() {
+// The column types of the log's tables in each store's words.
+struct ColumnWords {
+    QString key;     // the log's row number, given by the store
+    QString number;  // an event, round, fencer...
+    QString big;     // a save number, up to 2^63
+    QString text;
+};
+
+ColumnWords columnWords(StoreKind store) {
+    if (store == StoreKind::File) {
+        return {QStringLiteral("INTEGER PRIMARY KEY"), QStringLiteral("INTEGER"),
+                QStringLiteral("INTEGER"), QStringLiteral("TEXT")};
+    }
+    return {QStringLiteral("bigint GENERATED BY DEFAULT AS IDENTITY PRIMARY KEY"),
+            QStringLiteral("integer"), QStringLiteral("bigint"), QStringLiteral("text")};
+}
+
+QStringList buildStatements(StoreKind store) {
+    const ColumnWords w = columnWords(store);
+    const QString options = StoreDialect::TableOptions(store);
     QStringList statements = {
-        QStringLiteral(
-            "CREATE TABLE IF NOT EXISTS ChangeLog (Id INTEGER PRIMARY KEY, At TEXT NOT NULL, "
-            "Who TEXT NOT NULL, Place TEXT NOT NULL, What TEXT NOT NULL, Weapon INTEGER, "
-            "Round INTEGER, Strip TEXT, Fencer INTEGER, Opponent INTEGER, Bout INTEGER, "
-            "Team INTEGER, StripSet INTEGER, Subject TEXT, Before TEXT, After TEXT, "
-            "BeforeValue TEXT, AfterValue TEXT, Txn INTEGER) STRICT"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS ChangeLog (Id %1, At %4 NOT NULL, "
+                       "Who %4 NOT NULL, Place %4 NOT NULL, What %4 NOT NULL, Weapon %2, "
+                       "Round %2, Strip %4, Fencer %2, Opponent %2, Bout %2, "
+                       "Team %2, StripSet %2, Subject %4, Before %4, After %4, "
+                       "BeforeValue %4, AfterValue %4, Txn %3)%5")
+            .arg(w.key, w.number, w.big, w.text, options),
         // A save finds its own earlier row of the same bout through this one, however long
         // the history of that bout grows.
         QStringLiteral("CREATE INDEX IF NOT EXISTS \"ChangeLog.ByTxn\" ON ChangeLog (Txn, Weapon, "
@@ -367,28 +438,60 @@ QStringList buildStatements() {
         // The program's own save fills this one row while it lasts and empties it before
         // committing, so another writer never finds it.
         QStringLiteral(
-            "CREATE TABLE IF NOT EXISTS ChangeWriter (Slot INTEGER PRIMARY KEY CHECK (Slot = 1), "
-            "Txn INTEGER NOT NULL, Who TEXT NOT NULL, Place TEXT NOT NULL, What TEXT, "
-            "Quiet INTEGER NOT NULL DEFAULT 0) STRICT")};
-    const std::vector<Logged> triggers = allTriggers();
+            "CREATE TABLE IF NOT EXISTS ChangeWriter (Slot %1 PRIMARY KEY CHECK (Slot = 1), "
+            "Txn %2 NOT NULL, Who %3 NOT NULL, Place %3 NOT NULL, What %3, "
+            "Quiet %1 NOT NULL DEFAULT 0)%4")
+            .arg(w.number, w.big, w.text, options)};
+    const std::vector<Logged> triggers = allTriggers(store);
     for (size_t i = 0; i < triggers.size(); ++i) {
-        statements << triggerSql(triggers[i], static_cast<int>(i) + 1);
+        const int number = static_cast<int>(i) + 1;
+        if (store == StoreKind::File) {
+            statements << fileTrigger(triggers[i], number);
+        } else {
+            statements << serverTrigger(triggers[i], number);
+        }
     }
     return statements;
 }
 
+// The names of the log's tables and indexes, as the file writes them.
+const char* const kLogObjects[] = {"ChangeLog", "ChangeWriter", "ChangeLog.ByTxn",
+                                   "ChangeLog.ByFencer"};
+
+QString serverCountSql() {
+    QStringList names;
+    for (const char* name : kLogObjects) {
+        names << QStringLiteral("'%1'").arg(QString::fromLatin1(name).toLower());
+    }
+    return QStringLiteral(
+               "SELECT (SELECT count(*) FROM pg_catalog.pg_class WHERE relnamespace = "
+               "current_schema()::regnamespace AND relname IN (%1)) + (SELECT count(*) FROM "
+               "pg_catalog.pg_trigger AS G INNER JOIN pg_catalog.pg_class AS C ON C.oid = "
+               "G.tgrelid WHERE C.relnamespace = current_schema()::regnamespace AND NOT "
+               "G.tgisinternal AND G.tgname LIKE 'changelog.%')")
+        .arg(names.join(QStringLiteral(", ")));
+}
+
 }  // namespace
 
-const QStringList& Statements() {
-    static const QStringList statements = buildStatements();
-    return statements;
+const QStringList& Statements(StoreKind store) {
+    static const QStringList file = buildStatements(StoreKind::File);
+    static const QStringList server = buildStatements(StoreKind::Server);
+    return store == StoreKind::File ? file : server;
+}
+
+QStringList Tables() {
+    return {QLatin1String(kLogObjects[0]), QLatin1String(kLogObjects[1])};
 }
 
 int ObjectCount() {
-    return static_cast<int>(Statements().size());
+    return static_cast<int>(std::size(kLogObjects) + allTriggers(StoreKind::File).size());
 }
 
-QString CountObjectsSql() {
+QString CountObjectsSql(StoreKind store) {
+    if (store == StoreKind::Server) {
+        return serverCountSql();
+    }
     return QStringLiteral(
         "SELECT count(*) FROM sqlite_schema WHERE name IN ('ChangeLog', 'ChangeWriter', "
         "'ChangeLog.ByTxn', 'ChangeLog.ByFencer') OR (type = 'trigger' AND name LIKE "

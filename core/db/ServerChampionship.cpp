@@ -1,6 +1,7 @@
 #include "db/ServerChampionship.h"
 
 #include "db/ChampionshipSchema.h"
+#include "db/ChangeLogSchema.h"
 #include "db/ProgramVersion.h"
 #include "db/SchemaDefinition.h"
 #include "db/StoredViews.h"
@@ -14,11 +15,14 @@ QString lower(const char* name) {
     return QString::fromLatin1(name).toLower();
 }
 
-// The championship's tables and stored queries as the server names them.
+// The championship's tables, its change log and its stored queries as the server names them.
 QSet<QString> championshipNames() {
     QSet<QString> names;
     for (const TableDef& table : ChampionshipTables()) {
         names.insert(lower(table.name));
+    }
+    for (const QString& table : ChangeLogSchema::Tables()) {
+        names.insert(table.toLower());
     }
     for (const StoredView& view : ChampionshipViews()) {
         names.insert(lower(view.name));
@@ -36,9 +40,25 @@ Status dropChampionship(const PgConnection& connection) {
             return s;
         }
     }
+    QStringList tables = ChangeLogSchema::Tables();
     for (const TableDef& table : ChampionshipTables()) {
-        const QString sql = QStringLiteral("DROP TABLE IF EXISTS %1 CASCADE")
-                                .arg(StoreDialect::Name(StoreKind::Server, table.name));
+        tables << QLatin1String(table.name);
+    }
+    for (const QString& table : tables) {
+        const QString sql =
+            QStringLiteral("DROP TABLE IF EXISTS %1 CASCADE")
+                .arg(StoreDialect::Name(StoreKind::Server, table.toLatin1().constData()));
+        if (Status s = connection.execScript(sql); !s) {
+            return s;
+        }
+    }
+    return Status::success();
+}
+
+// The change log comes after the rows it was given, which are the championship's start and
+// no change of it.
+Status createChangeLog(const PgConnection& connection) {
+    for (const QString& sql : ChangeLogSchema::Statements(StoreKind::Server)) {
         if (Status s = connection.execScript(sql); !s) {
             return s;
         }
@@ -168,6 +188,9 @@ Status Create(const PgConnection& connection, bool replace, const ChampionshipFi
         return s;
     }
     if (Status s = fill(connection); !s) {
+        return s;
+    }
+    if (Status s = createChangeLog(connection); !s) {
         return s;
     }
     return transaction.commit();

@@ -156,6 +156,53 @@ QStringList SetupStatements(StoreKind store) {
     return {QStringLiteral("CREATE EXTENSION IF NOT EXISTS citext")};
 }
 
+QString Always(StoreKind store) {
+    return store == StoreKind::File ? QStringLiteral("1") : QStringLiteral("true");
+}
+
+QString Differs(StoreKind store, const QString& a, const QString& b) {
+    return QStringLiteral("%1 %2 %3")
+        .arg(a,
+             store == StoreKind::File ? QStringLiteral("IS NOT")
+                                      : QStringLiteral("IS DISTINCT FROM"),
+             b);
+}
+
+QString Same(StoreKind store, const QString& a, const QString& b) {
+    return QStringLiteral("%1 %2 %3")
+        .arg(a,
+             store == StoreKind::File ? QStringLiteral("IS")
+                                      : QStringLiteral("IS NOT DISTINCT FROM"),
+             b);
+}
+
+QString Smaller(StoreKind store, const QString& a, const QString& b) {
+    return QStringLiteral("%1(%2, %3)")
+        .arg(store == StoreKind::File ? QStringLiteral("min") : QStringLiteral("least"), a, b);
+}
+
+QString Larger(StoreKind store, const QString& a, const QString& b) {
+    return QStringLiteral("%1(%2, %3)")
+        .arg(store == StoreKind::File ? QStringLiteral("max") : QStringLiteral("greatest"), a, b);
+}
+
+QString Position(StoreKind store, const QString& text, const QString& part) {
+    return QStringLiteral("%1(%2, %3)")
+        .arg(store == StoreKind::File ? QStringLiteral("instr") : QStringLiteral("strpos"), text,
+             part);
+}
+
+QString AsText(StoreKind store, const QString& number) {
+    return store == StoreKind::File ? number : QStringLiteral("CAST(%1 AS text)").arg(number);
+}
+
+QString UtcNowText(StoreKind store) {
+    return store == StoreKind::File
+               ? QStringLiteral("strftime('%Y-%m-%d %H:%M:%S', 'now')")
+               : QStringLiteral(
+                     "to_char(statement_timestamp() AT TIME ZONE 'UTC', 'YYYY-MM-DD HH24:MI:SS')");
+}
+
 QString ServerSql(const QString& sql) {
     return ServerWords(sql).translate();
 }

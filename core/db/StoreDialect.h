@@ -33,6 +33,24 @@ bool RelationsInsideTables(StoreKind store);
 // What a store needs before the championship's tables can be created.
 QStringList SetupStatements(StoreKind store);
 
+// The words of the change log's triggers in which the stores differ; the file's are those its
+// triggers have always had, so that a file's log is the same whichever build made it.
+
+// A condition that always holds.
+QString Always(StoreKind store);
+// Compares two values, null being a value like any other: "a IS NOT b" and "a IS b".
+QString Differs(StoreKind store, const QString& a, const QString& b);
+QString Same(StoreKind store, const QString& a, const QString& b);
+// The smaller and the larger of two numbers.
+QString Smaller(StoreKind store, const QString& a, const QString& b);
+QString Larger(StoreKind store, const QString& a, const QString& b);
+// Where `part` first starts in `text`, counting from 1; 0 when it does not occur.
+QString Position(StoreKind store, const QString& text, const QString& part);
+// A number as text, where text and numbers meet in one CASE (the server wants one kind).
+QString AsText(StoreKind store, const QString& number);
+// The time of the statement in universal time, as "YYYY-MM-DD HH:MM:SS".
+QString UtcNowText(StoreKind store);
+
 // The program's SQL in the server's words: ?, ?N parameters become $N, quoted names go to
 // lower case, and the file's functions become the server's (ifnull, UCASE). Text in
 // single quotes is left as written.

@@ -26,6 +26,14 @@ QString describe(const SqlRow& row) {
 
 }  // namespace
 
+QString RowsText(const SqlRows& rows) {
+    QStringList lines;
+    for (const SqlRow& row : rows) {
+        lines << describe(row);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 SqlRows SortedRows(const SqlStore& store, const QString& sql) {
     const Result<SqlRows> read = store.rows(sql);
     EXPECT_TRUE(read.ok()) << sql.toStdString() << ": " << read.status().message().toStdString();

@@ -9,6 +9,9 @@
 // whatever order each gives its rows in (a test failure when the read fails).
 SqlRows SortedRows(const SqlStore& store, const QString& sql);
 
+// The rows as a person reads them, one line each, for a test's message.
+QString RowsText(const SqlRows& rows);
+
 // Expects both stores to hold the same rows in every table of the championship, value for
 // value and of the same kind.
 void ExpectSameChampionship(const SqlStore& expected, const SqlStore& actual);
