@@ -1,6 +1,6 @@
 #include "CliArguments.h"
 
-#include "db/ChampionshipFile.h"
+#include "db/ChampionshipStore.h"
 #include "standings/EventCodes.h"
 
 std::optional<int> ParseEvent(const QString& text) {
@@ -29,6 +29,19 @@ std::optional<QList<int>> ParseEvents(const QString& text) {
     return events;
 }
 
+ChampionshipStore::Opened OpenChampionship(const QString& place, const CliOutput& io,
+                                           int* exitCode) {
+    ChampionshipStore::Opened opened = ChampionshipStore::Open(place);
+    if (!opened.store) {
+        // The place is named once: a reason that names it already stands alone, and an
+        // address that could not be read is never echoed, as it may hold a password.
+        const bool named = opened.caption.isEmpty() || opened.reason.contains(opened.caption);
+        *exitCode = io.fail(named ? opened.reason
+                                  : QStringLiteral("%1: %2").arg(opened.caption, opened.reason));
+    }
+    return opened;
+}
+
 std::unique_ptr<Database> OpenChampionshipFor(const CommandLine& args, const CliOutput& io,
                                               const QStringList& known, int* exitCode) {
     *exitCode = 0;
@@ -43,18 +56,16 @@ std::unique_ptr<Database> OpenChampionshipFor(const CommandLine& args, const Cli
             io.usageError(QStringLiteral("unknown option %1").arg(unknown.join(QLatin1Char(' '))));
         return nullptr;
     }
-    const std::optional<QString> path = args.value(QStringLiteral("db"));
-    if (!path) {
+    const std::optional<QString> place = args.value(QStringLiteral("db"));
+    if (!place) {
         *exitCode = io.usageError(QStringLiteral("--db PATH is required"));
         return nullptr;
     }
-    ChampionshipFile::Opened opened = ChampionshipFile::Open(*path);
-    if (!opened.db) {
-        *exitCode = io.fail(QStringLiteral("%1: %2").arg(*path, opened.reason));
-    } else {
-        opened.db->setChangePlace([place = io.command] { return place; });
+    ChampionshipStore::Opened opened = OpenChampionship(*place, io, exitCode);
+    if (opened.store) {
+        opened.store->setChangePlace([where = io.command] { return where; });
     }
-    return std::move(opened.db);
+    return std::move(opened.store);
 }
 
 std::optional<int> RequiredEvent(const CommandLine& args, const CliOutput& io, int* exitCode) {

@@ -2,6 +2,7 @@
 
 #include "CliOutput.h"
 #include "CommandLine.h"
+#include "db/ChampionshipStore.h"
 #include "db/Database.h"
 
 #include <memory>
@@ -12,6 +13,10 @@ std::optional<int> ParseEvent(const QString& text);
 // A comma-separated list of events ("0,2" or "MS,WE").
 std::optional<QList<int>> ParseEvents(const QString& text);
 
+// Opens the championship file or server database, checked as File > Open does; on failure
+// writes the reason and sets *exitCode.
+ChampionshipStore::Opened OpenChampionship(const QString& place, const CliOutput& io,
+                                           int* exitCode);
 // Checks the options against `known` and opens the championship named by --db, checked
 // as File > Open does. On failure writes the reason and sets *exitCode.
 std::unique_ptr<Database> OpenChampionshipFor(const CommandLine& args, const CliOutput& io,

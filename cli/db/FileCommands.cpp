@@ -1,5 +1,7 @@
 #include "db/FileCommands.h"
 
+#include "CliArguments.h"
+
 #include "db/ChampionshipCopy.h"
 #include "db/ChampionshipStore.h"
 #include "db/SchemaDefinition.h"
@@ -57,16 +59,6 @@ QString textOf(const SqlValue& value) {
     return text ? *text : QString();
 }
 
-ChampionshipStore::Opened openChecked(const QString& place, const CliOutput& io, int* exitCode) {
-    ChampionshipStore::Opened opened = ChampionshipStore::Open(place);
-    if (!opened.store) {
-        // The place is named once: a reason that names it already stands alone.
-        const bool named = opened.caption.isEmpty() || opened.reason.contains(opened.caption);
-        *exitCode = io.fail(named ? opened.reason
-                                  : QStringLiteral("%1: %2").arg(opened.caption, opened.reason));
-    }
-    return opened;
-}
 
 }  // namespace
 
@@ -91,7 +83,7 @@ int RunInfoCommand(const CommandLine& args, const CliOutput& io) {
     }
     const QString place = args.positional().first();
     int failed = 0;
-    const ChampionshipStore::Opened opened = openChecked(place, io, &failed);
+    const ChampionshipStore::Opened opened = OpenChampionship(place, io, &failed);
     if (!opened.store) {
         return failed;
     }
@@ -138,7 +130,7 @@ int RunCopyCommand(const CommandLine& args, const CliOutput& io) {
         return io.fail(QStringLiteral("--from and --to name the same championship"));
     }
     int failed = 0;
-    const ChampionshipStore::Opened source = openChecked(*from, io, &failed);
+    const ChampionshipStore::Opened source = OpenChampionship(*from, io, &failed);
     if (!source.store) {
         return failed;
     }

@@ -14,18 +14,26 @@ Opened Open(const QString& place) {
         opened.caption = place;
         ChampionshipFile::Opened file = ChampionshipFile::Open(place);
         opened.store = std::move(file.db);
+        opened.failure = file.failure;
         opened.reason = file.reason;
         return opened;
     }
     const Result<ServerUri> uri = ServerUri::Parse(place);
     if (!uri) {
+        opened.failure = ChampionshipFile::OpenFailure::CannotOpen;
         opened.reason = uri.status().message();
         return opened;
     }
     opened.caption = uri->caption();
     ServerChampionship::Opened server = ServerChampionship::Open(*uri);
-    opened.store = std::move(server.connection);
     opened.reason = server.reason;
+    if (server.connection) {
+        opened.store = Database::onServer(std::move(server.connection));
+    } else {
+        opened.failure = server.reason == ChampionshipFile::WrongVersionMessage()
+                             ? ChampionshipFile::OpenFailure::WrongVersion
+                             : ChampionshipFile::OpenFailure::CannotOpen;
+    }
     return opened;
 }
 
@@ -50,11 +58,7 @@ Status Create(const QString& place, bool replace, const ChampionshipFile::Fill& 
 }
 
 QString YearOf(const QString& place, const QDate& today) {
-    if (!ServerUri::IsServerUri(place)) {
-        return ChampionshipYearFor(place, today);
-    }
-    const Result<ServerUri> uri = ServerUri::Parse(place);
-    return uri ? uri->championshipYear(today) : QString::number(today.year());
+    return ChampionshipYearFor(place, today);
 }
 
 }  // namespace ChampionshipStore

@@ -12,7 +12,8 @@
 namespace ChampionshipStore {
 
 struct Opened {
-    std::unique_ptr<SqlStore> store;
+    std::unique_ptr<Database> store;
+    ChampionshipFile::OpenFailure failure = ChampionshipFile::OpenFailure::None;
     // The place as it may be shown: the path, or the address; empty for an address that
     // could not be read (it may hold a password, which is never shown).
     QString caption;

@@ -1,5 +1,7 @@
 #include "db/ChampionshipYear.h"
 
+#include "db/ServerUri.h"
+
 #include <QFileInfo>
 
 namespace {
@@ -11,6 +13,10 @@ constexpr int kFirstChampionshipYear = 1999;
 }  // namespace
 
 QString ChampionshipYearFor(const QString& path, const QDate& today) {
+    if (ServerUri::IsServerUri(path)) {
+        const Result<ServerUri> uri = ServerUri::Parse(path);
+        return uri ? uri->championshipYear(today) : QString::number(today.year());
+    }
     return ChampionshipYearForName(QFileInfo(path).fileName(), today);
 }
 

@@ -1,6 +1,7 @@
 #include "db/Database.h"
 
 #include "db/DatabaseError.h"
+#include "db/PgConnection.h"
 #include "db/SqlFunctions.h"
 #include "db/StatementCache.h"
 
@@ -66,10 +67,19 @@ std::unique_ptr<Database> Database::open(const QString& path, Mode mode, QString
 Database::Database(sqlite3* db, const QString& path)
     : m_db(db), m_path(path), m_statements(std::make_shared<StatementCache>()) {}
 
+Database::Database(std::unique_ptr<PgConnection> server)
+    : m_path(server->caption()), m_server(std::move(server)) {}
+
+std::unique_ptr<Database> Database::onServer(std::unique_ptr<PgConnection> server) {
+    return std::unique_ptr<Database>(new Database(std::move(server)));
+}
+
 Database::~Database() {
     // Kept statements are finalized first, so the file closes at once.
     m_statements.reset();
-    sqlite3_close_v2(m_db);
+    if (m_db != nullptr) {
+        sqlite3_close_v2(m_db);
+    }
 }
 
 Status Database::configure(Mode mode) const {
@@ -106,6 +116,9 @@ QString Database::changeWho() const {
 }
 
 Statement Database::prepare(const QString& sql, const SqlParams& params) const {
+    if (m_server) {
+        return Statement(*m_server, sql, params);
+    }
     return Statement(m_db, sql, params, m_statements);
 }
 
@@ -118,6 +131,9 @@ Status Database::exec(const QString& sql, const SqlParams& params) const {
 }
 
 Status Database::execScript(const QString& sql) const {
+    if (m_server) {
+        return m_server->execScript(sql);
+    }
     const int rc = sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
         return DatabaseError::LastFailure(m_db, DatabaseError::SaveWhat());
@@ -166,4 +182,28 @@ Result<std::optional<QString>> Database::queryText(const QString& sql,
         return std::optional<QString>();
     }
     return std::optional<QString>(statement.toText(0));
+}
+
+Status Database::beginSave() const {
+    if (m_server) {
+        return m_server->beginSave();
+    }
+    return execScript(QStringLiteral("BEGIN IMMEDIATE"));
+}
+
+Status Database::commitSave() const {
+    if (m_server) {
+        return m_server->commitSave();
+    }
+    return execScript(QStringLiteral("COMMIT"));
+}
+
+void Database::rollbackSave() const {
+    if (m_server) {
+        m_server->rollbackSave();
+        return;
+    }
+    // Should the rollback itself fail, the engine undoes the save when the connection closes
+    // (or, for a file, on its next open).
+    static_cast<void>(execScript(QStringLiteral("ROLLBACK")));
 }

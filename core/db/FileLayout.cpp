@@ -47,9 +47,7 @@ Status addMissingColumns(const Database& db, const TableDef& table, QStringList&
 // is as good as missing.
 Status addMissingView(const Database& db, const StoredView& view, QStringList& missing) {
     const Result<std::optional<long long>> found = db.queryInt(
-        QStringLiteral("SELECT COUNT(*) FROM sqlite_schema WHERE type = 'view' AND name = ?1 "
-                       "COLLATE NOCASE"),
-        {view.name});
+        StoreDialect::ObjectCountSql(db.kind(), StoreDialect::ObjectType::View), {view.name});
     if (!found) {
         return found.status();
     }

@@ -6,6 +6,10 @@
 #include <QFileInfo>
 
 QString ReadOnlyReason(const Database& db) {
+    // A server says at the save whether this station's user may write.
+    if (db.server() != nullptr) {
+        return QString();
+    }
     const QFileInfo file(db.path());
     if (sqlite3_db_readonly(db.handle(), "main") == 1 || !file.isWritable()) {
         return QStringLiteral("the file is read-only");

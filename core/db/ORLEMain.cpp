@@ -21,14 +21,14 @@ QString ORLEMain::LoadSettings() {
     return m_settings->databasePath();
 }
 
-ChampionshipFile::Opened ORLEMain::OpenDatabase(const QString& path) {
+ChampionshipStore::Opened ORLEMain::OpenDatabase(const QString& path) {
     CloseDatabase();
     ++m_dataGeneration;
-    ChampionshipFile::Opened opened = ChampionshipFile::Open(path);
-    if (!opened.db) {
+    ChampionshipStore::Opened opened = ChampionshipStore::Open(path);
+    if (!opened.store) {
         return opened;
     }
-    m_connection = std::move(opened.db);
+    m_connection = std::move(opened.store);
     m_connection->setCommitObserver(m_commitObserver);
     m_connection->setChangePlace(m_changePlace);
     ConnectString = path;

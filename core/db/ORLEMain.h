@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/ChampionshipFile.h"
+#include "db/ChampionshipStore.h"
 #include "db/Database.h"
 #include "db/EventColors.h"
 #include "db/RegistrySettings.h"
@@ -24,7 +24,7 @@ public:
 
     // Closes the current file and opens the given one; on success remembers it, derives
     // the year and recounts the groups. The previous file stays closed on failure.
-    ChampionshipFile::Opened OpenDatabase(const QString& path);
+    ChampionshipStore::Opened OpenDatabase(const QString& path);
     void CloseDatabase();
     bool isOpen() const { return m_connection != nullptr; }
     const Database& connection() const { return *m_connection; }

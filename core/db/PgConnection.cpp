@@ -12,6 +12,7 @@ namespace {
 
 // Type numbers of the server's built-in types (pg_type.oid), fixed since their creation.
 constexpr Oid kUnknownType = 0;
+constexpr Oid kBoolType = 16;
 constexpr Oid kInt8Type = 20;
 constexpr Oid kInt2Type = 21;
 constexpr Oid kInt4Type = 23;
@@ -22,6 +23,9 @@ constexpr int kTextFormat = 0;
 // A connection attempt that hears nothing gives up after this many seconds, unless the
 // address says otherwise.
 const char* const kConnectTimeoutSeconds = "10";
+// The key of the advisory lock every save of a championship takes ("ORLE"); advisory locks
+// belong to one database, so championships on the same server do not wait for each other.
+constexpr long long kSaveLockKey = 0x4F524C45;
 
 // Whether a failure of the statement is worded as a failed save or a failed read.
 bool changesTheChampionship(const QString& sql) {
@@ -119,7 +123,12 @@ bool PgRows::isNull(int column) const {
 }
 
 long long PgRows::toInt64(int column) const {
-    return QByteArray(PQgetvalue(m_result, m_row, column)).toLongLong();
+    const char* text = PQgetvalue(m_result, m_row, column);
+    // A comparison reads as a number, 1 or 0, as it does in a file.
+    if (PQftype(m_result, column) == kBoolType) {
+        return text[0] == 't' ? 1 : 0;
+    }
+    return QByteArray(text).toLongLong();
 }
 
 double PgRows::toDouble(int column) const {
@@ -136,6 +145,7 @@ SqlValue PgRows::value(int column) const {
         return SqlValue();
     }
     switch (PQftype(m_result, column)) {
+        case kBoolType:
         case kInt2Type:
         case kInt4Type:
         case kInt8Type:
@@ -182,7 +192,14 @@ PgConnection::~PgConnection() {
     PQfinish(m_connection);
 }
 
+void PgConnection::reconnectIfLost() const {
+    if (!m_inSave && PQstatus(m_connection) == CONNECTION_BAD) {
+        PQreset(m_connection);
+    }
+}
+
 pg_result* PgConnection::run(const QString& sql, const SqlParams& params, QString* failure) const {
+    reconnectIfLost();
     const QByteArray text = StoreDialect::ServerSql(sql).toUtf8();
     const BoundValues bound(params);
     PGresult* result =
@@ -243,8 +260,59 @@ Result<std::optional<long long>> PgConnection::queryInt(const QString& sql,
     return std::optional<long long>(found.toInt64(0));
 }
 
+Status PgConnection::beginSave() const {
+    reconnectIfLost();
+    Status begun = exec(QStringLiteral("BEGIN"));
+    if (!begun) {
+        return begun;
+    }
+    m_inSave = true;
+    Status locked = exec(QStringLiteral("SELECT pg_advisory_xact_lock(?)"), {kSaveLockKey});
+    if (!locked) {
+        rollbackSave();
+    }
+    return locked;
+}
+
+Status PgConnection::commitSave() const {
+    const PgRows committed = query(QStringLiteral("COMMIT"));
+    m_inSave = false;
+    if (!committed.ok()) {
+        return committed.status();
+    }
+    // A transaction in which a statement failed ends in a rollback, which is no save.
+    if (committed.commandTag() != QLatin1String("COMMIT")) {
+        return Status::failure(
+            DatabaseError::Message(ServerError::SaveWhat(), caption(),
+                                   QStringLiteral("the server undid the save, as a part of it "
+                                                  "had failed")));
+    }
+    return Status::success();
+}
+
+void PgConnection::rollbackSave() const {
+    // Should the rollback fail, the server undoes the save when the connection closes, and
+    // the save's own failure has been reported.
+    static_cast<void>(execScript(QStringLiteral("ROLLBACK")));
+    m_inSave = false;
+}
+
+Status PgConnection::readAsOneMoment(const std::function<Status()>& read) const {
+    if (m_inSave) {
+        return read();
+    }
+    if (Status begun = exec(QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ, READ ONLY"));
+        !begun) {
+        return begun;
+    }
+    const Status done = read();
+    // Nothing was written: ending the transaction either way leaves the championship as it was.
+    const Status ended = execScript(done ? QStringLiteral("COMMIT") : QStringLiteral("ROLLBACK"));
+    return done ? ended : done;
+}
+
 PgTransaction::PgTransaction(const PgConnection& connection)
-    : m_connection(connection), m_begun(connection.execScript(QStringLiteral("BEGIN"))) {
+    : m_connection(connection), m_begun(connection.beginSave()) {
     m_open = m_begun.ok();
 }
 
@@ -252,7 +320,7 @@ PgTransaction::~PgTransaction() {
     if (m_open) {
         // A save that did not commit is undone; should the rollback fail, the server
         // undoes it when the connection closes, and the failure has been reported.
-        static_cast<void>(m_connection.execScript(QStringLiteral("ROLLBACK")));
+        m_connection.rollbackSave();
     }
 }
 
@@ -262,16 +330,5 @@ Status PgTransaction::commit() {
                             : m_begun;
     }
     m_open = false;
-    const PgRows committed = m_connection.query(QStringLiteral("COMMIT"));
-    if (!committed.ok()) {
-        return committed.status();
-    }
-    // A transaction in which a statement failed ends in a rollback, which is no save.
-    if (committed.commandTag() != QLatin1String("COMMIT")) {
-        return Status::failure(
-            DatabaseError::Message(ServerError::SaveWhat(), m_connection.caption(),
-                                   QStringLiteral("the server undid the save, as a part of it "
-                                                  "had failed")));
-    }
-    return Status::success();
+    return m_connection.commitSave();
 }

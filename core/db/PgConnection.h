@@ -5,6 +5,7 @@
 #include "db/SqlStore.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -68,14 +69,30 @@ public:
     Result<std::optional<long long>> queryInt(const QString& sql,
                                               const SqlParams& params = {}) const;
 
+    // One save: begins a transaction and takes the championship's save lock, so that saves
+    // from every station follow one another; a connection lost since the last statement is
+    // made again first. commitSave() fails when the server undid the save.
+    Status beginSave() const;
+    Status commitSave() const;
+    void rollbackSave() const;
+    bool inSave() const { return m_inSave; }
+
+    // Runs reads that must see the championship as of one moment while other stations save
+    // (a snapshot): inside a read-only transaction of their own, or inside the save under way.
+    Status readAsOneMoment(const std::function<Status()>& read) const;
+
 private:
     PgConnection(pg_conn* connection, const ServerUri& uri)
         : m_connection(connection), m_uri(uri) {}
     // Runs the SQL as the server words it; the failure is set for a failed result.
     pg_result* run(const QString& sql, const SqlParams& params, QString* failure) const;
+    // Connects again when the server dropped the connection; never inside a save, whose
+    // remaining statements must not run outside it.
+    void reconnectIfLost() const;
 
     pg_conn* m_connection = nullptr;
     ServerUri m_uri;
+    mutable bool m_inSave = false;
 };
 
 // One save on the server: everything between construction and commit(), or nothing.

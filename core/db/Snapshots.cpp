@@ -1,8 +1,13 @@
 #include "db/Snapshots.h"
 
+#include "db/ChampionshipCopy.h"
+#include "db/ChampionshipFile.h"
 #include "db/ChangeLog.h"
 #include "db/Database.h"
 #include "db/DatabaseError.h"
+#include "db/PgConnection.h"
+#include "db/StationFolder.h"
+#include "db/Transaction.h"
 
 #include <sqlite3.h>
 #include <QDir>
@@ -94,7 +99,7 @@ Status ensureFolder(const QString& championshipPath) {
 QString freeName(const QString& championshipPath, const QString& reason) {
     const QDir folder(FolderFor(championshipPath));
     const QString stamped = QStringLiteral("%1-%2-").arg(
-        QFileInfo(championshipPath).completeBaseName(),
+        StationFolder::StemFor(championshipPath),
         QDateTime::currentDateTime().toString(QLatin1String(kStampFormat)));
     int sequence =
         static_cast<int>(folder.entryList({stamped + QStringLiteral("*.mdb")}, QDir::Files).size());
@@ -108,10 +113,17 @@ QString freeName(const QString& championshipPath, const QString& reason) {
     return name;
 }
 
-// Writes the copy under a working name first and renames it into place.
-Status writeCopy(const Database& db, const QString& target) {
-    const QString working = target + QStringLiteral(".part");
-    QFile::remove(working);
+// A server championship's snapshot is a championship file holding every row of it, read as
+// one moment although other stations keep saving.
+Status writeServerCopy(const Database& db, const QString& working) {
+    return db.server()->readAsOneMoment([&db, &working] {
+        return ChampionshipFile::CreateWith(working, [&db](const SqlStore& into) {
+            return ChampionshipCopy::CopyRows(db, into).status();
+        });
+    });
+}
+
+Status writeFileCopy(const Database& db, const QString& working) {
     sqlite3* copy = nullptr;
     const int opened = sqlite3_open_v2(working.toUtf8().constData(), &copy,
                                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
@@ -123,6 +135,14 @@ Status writeCopy(const Database& db, const QString& target) {
     if (sqlite3_close(copy) != SQLITE_OK && written) {
         written = failure(takeWhat(), db.path(), QStringLiteral("the copy could not be closed"));
     }
+    return written;
+}
+
+// Writes the copy under a working name first and renames it into place.
+Status writeCopy(const Database& db, const QString& target) {
+    const QString working = target + QStringLiteral(".part");
+    QFile::remove(working);
+    Status written = db.server() ? writeServerCopy(db, working) : writeFileCopy(db, working);
     if (written && !QFile::rename(working, target)) {
         written = failure(
             takeWhat(), db.path(),
@@ -135,7 +155,7 @@ Status writeCopy(const Database& db, const QString& target) {
 }
 
 Result<std::vector<Listed>> listed(const QString& championshipPath) {
-    const QRegularExpression pattern = namePattern(QFileInfo(championshipPath).completeBaseName());
+    const QRegularExpression pattern = namePattern(StationFolder::StemFor(championshipPath));
     std::vector<Listed> found;
     const QDir folder(FolderFor(championshipPath));
     for (const QFileInfo& file : folder.entryInfoList(QDir::Files)) {
@@ -200,10 +220,36 @@ std::unique_ptr<Database> openSnapshot(const QString& path, const QString& into,
     return snapshot;
 }
 
+// Puts the snapshot's rows in place of a server championship's, in one save recorded as the
+// restore; the log keeps every change the stations made, as it lives beside the rows.
+Status restoreRows(const Database& db, const Database& snapshot, const QString& name) {
+    Transaction save(db);
+    if (!save.begun()) {
+        return save.begun();
+    }
+    if (Status logged = ChangeLog::RecordInstead(db, QStringLiteral("restore"),
+                                                 QStringLiteral("restored %1").arg(name));
+        !logged) {
+        return logged;
+    }
+    std::vector<const TableDef*> tables = ChampionshipCopy::TablesInWritingOrder();
+    for (auto table = tables.rbegin(); table != tables.rend(); ++table) {
+        if (Status emptied =
+                db.exec(QStringLiteral("DELETE FROM \"%1\"").arg(QLatin1String((*table)->name)));
+            !emptied) {
+            return emptied;
+        }
+    }
+    if (const Result<long long> copied = ChampionshipCopy::CopyRows(snapshot, db); !copied) {
+        return copied.status();
+    }
+    return save.commit();
+}
+
 }  // namespace
 
 QString FolderFor(const QString& championshipPath) {
-    return QFileInfo(championshipPath).absoluteDir().filePath(QLatin1String(kFolderName));
+    return QDir(StationFolder::For(championshipPath)).filePath(QLatin1String(kFolderName));
 }
 
 bool IsAutomatic(const QString& reason) {
@@ -278,11 +324,18 @@ Result<QString> Restore(const Database& db, const QString& snapshotPath) {
         return Status::failure(
             QStringLiteral("%1 Nothing was restored.").arg(before.status().message()));
     }
+    const QString name = QFileInfo(snapshotPath).fileName();
+    if (db.server()) {
+        if (Status copied = restoreRows(db, *snapshot, name); !copied) {
+            return copied;
+        }
+        return *before;
+    }
     if (Status copied = copyPages(snapshot->handle(), db.handle(), restoreWhat(), db.path());
         !copied) {
         return copied;
     }
-    const Status logged = ChangeLog::RecordRestore(db, *before, QFileInfo(snapshotPath).fileName());
+    const Status logged = ChangeLog::RecordRestore(db, *before, name);
     db.committed();
     if (!logged) {
         return Status::failure(

@@ -1,6 +1,7 @@
 #include "db/Statement.h"
 
 #include "db/DatabaseError.h"
+#include "db/ServerStatement.h"
 #include "db/StatementCache.h"
 
 #include <sqlite3.h>
@@ -38,6 +39,9 @@ Statement::Statement(sqlite3* db, const QString& sql, const SqlParams& params,
     bindAll(params);
 }
 
+Statement::Statement(const PgConnection& server, const QString& sql, const SqlParams& params)
+    : m_server(std::make_unique<ServerStatement>(server, sql, params)) {}
+
 Statement::~Statement() {
     if (m_stmt == nullptr) {
         return;
@@ -56,7 +60,8 @@ Statement::Statement(Statement&& other) noexcept
       m_sql(std::move(other.m_sql)),
       m_writes(other.m_writes),
       m_code(other.m_code),
-      m_engineMessage(std::move(other.m_engineMessage)) {
+      m_engineMessage(std::move(other.m_engineMessage)),
+      m_server(std::move(other.m_server)) {
     other.m_stmt = nullptr;
 }
 
@@ -71,15 +76,25 @@ void Statement::fail(int code) {
     }
 }
 
+bool Statement::ok() const {
+    return m_server ? m_server->ok() : m_code == 0;
+}
+
 QString Statement::errorString() const {
     if (ok()) {
         return QString();
+    }
+    if (m_server) {
+        return m_server->failure();
     }
     return DatabaseError::Message(m_writes ? DatabaseError::SaveWhat() : DatabaseError::ReadWhat(),
                                   DatabaseError::PathOf(m_db), cause());
 }
 
 QString Statement::cause() const {
+    if (m_server) {
+        return m_server->failure();
+    }
     return ok() ? QString() : DatabaseError::Cause(m_code, m_engineMessage);
 }
 
@@ -88,6 +103,10 @@ Status Statement::status() const {
 }
 
 void Statement::bind(int index, const SqlValue& value) {
+    if (m_server) {
+        m_server->bind(index, value);
+        return;
+    }
     if (m_stmt == nullptr) {
         return;
     }
@@ -116,6 +135,9 @@ void Statement::bindAll(const SqlParams& params) {
 }
 
 bool Statement::next() {
+    if (m_server) {
+        return m_server->next();
+    }
     if (m_stmt == nullptr || !ok()) {
         return false;
     }
@@ -136,6 +158,10 @@ bool Statement::run() {
 }
 
 void Statement::reset() {
+    if (m_server) {
+        m_server->reset();
+        return;
+    }
     if (m_stmt == nullptr) {
         return;
     }
@@ -146,36 +172,60 @@ void Statement::reset() {
 }
 
 int Statement::columnCount() const {
+    if (m_server) {
+        return m_server->columnCount();
+    }
     return m_stmt ? sqlite3_column_count(m_stmt) : 0;
 }
 
 QString Statement::columnName(int column) const {
+    if (m_server) {
+        return m_server->columnName(column);
+    }
     return QString::fromUtf8(sqlite3_column_name(m_stmt, column));
 }
 
 bool Statement::isNull(int column) const {
+    if (m_server) {
+        return m_server->isNull(column);
+    }
     return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
 }
 
 int Statement::toInt(int column) const {
+    if (m_server) {
+        return static_cast<int>(m_server->toInt64(column));
+    }
     return sqlite3_column_int(m_stmt, column);
 }
 
 long long Statement::toInt64(int column) const {
+    if (m_server) {
+        return m_server->toInt64(column);
+    }
     return sqlite3_column_int64(m_stmt, column);
 }
 
 double Statement::toDouble(int column) const {
+    if (m_server) {
+        return m_server->toDouble(column);
+    }
     return sqlite3_column_double(m_stmt, column);
 }
 
 QString Statement::toText(int column) const {
+    if (m_server) {
+        return m_server->toText(column);
+    }
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
     const int bytes = sqlite3_column_bytes(m_stmt, column);
     return text ? QString::fromUtf8(text, bytes) : QString();
 }
 
 SqlValue Statement::value(int column) const {
+    if (m_server) {
+        return m_server->value(column);
+    }
     switch (sqlite3_column_type(m_stmt, column)) {
         case SQLITE_INTEGER:
             return SqlValue(toInt64(column));

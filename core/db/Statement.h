@@ -6,6 +6,8 @@
 #include <QString>
 #include <memory>
 
+class PgConnection;
+class ServerStatement;
 class StatementCache;
 struct sqlite3;
 struct sqlite3_stmt;
@@ -17,14 +19,16 @@ public:
     // and given back to it when done (while the cache lives).
     Statement(sqlite3* db, const QString& sql, const SqlParams& params = {},
               const std::shared_ptr<StatementCache>& cache = {});
+    // A statement on a championship server; it runs at its first step.
+    Statement(const PgConnection& server, const QString& sql, const SqlParams& params = {});
     ~Statement();
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
     Statement(Statement&& other) noexcept;
     Statement& operator=(Statement&&) = delete;
 
-    bool ok() const { return m_code == 0; }
-    // The engine's extended result code of the failure; 0 while ok().
+    bool ok() const;
+    // The file engine's extended result code of the failure; 0 while ok() and on a server.
     int resultCode() const { return m_code; }
     // What failed, the file and why, in plain words; empty while ok().
     QString errorString() const;
@@ -64,4 +68,5 @@ private:
     bool m_writes = false;
     int m_code = 0;  // the engine's extended result code of the first failure
     QString m_engineMessage;
+    std::unique_ptr<ServerStatement> m_server;
 };

@@ -1,6 +1,9 @@
 #include "db/StoreDialect.h"
 
+#include "db/StoredViews.h"
+
 #include <QHash>
+#include <QRegularExpression>
 
 namespace StoreDialect {
 namespace {
@@ -45,8 +48,14 @@ public:
     explicit ServerWords(const QString& sql) : m_sql(sql) {}
 
     QString translate() {
-        qsizetype i = 0;
-        while (i < m_sql.size()) {
+        translateRange(0, m_sql.size());
+        return m_out;
+    }
+
+private:
+    void translateRange(qsizetype from, qsizetype to) {
+        qsizetype i = from;
+        while (i < to) {
             const QChar c = m_sql.at(i);
             if (c == QLatin1Char('\'')) {
                 i = copyRun(i, quotedRunEnd(m_sql, i), false);
@@ -61,10 +70,49 @@ public:
                 ++i;
             }
         }
-        return m_out;
     }
 
-private:
+    // The end of the parenthesised run opening at `open` (after its closing parenthesis).
+    qsizetype closingEnd(qsizetype open) const {
+        int depth = 0;
+        qsizetype i = open;
+        while (i < m_sql.size()) {
+            const QChar c = m_sql.at(i);
+            if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+                i = quotedRunEnd(m_sql, i);
+                continue;
+            }
+            if (c == QLatin1Char('(')) {
+                ++depth;
+            } else if (c == QLatin1Char(')') && --depth == 0) {
+                return i + 1;
+            }
+            ++i;
+        }
+        return i;
+    }
+
+    // CAST(x AS REAL) and CAST(x AS INTEGER) read text the file's way (its leading number,
+    // else 0) and cut a real number's fraction off instead of rounding it, through the
+    // server's functions made for that.
+    qsizetype cast(qsizetype open) {
+        const qsizetype end = closingEnd(open);
+        const QString inside = m_sql.mid(open + 1, end - open - 2);
+        static const QRegularExpression type(QStringLiteral("\\s+AS\\s+(REAL|INTEGER)\\s*$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+        const QRegularExpressionMatch match = type.match(inside);
+        if (!match.hasMatch()) {
+            m_out += QStringLiteral("CAST");
+            return open;
+        }
+        m_out += match.captured(1).toUpper() == QLatin1String("REAL")
+                     ? QStringLiteral("orle_real(")
+                     : QStringLiteral("orle_integer(");
+        translateRange(open + 1, open + 1 + match.capturedStart());
+        m_out += QLatin1Char(')');
+        return end;
+    }
+
     qsizetype copyRun(qsizetype from, qsizetype to, bool lowerCase) {
         const QString run = m_sql.mid(from, to - from);
         m_out += lowerCase ? run.toLower() : run;
@@ -89,6 +137,10 @@ private:
             ++end;
         }
         const QString text = m_sql.mid(i, end - i);
+        if (text.compare(QLatin1String("CAST"), Qt::CaseInsensitive) == 0 &&
+            followedByParenthesis(end)) {
+            return cast(m_sql.indexOf(QLatin1Char('('), end));
+        }
         const auto function = serverFunctions().constFind(text.toLower());
         m_out += function != serverFunctions().constEnd() && followedByParenthesis(end) ? *function
                                                                                         : text;
@@ -152,8 +204,34 @@ QStringList SetupStatements(StoreKind store) {
     if (store == StoreKind::File) {
         return {};
     }
-    // citext is a trusted extension: the owner of the database may add it.
-    return {QStringLiteral("CREATE EXTENSION IF NOT EXISTS citext")};
+    // citext is a trusted extension: the owner of the database may add it. The functions
+    // give the server the file's conversions (see ServerSql) and its printf('%.Nf', x).
+    return {
+        QStringLiteral("CREATE EXTENSION IF NOT EXISTS citext"),
+        QStringLiteral("CREATE OR REPLACE FUNCTION orle_real(v double precision) RETURNS double "
+                       "precision LANGUAGE sql IMMUTABLE AS 'SELECT v'"),
+        QStringLiteral("CREATE OR REPLACE FUNCTION orle_real(v numeric) RETURNS double precision "
+                       "LANGUAGE sql IMMUTABLE AS 'SELECT v::double precision'"),
+        QStringLiteral("CREATE OR REPLACE FUNCTION orle_real(v bigint) RETURNS double precision "
+                       "LANGUAGE sql IMMUTABLE AS 'SELECT v::double precision'"),
+        // The leading number of a text, as the file reads "12b" as 12 and "B" as 0.
+        QStringLiteral(
+            "CREATE OR REPLACE FUNCTION orle_real(v text) RETURNS double precision "
+            "LANGUAGE sql IMMUTABLE AS $$SELECT coalesce(substring(v from "
+            "'^\\s*([-+]{0,1}([0-9]+[.]{0,1}[0-9]*|[.][0-9]+)([eE][-+]{0,1}[0-9]+){0,1})'"
+            ")::double precision, 0)$$"),
+        QStringLiteral("CREATE OR REPLACE FUNCTION orle_integer(v double precision) RETURNS bigint "
+                       "LANGUAGE sql IMMUTABLE AS 'SELECT trunc(v)::bigint'"),
+        QStringLiteral("CREATE OR REPLACE FUNCTION orle_integer(v numeric) RETURNS bigint "
+                       "LANGUAGE sql IMMUTABLE AS 'SELECT trunc(v)::bigint'"),
+        QStringLiteral("CREATE OR REPLACE FUNCTION orle_integer(v bigint) RETURNS bigint "
+                       "LANGUAGE sql IMMUTABLE AS 'SELECT v'"),
+        QStringLiteral("CREATE OR REPLACE FUNCTION orle_integer(v text) RETURNS bigint "
+                       "LANGUAGE sql IMMUTABLE AS 'SELECT trunc(orle_real(v))::bigint'"),
+        QStringLiteral("CREATE OR REPLACE FUNCTION printf(f text, v double precision) RETURNS "
+                       "text LANGUAGE sql IMMUTABLE AS $$SELECT round(v::numeric, "
+                       "substring(f from '^%[.]([0-9]+)f$')::integer)::text$$"),
+    };
 }
 
 QString Always(StoreKind store) {
@@ -205,6 +283,65 @@ QString UtcNowText(StoreKind store) {
 
 QString ServerSql(const QString& sql) {
     return ServerWords(sql).translate();
+}
+
+}  // namespace StoreDialect
+
+namespace StoreDialect {
+
+QString ObjectCountSql(StoreKind store, ObjectType type) {
+    const bool table = type == ObjectType::Table;
+    if (store == StoreKind::File) {
+        return QStringLiteral(
+                   "SELECT count(*) FROM sqlite_schema WHERE type = '%1' AND name = ?1 "
+                   "COLLATE NOCASE")
+            .arg(table ? QLatin1String("table") : QLatin1String("view"));
+    }
+    return QStringLiteral(
+               "SELECT count(*) FROM information_schema.tables WHERE table_schema = "
+               "current_schema() AND table_type = '%1' AND table_name = lower(?1)")
+        .arg(table ? QLatin1String("BASE TABLE") : QLatin1String("VIEW"));
+}
+
+}  // namespace StoreDialect
+
+namespace StoreDialect {
+namespace {
+
+// Every word of the SQL that could name a column, by its lower-case form.
+void addWords(const QString& sql, QHash<QString, QString>& names) {
+    static const QRegularExpression word(QStringLiteral("\"([^\"]+)\"|([A-Za-z_][A-Za-z0-9_#]*)"));
+    for (auto it = word.globalMatch(sql); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const QString name = match.hasCaptured(1) ? match.captured(1) : match.captured(2);
+        names.insert(name.toLower(), name);
+    }
+}
+
+// The columns of the championship's tables and stored queries as the program spells them.
+const QHash<QString, QString>& schemaNames() {
+    static const QHash<QString, QString> names = [] {
+        QHash<QString, QString> all;
+        for (const StoredView& view : ChampionshipViews()) {
+            addWords(view.sql, all);
+        }
+        for (const TableDef& table : ChampionshipTables()) {
+            for (const ColumnDef& column : table.columns) {
+                all.insert(QString::fromLatin1(column.name).toLower(),
+                           QString::fromLatin1(column.name));
+            }
+        }
+        return all;
+    }();
+    return names;
+}
+
+}  // namespace
+
+QHash<QString, QString> ColumnSpellings(const QString& sql) {
+    QHash<QString, QString> names = schemaNames();
+    addWords(sql, names);
+    return names;
 }
 
 }  // namespace StoreDialect

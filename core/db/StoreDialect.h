@@ -2,6 +2,7 @@
 
 #include "db/SchemaDefinition.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -55,5 +56,15 @@ QString UtcNowText(StoreKind store);
 // lower case, and the file's functions become the server's (ifnull, UCASE). Text in
 // single quotes is left as written.
 QString ServerSql(const QString& sql);
+
+// The server names a result's columns in lower case; the program reads them by the names it
+// wrote. The spellings of the statement's own words and of the championship's columns and
+// stored queries, by their lower-case form.
+QHash<QString, QString> ColumnSpellings(const QString& sql);
+
+enum class ObjectType { Table, View };
+
+// Counts the tables (or views) of the name given as the first parameter, in any case.
+QString ObjectCountSql(StoreKind store, ObjectType type);
 
 }  // namespace StoreDialect

@@ -4,7 +4,7 @@
 #include "db/Database.h"
 
 Transaction::Transaction(const Database& db)
-    : m_db(db), m_begun(db.execScript(QStringLiteral("BEGIN IMMEDIATE"))) {
+    : m_db(db), m_begun(db.beginSave()) {
     m_open = m_begun.ok();
     if (m_open) {
         // A save the log cannot follow is no save: it is rolled back with the rest.
@@ -16,10 +16,8 @@ Transaction::Transaction(const Database& db)
 
 Transaction::~Transaction() {
     if (m_open) {
-        // A save that did not commit is undone; should the rollback itself fail, the engine
-        // undoes the save when the connection closes or on the next open, and the failure of
-        // the save has already been reported.
-        static_cast<void>(m_db.execScript(QStringLiteral("ROLLBACK")));
+        // A save that did not commit is undone.
+        m_db.rollbackSave();
     }
 }
 
@@ -33,7 +31,7 @@ Status Transaction::commit() {
             return ended;
         }
     }
-    Status committed = m_db.execScript(QStringLiteral("COMMIT"));
+    Status committed = m_db.commitSave();
     if (committed) {
         m_open = false;
         m_db.committed();

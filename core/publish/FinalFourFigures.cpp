@@ -17,7 +17,8 @@ std::optional<FinalFourFigures> FinalFourFigures::Load(const Database& db, int e
                        "Sum(Results.Touches), Sum(RE1.Touches) FROM") +
             QLatin1String(kMirroredResults) +
             QStringLiteral("WHERE Roster.Excluded = 0 AND RO1.Excluded = 0 AND Results.Weapon = ? "
-                           "AND Results.FencerNumber = ? GROUP BY Results.FencerNumber"),
+                           "AND Results.FencerNumber = ?") +
+            QLatin1String(kGroupByFencer),
         {event, fencer});
     *status = Status::success();
     if (!q.next()) {

@@ -1,6 +1,7 @@
 #include "publish/LivePublishing.h"
 
 #include "db/Database.h"
+#include "db/StoreDialect.h"
 #include "db/Transaction.h"
 
 #include <QDir>
@@ -12,13 +13,17 @@ namespace LivePublishing {
 namespace {
 
 // Older files have no such table; it is made when a folder is first chosen.
-const char* const kCreateTable =
-    "CREATE TABLE IF NOT EXISTS LivePublishing (Folder TEXT NOT NULL CHECK (length(Folder) > 0), "
-    "Machine TEXT NOT NULL) STRICT";
+QString createTable(const Database& db) {
+    return QStringLiteral(
+               "CREATE TABLE IF NOT EXISTS LivePublishing (Folder TEXT NOT NULL CHECK "
+               "(length(Folder) > 0), Machine TEXT NOT NULL)") +
+           StoreDialect::TableOptions(db.kind());
+}
 
 Result<bool> tableExists(const Database& db) {
-    const Result<std::optional<long long>> count = db.queryInt(QStringLiteral(
-        "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'LivePublishing'"));
+    const Result<std::optional<long long>> count =
+        db.queryInt(StoreDialect::ObjectCountSql(db.kind(), StoreDialect::ObjectType::Table),
+                    {QStringLiteral("LivePublishing")});
     if (!count) {
         return count.status();
     }
@@ -30,7 +35,7 @@ Status replaceRow(const Database& db, const std::optional<Target>& target) {
     if (!transaction.begun()) {
         return transaction.begun();
     }
-    if (Status s = db.exec(QString::fromLatin1(kCreateTable)); !s) {
+    if (Status s = db.exec(createTable(db)); !s) {
         return s;
     }
     if (Status s = db.exec(QStringLiteral("DELETE FROM LivePublishing")); !s) {

@@ -1,11 +1,14 @@
 #include "publish/ResultsDownload.h"
 
+#include "db/ServerUri.h"
+#include "db/StationFolder.h"
 #include "publish/DownloadContent.h"
 #include "publish/HtmlDownload.h"
 #include "publish/TextDownload.h"
 #include "publish/Windows1252.h"
 #include "publish/XmlDownload.h"
 
+#include <QDir>
 #include <QSaveFile>
 
 namespace {
@@ -48,6 +51,12 @@ QString TypeName(Format format) {
 }
 
 QString PathFor(const QString& championshipPath, Format format) {
+    if (ServerUri::IsServerUri(championshipPath)) {
+        // The station's folder for a server championship is made when first needed; should
+        // that fail, writing into it says why.
+        QDir().mkpath(StationFolder::For(championshipPath));
+        return StationFolder::FileFor(championshipPath, TypeName(format));
+    }
     return championshipPath.left(championshipPath.size() - 3) + TypeName(format);
 }
 

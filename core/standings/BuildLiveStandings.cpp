@@ -120,8 +120,8 @@ Status BuildLiveStandings(const Database& db, int event, LiveStandings& out) {
                 "ifnull(Teams.MediumTeamName,''), ifnull(Roster.HTMLName,''), "
                 "Roster.Excluded FROM") +
             QLatin1String(kMirroredResults) +
-            QStringLiteral("WHERE RO1.Excluded = 0 AND Results.Weapon = ? "
-                           "GROUP BY Roster.FencerNumber ORDER BY Roster.Advanced, ") +
+            QStringLiteral("WHERE RO1.Excluded = 0 AND Results.Weapon = ?") +
+            QLatin1String(kGroupByFencer) + QStringLiteral("ORDER BY Roster.Advanced, ") +
             QLatin1String(kLiveOrder),
         {event});
     std::vector<LiveStandingsRow> rows;

@@ -24,3 +24,9 @@ inline constexpr const char* kLiveFigures =
 
 inline constexpr const char* kLiveOrder =
     "V DESC, VPct DESC, Ind DESC, TS DESC, Roster.LName, Roster.FName";
+
+// One row per fencer. Grouping by the keys of the fencer's roster row and school lets the
+// query show the fencer's names and school beside the sums on either store: a server
+// accepts only columns that the grouped keys determine.
+inline constexpr const char* kGroupByFencer =
+    " GROUP BY Roster.Weapon, Roster.FencerNumber, Teams.Team ";

@@ -30,9 +30,8 @@ Status RankScratchpad(const Database& db) {
         return transaction.begun();
     }
     const QString fill = QLatin1String(kFill) + QLatin1String(kMirroredResults) +
-                         QStringLiteral(
-                             "WHERE Roster.Excluded = 0 AND RO1.Excluded = 0 "
-                             "GROUP BY Results.Weapon, Results.FencerNumber");
+                         QStringLiteral("WHERE Roster.Excluded = 0 AND RO1.Excluded = 0") +
+                         QLatin1String(kGroupByFencer);
     for (const QString& sql :
          {QStringLiteral("DELETE FROM ResultsScratchpad"), fill, QString::fromLatin1(kRank)}) {
         if (Status s = db.exec(sql); !s) {

@@ -6,15 +6,14 @@
 
 Status SeedingOrder(const Database& db, int event, std::vector<SeedingRow>& out) {
     out.clear();
-    Statement q =
-        db.prepare(QStringLiteral("SELECT ") + QLatin1String(kLiveFigures) +
-                       QStringLiteral(", Roster.FencerNumber, Roster.LName, Roster.FName, "
-                                      "ifnull(Teams.Abbreviation,''), Roster.Excluded FROM") +
-                       QLatin1String(kMirroredResults) +
-                       QStringLiteral("WHERE RO1.Excluded = 0 AND Results.Weapon = ? "
-                                      "GROUP BY Roster.FencerNumber ORDER BY ") +
-                       QLatin1String(kLiveOrder),
-                   {event});
+    Statement q = db.prepare(
+        QStringLiteral("SELECT ") + QLatin1String(kLiveFigures) +
+            QStringLiteral(", Roster.FencerNumber, Roster.LName, Roster.FName, "
+                           "ifnull(Teams.Abbreviation,''), Roster.Excluded FROM") +
+            QLatin1String(kMirroredResults) +
+            QStringLiteral("WHERE RO1.Excluded = 0 AND Results.Weapon = ?") +
+            QLatin1String(kGroupByFencer) + QStringLiteral("ORDER BY ") + QLatin1String(kLiveOrder),
+        {event});
     while (q.next()) {
         SeedingRow row;
         ReadLiveFigures(q, row);

@@ -3,6 +3,7 @@
 #include "app/frmUtilities.h"
 #include "db/FileWritability.h"
 #include "db/ORLEMain.h"
+#include "db/ServerUri.h"
 #include "db/Snapshots.h"
 #include "entry/EntryHandOver.h"
 #include "entry/frmConfirmInd.h"
@@ -257,7 +258,9 @@ void frmMain::showStatus() {
 void frmMain::Form_Load(const QString& requested) {
     const QString last = m_state.LoadSettings();
     // A file asked for by name is told about when it cannot be opened; the last one is not.
-    const QString path = requested.isEmpty() ? last : QFileInfo(requested).absoluteFilePath();
+    const QString path = requested.isEmpty() || ServerUri::IsServerUri(requested)
+                             ? (requested.isEmpty() ? last : requested)
+                             : QFileInfo(requested).absoluteFilePath();
     if (!path.isEmpty()) {
         OpenDatabase(path, !requested.isEmpty());
     }
@@ -265,7 +268,7 @@ void frmMain::Form_Load(const QString& requested) {
 }
 
 void frmMain::OpenDatabase(const QString& path, bool explicitOpen) {
-    const ChampionshipFile::Opened opened = m_state.OpenDatabase(path);
+    const ChampionshipStore::Opened opened = m_state.OpenDatabase(path);
     m_databaseAvailable = opened.failure == ChampionshipFile::OpenFailure::None;
     if (m_databaseAvailable) {
         setWindowTitle(QStringLiteral("%1 - %2").arg(QLatin1String(kCaption), path));
@@ -273,9 +276,12 @@ void frmMain::OpenDatabase(const QString& path, bool explicitOpen) {
         m_prompter.tell(this, QMessageBox::Critical, QStringLiteral("Database Error"),
                         ChampionshipFile::WrongVersionMessage());
     } else if (explicitOpen) {
+        // A server's reason names the server already.
         m_prompter.tell(this, QMessageBox::Critical, QStringLiteral("Database Error"),
-                        QStringLiteral("The file %1 could not be opened.\n\n%2")
-                            .arg(QDir::toNativeSeparators(path), opened.reason));
+                        ServerUri::IsServerUri(path)
+                            ? opened.reason
+                            : QStringLiteral("The file %1 could not be opened.\n\n%2")
+                                  .arg(QDir::toNativeSeparators(path), opened.reason));
     }
     updateCommands();
     showStatus();

@@ -1,5 +1,6 @@
 #include "print/SystemPrinterSink.h"
 
+#include "db/StationFolder.h"
 #include "print/DocumentPainter.h"
 #include "print/PdfFileSink.h"
 #include "print/SharedPrinter.h"
@@ -58,9 +59,8 @@ QPageSize SystemPrinterSink::paper() const {
 }
 
 QString SystemPrinterSink::printoutFolder() const {
-    const QString base = m_championshipFile.isEmpty()
-                             ? QDir::homePath()
-                             : QFileInfo(m_championshipFile).absolutePath();
+    const QString base =
+        m_championshipFile.isEmpty() ? QDir::homePath() : StationFolder::For(m_championshipFile);
     return QDir(base).filePath(QStringLiteral("Printouts"));
 }
 

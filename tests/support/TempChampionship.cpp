@@ -1,21 +1,41 @@
 #include "support/TempChampionship.h"
 
-#include "db/ChampionshipFile.h"
+#include "db/ChampionshipStore.h"
+#include "db/SeedData.h"
+#include "support/PgCluster.h"
 
 #include <gtest/gtest.h>
 
-TempChampionship::TempChampionship(const QString& fileName) : m_path(m_dir.filePath(fileName)) {
-    const Status created = ChampionshipFile::Create(m_path);
+namespace {
+
+// The place of the test's championship: a file in the folder, or, when the suite runs
+// against the server store, a fresh database on the run's cluster.
+QString placeFor(const QTemporaryDir& dir, const QString& fileName) {
+    if (!TempChampionship::OnServer()) {
+        return dir.filePath(fileName);
+    }
+    QString whyNot;
+    PgCluster* cluster = PgCluster::Shared(&whyNot);
+    EXPECT_TRUE(cluster) << whyNot.toStdString();
+    return cluster ? cluster->freshDatabase() : QString();
+}
+
+}  // namespace
+
+bool TempChampionship::OnServer() {
+    return qEnvironmentVariable("ORLE_TEST_STORE") == QLatin1String("server");
+}
+
+TempChampionship::TempChampionship(const QString& fileName) : m_path(placeFor(m_dir, fileName)) {
+    const Status created = ChampionshipStore::Create(m_path, true, InsertSeedRows);
     EXPECT_TRUE(created.ok()) << created.message().toStdString();
-    ChampionshipFile::Opened opened = ChampionshipFile::Open(m_path);
-    EXPECT_TRUE(opened.db != nullptr) << opened.reason.toStdString();
-    m_db = std::move(opened.db);
+    m_db = openAnother();
 }
 
 std::unique_ptr<Database> TempChampionship::openAnother() const {
-    ChampionshipFile::Opened opened = ChampionshipFile::Open(m_path);
-    EXPECT_TRUE(opened.db != nullptr) << opened.reason.toStdString();
-    return std::move(opened.db);
+    ChampionshipStore::Opened opened = ChampionshipStore::Open(m_path);
+    EXPECT_TRUE(opened.store != nullptr) << opened.reason.toStdString();
+    return std::move(opened.store);
 }
 
 void TempChampionship::exec(const QString& sql, const SqlParams& params) const {

@@ -5,9 +5,13 @@
 #include <QTemporaryDir>
 #include <memory>
 
-// A freshly created championship file in a temporary folder, opened for the test.
+// A freshly created championship file in a temporary folder, opened for the test; with
+// ORLE_TEST_STORE=server, a championship in a fresh database of the run's test cluster.
 class TempChampionship final {
 public:
+    // Whether this run puts the tests' championships on the server.
+    static bool OnServer();
+
     explicit TempChampionship(const QString& fileName = QStringLiteral("ORLE2004.mdb"));
 
     QString path() const { return m_path; }

@@ -34,7 +34,7 @@ protected:
 
 TEST_F(ORLEMainTest, OpeningAFileRemembersItAndCountsRoundsAndStrips) {
     TempChampionship file;
-    ASSERT_TRUE(main.OpenDatabase(file.path()).db == nullptr);  // handed over to the state
+    ASSERT_TRUE(main.OpenDatabase(file.path()).store == nullptr);  // handed over to the state
     EXPECT_TRUE(main.isOpen());
     EXPECT_EQ(main.ChampionshipYear, "2004");
     EXPECT_EQ(main.LastStripSet, 3);
