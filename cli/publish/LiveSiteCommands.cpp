@@ -1,13 +1,25 @@
 #include "publish/LiveSiteCommands.h"
 
 #include "CliArguments.h"
+#include "db/ChampionshipStore.h"
 #include "db/Database.h"
+#include "db/ServerUri.h"
 #include "publish/LivePublishing.h"
 #include "publish/LiveSite.h"
 
 #include <QDir>
 
 namespace {
+
+// The championship a command has just saved to: a file again without its whole check, a
+// server championship through its own quick one.
+std::unique_ptr<Database> reopen(const QString& place) {
+    if (ServerUri::IsServerUri(place)) {
+        return std::move(ChampionshipStore::Open(place).store);
+    }
+    QString error;
+    return Database::open(place, Database::Mode::ExistingFile, &error);
+}
 
 int writeOnce(const Database& db, const QString& folder, const CliOutput& io) {
     int written = 0;
@@ -58,11 +70,9 @@ void PublishAfterSave(const CommandLine& args, const CliOutput& io) {
     if (!path) {
         return;
     }
-    // The command has just opened and checked the file; a file it could not open has
+    // The command has just opened and checked the championship; one it could not open has
     // nothing new to publish.
-    QString error;
-    const std::unique_ptr<Database> db =
-        Database::open(*path, Database::Mode::ExistingFile, &error);
+    const std::unique_ptr<Database> db = reopen(*path);
     if (!db) {
         return;
     }

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QRegularExpression>
+#include <vector>
 
 namespace StoreDialect {
 namespace {
@@ -159,6 +160,113 @@ private:
     int m_highest = 0;
 };
 
+// The file sorts nulls before every value and the server after them. Each sort key of an
+// ORDER BY is told where its nulls go, so that rows come in the file's order on both stores
+// (a school without a name heads its list on either).
+class FileNullOrder {
+public:
+    explicit FileNullOrder(const QString& sql) : m_sql(sql) {}
+
+    QString apply() {
+        qsizetype i = 0;
+        while (i < m_sql.size()) {
+            const QChar c = m_sql.at(i);
+            if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+                const qsizetype end = quotedRunEnd(m_sql, i);
+                m_out += m_sql.mid(i, end - i);
+                m_lastWord.clear();
+                i = end;
+            } else if (c.isLetter() || c == QLatin1Char('_')) {
+                i = word(i);
+            } else {
+                punctuation(c);
+                ++i;
+            }
+        }
+        endClause();
+        return m_out;
+    }
+
+private:
+    bool inClause() const { return !m_clauses.empty() && m_clauses.back() == m_depth; }
+
+    qsizetype word(qsizetype i) {
+        qsizetype end = i;
+        while (end < m_sql.size() && isWordChar(m_sql.at(end))) {
+            ++end;
+        }
+        const QString text = m_sql.mid(i, end - i).toUpper();
+        static const QStringList clauseEnds = {QStringLiteral("LIMIT"), QStringLiteral("OFFSET"),
+                                               QStringLiteral("FETCH"), QStringLiteral("FOR")};
+        if (inClause() && clauseEnds.contains(text)) {
+            endClause();
+        }
+        m_out += m_sql.mid(i, end - i);
+        if (text == QLatin1String("NULLS")) {
+            m_keyHasNulls = true;
+        }
+        if (text == QLatin1String("BY") && m_lastWord == QLatin1String("ORDER")) {
+            m_clauses.push_back(m_depth);
+            startKey();
+        }
+        m_lastWord = text;
+        return end;
+    }
+
+    void punctuation(QChar c) {
+        if (c == QLatin1Char('(')) {
+            ++m_depth;
+        } else if (c == QLatin1Char(')')) {
+            if (inClause()) {
+                endClause();
+            }
+            --m_depth;
+        } else if (c == QLatin1Char(',') && inClause()) {
+            endKey();
+            m_out += c;
+            startKey();
+            return;
+        } else if (c == QLatin1Char(';')) {
+            endClause();
+        }
+        if (!c.isSpace()) {
+            m_lastWord.clear();
+        }
+        m_out += c;
+    }
+
+    void startKey() {
+        m_keyHasNulls = false;
+        m_lastWord.clear();
+    }
+
+    void endKey() {
+        if (!m_keyHasNulls) {
+            qsizetype end = m_out.size();
+            while (end > 0 && m_out.at(end - 1).isSpace()) {
+                --end;
+            }
+            m_out.insert(end, m_lastWord == QLatin1String("DESC") ? QStringLiteral(" NULLS LAST")
+                                                                  : QStringLiteral(" NULLS FIRST"));
+        }
+        m_keyHasNulls = true;
+    }
+
+    void endClause() {
+        if (inClause()) {
+            endKey();
+            m_clauses.pop_back();
+        }
+    }
+
+    const QString& m_sql;
+    QString m_out;
+    QString m_lastWord;
+    std::vector<int> m_clauses;  // the depths of the ORDER BY clauses still open
+    int m_depth = 0;
+    bool m_keyHasNulls = false;
+};
+
 }  // namespace
 
 QString Name(StoreKind store, const char* name) {
@@ -282,7 +390,7 @@ QString UtcNowText(StoreKind store) {
 }
 
 QString ServerSql(const QString& sql) {
-    return ServerWords(sql).translate();
+    return FileNullOrder(ServerWords(sql).translate()).apply();
 }
 
 }  // namespace StoreDialect

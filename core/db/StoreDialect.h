@@ -53,8 +53,9 @@ QString AsText(StoreKind store, const QString& number);
 QString UtcNowText(StoreKind store);
 
 // The program's SQL in the server's words: ?, ?N parameters become $N, quoted names go to
-// lower case, and the file's functions become the server's (ifnull, UCASE). Text in
-// single quotes is left as written.
+// lower case, the file's functions become the server's (ifnull, UCASE), and each sort key
+// puts nulls where the file does (first, last when descending). Text in single quotes is
+// left as written.
 QString ServerSql(const QString& sql);
 
 // The server names a result's columns in lower case; the program reads them by the names it

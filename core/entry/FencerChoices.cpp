@@ -4,10 +4,11 @@
 
 Result<std::vector<FencerChoice>> FencerChoices::ForEvent(const Database& db, int weapon) {
     Statement rows = db.prepare(
-        QStringLiteral("SELECT trim(ifnull(R.LName, '')) || ', ' || trim(ifnull(R.FName, '')) "
-                       "|| ' (' || ifnull(T.Abbreviation, '') || ')' AS Name, R.FencerNumber "
-                       "FROM Teams AS T INNER JOIN Roster AS R ON T.Team = R.Team "
-                       "WHERE R.Weapon = ? ORDER BY Name COLLATE NOCASE, R.FencerNumber LIMIT ?"),
+        QStringLiteral("SELECT Name, FencerNumber FROM (SELECT trim(ifnull(R.LName, '')) || ', ' "
+                       "|| trim(ifnull(R.FName, '')) || ' (' || ifnull(T.Abbreviation, '') || ')' "
+                       "AS Name, R.FencerNumber FROM Teams AS T INNER JOIN Roster AS R ON T.Team "
+                       "= R.Team WHERE R.Weapon = ?) AS Fencers ORDER BY lower(Name), "
+                       "FencerNumber LIMIT ?"),
         {weapon, kMaxFencers});
     std::vector<FencerChoice> fencers;
     while (rows.next()) {

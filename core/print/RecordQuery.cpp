@@ -9,10 +9,11 @@ QList<ReportRecord> Rows(const Database& db, const QString& sql, const SqlParams
     QList<ReportRecord> rows;
     Statement statement = db.prepare(sql, params);
     QStringList names;
-    for (int column = 0; statement.ok() && column < statement.columnCount(); ++column) {
-        names << statement.columnName(column);
-    }
     while (statement.next()) {
+        // A server statement knows its columns once it has run, at the first row.
+        for (int column = names.size(); column < statement.columnCount(); ++column) {
+            names << statement.columnName(column);
+        }
         ReportRecord row;
         for (int column = 0; column < names.size(); ++column) {
             row.values.insert(names[column], statement.toText(column));

@@ -8,10 +8,11 @@ namespace {
 
 // The report's percentage counts decided bouts only and is rounded half up to thousandths;
 // with no decided bout the divisor 10000 gives 0. The values are never negative, so the
-// truncating cast rounds as Int() does.
+// truncating cast rounds as Int() does. The fencer's keys come from the roster row the
+// rows are grouped by, which a server requires.
 const char* const kFill =
     "INSERT INTO ResultsScratchpad (Weapon, FencerNumber, Name, MediumTeamName, V, Pct, Ind, TS, "
-    "TR) SELECT Results.Weapon, Results.FencerNumber, "
+    "TR) SELECT Roster.Weapon, Roster.FencerNumber, "
     "ifnull(Roster.FName,'') || ' ' || ifnull(Roster.LName,''), NULLIF(Teams.MediumTeamName,''), "
     "-Sum(Results.Victory), "
     "CAST(-1000.0 * Sum(Results.Victory) / CASE WHEN -Sum(Results.Victory) - Sum(RE1.Victory) = 0 "

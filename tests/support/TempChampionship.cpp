@@ -8,12 +8,20 @@
 
 namespace {
 
+// A server championship's station folder is ~/Documents/ORLE/<database>/: the tests' go to a
+// temporary home of this program, removed at its exit, never to the real one.
+void useTemporaryHome() {
+    static QTemporaryDir home;
+    [[maybe_unused]] static const bool set = qputenv("HOME", home.path().toLocal8Bit());
+}
+
 // The place of the test's championship: a file in the folder, or, when the suite runs
 // against the server store, a fresh database on the run's cluster.
 QString placeFor(const QTemporaryDir& dir, const QString& fileName) {
     if (!TempChampionship::OnServer()) {
         return dir.filePath(fileName);
     }
+    useTemporaryHome();
     QString whyNot;
     PgCluster* cluster = PgCluster::Shared(&whyNot);
     EXPECT_TRUE(cluster) << whyNot.toStdString();
@@ -36,6 +44,13 @@ std::unique_ptr<Database> TempChampionship::openAnother() const {
     ChampionshipStore::Opened opened = ChampionshipStore::Open(m_path);
     EXPECT_TRUE(opened.store != nullptr) << opened.reason.toStdString();
     return std::move(opened.store);
+}
+
+void TempChampionship::forgetSetupChanges() const {
+    if (OnServer()) {
+        // Numbered from 1 again, as a file's first change is.
+        exec(QStringLiteral("TRUNCATE ChangeLog RESTART IDENTITY"));
+    }
 }
 
 void TempChampionship::exec(const QString& sql, const SqlParams& params) const {

@@ -20,6 +20,10 @@ public:
     // A connection of its own to the same file, as another program or window holds one.
     std::unique_ptr<Database> openAnother() const;
 
+    // A server championship logs every change from its creation on, a file from its first
+    // save: forgets what the test's own setup wrote, so both begin the test with no history.
+    void forgetSetupChanges() const;
+
     // Runs SQL that a test needs to succeed.
     void exec(const QString& sql, const SqlParams& params = {}) const;
     // The first value of the first row; -1 or an empty text (and a test failure when the

@@ -9,7 +9,10 @@ namespace {
 
 class HistoryCommandsTest : public ::testing::Test {
 protected:
-    HistoryCommandsTest() { ChampionshipBuilder(file).drawFullEvent(0); }
+    HistoryCommandsTest() {
+        ChampionshipBuilder(file).drawFullEvent(0);
+        file.forgetSetupChanges();
+    }
 
     CliRun run(QStringList words) const {
         words << QStringLiteral("--db") << file.path();

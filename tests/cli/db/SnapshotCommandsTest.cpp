@@ -1,5 +1,6 @@
 #include "cli/CliRunner.h"
 #include "db/Snapshots.h"
+#include "db/StationFolder.h"
 #include "support/ChampionshipBuilder.h"
 #include "support/FileBytes.h"
 #include "support/TempChampionship.h"
@@ -45,8 +46,9 @@ TEST_F(SnapshotCommandsTest, SnapshotListAndRestoreRoundTrip) {
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines.at(0), QStringLiteral("file\twhen\treason"));
     const QRegularExpression row(
-        QStringLiteral("^ORLE2004-\\d{8}-\\d{6}-\\w+(\\.\\d+)?\\.mdb\t\\d{4}-\\d\\d-\\d\\d "
-                       "\\d\\d:\\d\\d:\\d\\d\t(\\w+)$"));
+        QStringLiteral("^%1-\\d{8}-\\d{6}-\\w+(\\.\\d+)?\\.mdb\t\\d{4}-\\d\\d-\\d\\d "
+                       "\\d\\d:\\d\\d:\\d\\d\t(\\w+)$")
+            .arg(QRegularExpression::escape(StationFolder::StemFor(file.path()))));
     const auto newest = row.match(lines.at(1));
     const auto older = row.match(lines.at(2));
     ASSERT_TRUE(newest.hasMatch()) << lines.at(1).toStdString();

@@ -1,6 +1,7 @@
 #include "cli/CliRunner.h"
 #include "standings/EventCodes.h"
 #include "support/ChampionshipBuilder.h"
+#include "support/FileOnly.h"
 #include "support/PgCluster.h"
 #include "support/TempChampionship.h"
 
@@ -46,6 +47,7 @@ QStringList reports(const QString& place) {
 // championship: every bout is recorded and the standings are those of the same day entered
 // one event after another in a file.
 TEST_F(StationsTogetherTest, SixStationsAtOnceEqualOneFileEventAfterEvent) {
+    ORLE_ONLY_WITH_A_FILE("a file to compare the server with");
     const TempChampionship file(QStringLiteral("ORLE2026.mdb"));
     const ChampionshipBuilder builder(file);
     for (int event = 0; event < kEventCount; ++event) {

@@ -1,6 +1,7 @@
 #include "cli/CliRunner.h"
 #include "support/ChampionshipBuilder.h"
 #include "support/FileBytes.h"
+#include "support/FileOnly.h"
 #include "support/FullEventResults.h"
 #include "support/PdfText.h"
 #include "support/TempChampionship.h"
@@ -20,6 +21,7 @@ protected:
 }  // namespace
 
 TEST_F(PublishCommandsTest, DownloadWritesBesideTheChampionshipOrWhereAsked) {
+    ORLE_ONLY_WITH_A_FILE("a folder of its own to download into");
     const CliRun html = RunCli({"download", "--db", file.path(), "--format", "html"});
     EXPECT_EQ(html.exitCode, 0) << html.err.toStdString();
     const QString beside = file.folder() + QStringLiteral("/ORLE2004.HTML");
@@ -42,6 +44,7 @@ TEST_F(PublishCommandsTest, DownloadRefusesAnUnknownFormatOrAnUnwritablePlace) {
 }
 
 TEST_F(PublishCommandsTest, ResultReportsPrintTheirTitlesAndLines) {
+    ORLE_ONLY_WITH_A_FILE("the year in its name, ORLE2004.mdb");
     FullEventResults(file).fenceAllRounds(0);
     const QString pdf = file.folder() + QStringLiteral("/results.pdf");
     const auto print = [&](const QStringList& words) {

@@ -1,6 +1,7 @@
 #include "cli/CliRunner.h"
 #include "support/ChampionshipBuilder.h"
 #include "support/ReadValue.h"
+#include "support/StoreRows.h"
 #include "support/TempChampionship.h"
 
 #include <gtest/gtest.h>
@@ -84,20 +85,19 @@ TEST_F(RosterCommandsTest, ARedrawOverRecordedBoutsNeedsForceAndKeepsThem) {
     build.drawFullEvent(0);
     build.addBout(0, 0, 3, 5, 2, true);
     const QString groups = QStringLiteral(
-        "SELECT group_concat(FencerNumber || ':' || \"Group\" || Subgroup) FROM Roster "
-        "WHERE Weapon = 0");
-    const QString before = Value(file.db().queryText(groups)).value_or(QString());
+        "SELECT FencerNumber, \"Group\", Subgroup FROM Roster WHERE Weapon = 0 ORDER BY 1");
+    const QString before = RowsText(SortedRows(file.db(), groups));
     const CliRun refused = RunCli({"draw", "--db", file.path(), "--event", "MS", "--seed", "4"});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_TRUE(refused.err.contains(QStringLiteral("1 bout(s)"))) << refused.err.toStdString();
     EXPECT_TRUE(refused.err.contains(QStringLiteral("--force")));
     EXPECT_TRUE(refused.out.isEmpty());
-    EXPECT_EQ(Value(file.db().queryText(groups)).value_or(QString()), before);
+    EXPECT_EQ(RowsText(SortedRows(file.db(), groups)), before);
 
     const CliRun forced =
         RunCli({"draw", "--db", file.path(), "--event", "MS", "--seed", "4", "--force"});
     ASSERT_EQ(forced.exitCode, 0) << forced.err.toStdString();
-    EXPECT_NE(Value(file.db().queryText(groups)).value_or(QString()), before);
+    EXPECT_NE(RowsText(SortedRows(file.db(), groups)), before);
     EXPECT_TRUE(forced.out.contains(QStringLiteral("The recorded bouts are kept")));
     EXPECT_EQ(file.count("SELECT COUNT(*) FROM Results WHERE Weapon = 0"), 2);
 }

@@ -1,6 +1,7 @@
 #include "db/ChampionshipFile.h"
 
 #include "support/FileBytes.h"
+#include "support/FileOnly.h"
 #include "support/TempChampionship.h"
 
 #include <gtest/gtest.h>
@@ -24,6 +25,7 @@ TEST(ChampionshipFileTest, NewFilePassesTheVersionCheckAndLeavesNoTemporaryFiles
 }
 
 TEST(ChampionshipFileTest, CreatingOverAnExistingFileReplacesItWithAFreshOne) {
+    ORLE_ONLY_WITH_A_FILE("a file that a new one replaces");
     TempChampionship old;
     old.exec(QStringLiteral(
         "INSERT INTO Roster (Weapon, FencerNumber, Team, HTMLName) VALUES (0, 0, 0, 'x')"));
@@ -95,6 +97,7 @@ TEST(ChampionshipFileTest, FilesThatAreNotChampionshipsAreRefusedUntouched) {
 }
 
 TEST(ChampionshipFileTest, AnotherVersionIsRefused) {
+    ORLE_ONLY_WITH_A_FILE("the file's own open check");
     TempChampionship file;
     file.exec(QStringLiteral("UPDATE VersionInfo SET DatabaseVersion='4.2'"));
     EXPECT_EQ(ChampionshipFile::Open(file.path()).failure,
@@ -105,6 +108,7 @@ TEST(ChampionshipFileTest, AnotherVersionIsRefused) {
 }
 
 TEST(ChampionshipFileTest, ADamagedFileIsRefused) {
+    ORLE_ONLY_WITH_A_FILE("bytes on disk to damage");
     TempChampionship file;
     const QString path = file.path();
     QByteArray bytes = ReadBytes(path);

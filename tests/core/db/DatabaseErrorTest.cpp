@@ -1,5 +1,6 @@
 #include "db/DatabaseError.h"
 
+#include "support/FileOnly.h"
 #include "support/TempChampionship.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +33,7 @@ TEST(DatabaseErrorTest, EveryCauseIsWordedWithoutTheEnginesText) {
 }
 
 TEST(DatabaseErrorTest, AFailedSaveSaysWhatFailedTheFileAndWhy) {
+    ORLE_ONLY_WITH_A_FILE("the file's wording of a failed save");
     TempChampionship file;
     const Status saved = file.db().exec(QStringLiteral(
         "INSERT INTO Roster (Weapon, FencerNumber, Team, HTMLName) VALUES (0, 0, 250, 'x')"));

@@ -5,6 +5,7 @@
 #include "roster/RosterStore.h"
 
 #include "support/ChampionshipBuilder.h"
+#include "support/FileOnly.h"
 #include "support/TempChampionship.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +22,7 @@ protected:
 };
 
 TEST_F(FailedStatementsTest, AStatementThatNeverCompiledStaysFailedAfterReset) {
+    ORLE_ONLY_WITH_A_FILE("a statement the file compiles before it runs");
     Statement insert = file.db().prepare(QStringLiteral("INSERT INTO Missing (x) VALUES (?)"));
     EXPECT_FALSE(insert.ok());
     insert.reset();
@@ -30,6 +32,7 @@ TEST_F(FailedStatementsTest, AStatementThatNeverCompiledStaysFailedAfterReset) {
 }
 
 TEST_F(FailedStatementsTest, SavingBoutsWithoutAResultsTableIsAFailureAndNamesTheTable) {
+    ORLE_ONLY_WITH_A_FILE("the file's name in the message");
     file.exec(QStringLiteral("DROP VIEW vTeamPointsCT"));
     file.exec(QStringLiteral("DROP VIEW vTeamPoints"));
     file.exec(QStringLiteral("DROP TABLE Results"));
@@ -42,6 +45,7 @@ TEST_F(FailedStatementsTest, SavingBoutsWithoutAResultsTableIsAFailureAndNamesTh
 }
 
 TEST_F(FailedStatementsTest, ReadsOfAnIncompleteFileAreFailuresNotEmptyResults) {
+    ORLE_ONLY_WITH_A_FILE("tables dropped from under the stored queries");
     file.exec(QStringLiteral("DROP TABLE Schedule"));
     EXPECT_FALSE(StripLineup::LoadPool(file.db(), 2, 0));
     EXPECT_FALSE(MissingResults::ForEvent(file.db(), 2, 6, 3));
@@ -51,6 +55,7 @@ TEST_F(FailedStatementsTest, ReadsOfAnIncompleteFileAreFailuresNotEmptyResults) 
 }
 
 TEST_F(FailedStatementsTest, AFileLockedByAnotherProgramIsReportedAsLockedNotAsEmpty) {
+    ORLE_ONLY_WITH_A_FILE("a lock on the whole file");
     QString error;
     const auto other = Database::open(file.path(), Database::Mode::ExistingFile, &error);
     ASSERT_TRUE(other) << error.toStdString();

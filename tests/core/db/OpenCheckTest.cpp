@@ -2,6 +2,7 @@
 #include "db/FileLayout.h"
 
 #include "support/FileBytes.h"
+#include "support/FileOnly.h"
 #include "support/TempChampionship.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +20,7 @@ QStringList filesIn(const QString& folder) {
 }
 
 TEST(OpenCheckTest, AFileLackingTablesColumnsOrStoredQueriesIsRefusedNamingThemUntouched) {
+    ORLE_ONLY_WITH_A_FILE("the file's own open check");
     TempChampionship file;
     file.exec(QStringLiteral("DROP TABLE ResultsScratchpad"));
     file.exec(QStringLiteral("DROP TABLE TeamScratchpad"));
@@ -37,6 +39,7 @@ TEST(OpenCheckTest, AFileLackingTablesColumnsOrStoredQueriesIsRefusedNamingThemU
 }
 
 TEST(OpenCheckTest, AMissingVersionTableStillReadsAsAnotherVersion) {
+    ORLE_ONLY_WITH_A_FILE("the file's own open check");
     TempChampionship file;
     file.exec(QStringLiteral("DROP TABLE VersionInfo"));
     const ChampionshipFile::Opened refused = ChampionshipFile::Open(file.path());
@@ -45,6 +48,7 @@ TEST(OpenCheckTest, AMissingVersionTableStillReadsAsAnotherVersion) {
 }
 
 TEST(OpenCheckTest, TablesOfLaterVersionsAreOptionalWhileTheOthersAreRequired) {
+    ORLE_ONLY_WITH_A_FILE("the file's own layout check");
     TempChampionship file;
     const std::vector<TableDef> tables = {
         {"Teams", {{"Team", ColumnType::Byte}, {"Sponsor", ColumnType::Text, 20}}, {}},
@@ -61,6 +65,7 @@ TEST(OpenCheckTest, TablesOfLaterVersionsAreOptionalWhileTheOthersAreRequired) {
 }
 
 TEST(OpenCheckTest, ADamagedFileListsEveryFindingOfTheCheck) {
+    ORLE_ONLY_WITH_A_FILE("checks a file can switch off");
     TempChampionship file;
     file.exec(QStringLiteral("PRAGMA ignore_check_constraints=ON"));
     file.exec(QStringLiteral("UPDATE Teams SET Abbreviation = 'FAR TOO LONG' WHERE Team = 3"));
@@ -77,6 +82,7 @@ TEST(OpenCheckTest, ADamagedFileListsEveryFindingOfTheCheck) {
 // changes after `pendingSql` stay in the log, not yet in the file.
 class WalFileTest : public ::testing::Test {
 protected:
+    void SetUp() override { ORLE_ONLY_WITH_A_FILE("a file's own write-ahead log"); }
     void makeWalFile(const QString& pendingSql) {
         TempChampionship made;
         {

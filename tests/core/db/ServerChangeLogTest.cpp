@@ -5,6 +5,7 @@
 #include "db/ServerChampionship.h"
 #include "db/Transaction.h"
 #include "support/ChampionshipBuilder.h"
+#include "support/FileOnly.h"
 #include "support/PgCluster.h"
 #include "support/StoreRows.h"
 #include "support/TempChampionship.h"
@@ -129,6 +130,7 @@ protected:
 };
 
 TEST_F(ServerChangeLogTest, TheSameSavesLeaveTheSameLogInAFileAndOnTheServer) {
+    ORLE_ONLY_WITH_A_FILE("a file to compare the server with");
     saveOnBoth({bout(1, 0, 3, 4, -1, 5)});
     saveOnBoth({QStringLiteral(
         "UPDATE Results SET Touches = 4 WHERE Weapon = 0 AND FencerNumber = 1 AND Opponent = 4")});

@@ -1,6 +1,7 @@
 #include "db/Snapshots.h"
 #include "support/ChampionshipBuilder.h"
 #include "support/FileBytes.h"
+#include "support/FileOnly.h"
 #include "support/TempChampionship.h"
 
 #include <gtest/gtest.h>
@@ -45,6 +46,7 @@ QString Take(const Database& db, const QString& reason) {
 
 class SnapshotsTest : public ::testing::Test {
 protected:
+    void SetUp() override { ORLE_ONLY_WITH_A_FILE("snapshots read back as files beside it"); }
     SnapshotsTest() {
         ChampionshipBuilder builder(file);
         builder.drawFullEvent(0);

@@ -24,6 +24,19 @@ TEST(StoreDialectTest, ServerSqlNumbersParametersAndLowersQuotedNames) {
               QStringLiteral("SELECT ifnull FROM t WHERE a=$3 OR b=$4"));
 }
 
+// The server would list a school without a name last; the file lists it first.
+TEST(StoreDialectTest, ServerSortKeysPutNullsWhereTheFileDoes) {
+    EXPECT_EQ(StoreDialect::ServerSql(
+                  QStringLiteral("SELECT a FROM (SELECT a, b FROM t ORDER BY b DESC, \"c,d\") AS s "
+                                 "ORDER BY 1, upper(a) DESC LIMIT 3")),
+              QStringLiteral("SELECT a FROM (SELECT a, b FROM t ORDER BY b DESC NULLS LAST, "
+                             "\"c,d\" NULLS FIRST) AS s ORDER BY 1 NULLS FIRST, upper(a) DESC "
+                             "NULLS LAST LIMIT 3"));
+    EXPECT_EQ(StoreDialect::ServerSql(QStringLiteral("SELECT 'ORDER BY x' FROM t ORDER BY a NULLS "
+                                                     "LAST;")),
+              QStringLiteral("SELECT 'ORDER BY x' FROM t ORDER BY a NULLS LAST;"));
+}
+
 TEST(StoreDialectTest, TheFileKeepsItsSchemaTextAndTheServerGetsItsOwn) {
     const TableDef& roster = tableNamed("Roster");
     const QString file = CreateTableSql(roster, ChampionshipRelations());

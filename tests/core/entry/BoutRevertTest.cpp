@@ -13,7 +13,10 @@ constexpr int kEvent = 2;
 
 class BoutRevertTest : public ::testing::Test {
 protected:
-    BoutRevertTest() { ChampionshipBuilder(file).drawFullEvent(kEvent); }
+    BoutRevertTest() {
+        ChampionshipBuilder(file).drawFullEvent(kEvent);
+        file.forgetSetupChanges();
+    }
 
     void save(std::optional<BoutScore> score) const {
         ASSERT_TRUE(BoutResults::Write(file.db(), kEvent, {{3, 9, score}}).ok());

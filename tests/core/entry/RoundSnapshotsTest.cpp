@@ -3,6 +3,7 @@
 #include "db/Snapshots.h"
 #include "support/ChampionshipBuilder.h"
 #include "support/FileBytes.h"
+#include "support/FileOnly.h"
 #include "support/FullEventResults.h"
 #include "support/ReadValue.h"
 #include "support/SnapshotReasons.h"
@@ -73,6 +74,7 @@ TEST_F(RoundSnapshotsTest, AfterAResetOrARestoreTheRoundIsKeptAgain) {
 }
 
 TEST_F(RoundSnapshotsTest, ASnapshotThatCannotBeMadeIsAFailureWithTheReason) {
+    ORLE_ONLY_WITH_A_FILE("a Backups folder beside it");
     results.fenceRound(0, 0);
     WriteBytes(Snapshots::FolderFor(file.path()), QByteArray("in the way"));
     const Result<QStringList> taken = RoundSnapshots::Take(file.db(), 0, {0});

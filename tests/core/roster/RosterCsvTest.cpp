@@ -123,9 +123,8 @@ TEST(RosterCsvTest, AFencerAlreadyOnTheEventOrEarlierInTheFileIsRefusedUnlessAll
 // then take numbers that are still free, not overwrite the other writer's fencer.
 TEST(RosterCsvTest, AnImportWaitsForAnotherWriterAndTakesNumbersStillFree) {
     TempChampionship file;
-    QString error;
-    const auto other = Database::open(file.path(), Database::Mode::ExistingFile, &error);
-    ASSERT_TRUE(other) << error.toStdString();
+    const std::unique_ptr<Database> other = file.openAnother();
+    ASSERT_TRUE(other);
     auto held = std::make_unique<Transaction>(*other);
     ASSERT_TRUE(held->begun().ok());
     std::vector<RosterRow> rows(1);

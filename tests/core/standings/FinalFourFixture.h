@@ -36,10 +36,15 @@ protected:
         return out;
     }
     QString advancedFencers() {
-        return file.text(
-            QStringLiteral("SELECT ifnull(group_concat(FencerNumber), '') FROM (SELECT "
-                           "FencerNumber FROM Roster WHERE Weapon = ? AND Advanced = -1 "
-                           "ORDER BY FencerNumber)"),
+        Statement rows = file.db().prepare(
+            QStringLiteral("SELECT FencerNumber FROM Roster WHERE Weapon = ? AND Advanced = -1 "
+                           "ORDER BY FencerNumber"),
             {kEvent});
+        QStringList numbers;
+        while (rows.next()) {
+            numbers << rows.toText(0);
+        }
+        EXPECT_TRUE(rows.ok()) << rows.errorString().toStdString();
+        return numbers.join(QLatin1Char(','));
     }
 };

@@ -37,16 +37,20 @@ protected:
         }
         return out;
     }
+    // A school's points in an event, "-" where it has no fencer there.
+    static QString orDash(const Statement& q, int column) {
+        return q.isNull(column) ? QStringLiteral("-") : q.toText(column);
+    }
     QStringList report(TeamVariant variant) {
         EXPECT_TRUE(FillTeamScratchpad(file.db(), variant).ok());
         Statement q = file.db().prepare(QStringLiteral(
             "SELECT FullTeamName, (SELECT COUNT(FullTeamName) FROM TeamScratchpad WHERE "
-            "TSP.Points < Points) + 1, Points, ifnull(MS,'-'), ifnull(WS,'-') "
+            "TSP.Points < Points) + 1, Points, MS, WS "
             "FROM TeamScratchpad TSP ORDER BY 3 DESC, 1"));
         QStringList out;
         while (q.next()) {
             out << QStringLiteral("%1 %2 %3 %4 %5")
-                       .arg(q.toText(1), q.toText(0), q.toText(2), q.toText(3), q.toText(4));
+                       .arg(q.toText(1), q.toText(0), q.toText(2), orDash(q, 3), orDash(q, 4));
         }
         return out;
     }
