@@ -3,10 +3,14 @@
 #include "entry/PoolEntry.h"
 #include "entry/frmEnterDual.h"
 #include "entry/frmEnterPool.h"
+#include "entry/frmFindMissing.h"
 #include "gui/entry/EntryWindowFixture.h"
+#include "publish/LivePublishing.h"
+#include "publish/LiveSiteTrigger.h"
 #include "support/PgCluster.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 
 namespace {
@@ -25,9 +29,9 @@ protected:
         // The main window listens from a moment after the championship opens.
         EXPECT_TRUE(QTest::qWaitFor(
             [this] {
-                return file.count(QStringLiteral(
-                           "SELECT COUNT(*) FROM pg_stat_activity WHERE datname = "
-                           "current_database() AND query LIKE 'LISTEN%'")) == 1;
+                return file.count(
+                           QStringLiteral("SELECT COUNT(*) FROM pg_stat_activity WHERE datname = "
+                                          "current_database() AND query LIKE 'LISTEN%'")) == 1;
             },
             kServerNoticed));
     }
@@ -153,6 +157,30 @@ TEST_F(OtherStationsTest, ALostServerKeepsWhatWasTypedAndTakesTheSaveWhenBack) {
         back->queryInt(QStringLiteral("SELECT COUNT(*) FROM Results"));
     ASSERT_TRUE(saved);
     EXPECT_EQ(saved->value_or(0), 2);
+}
+
+// The station that publishes the live results rewrites them after another station's save.
+TEST_F(OtherStationsTest, ThePublishingStationRewritesTheLiveSiteAfterAnotherStationsSave) {
+    const QTemporaryDir site;
+    ASSERT_TRUE(LivePublishing::Remember(file.db(), site.path()));
+    const QString json = site.filePath(QStringLiteral("results.json"));
+    ASSERT_FALSE(QFile::exists(json));
+    otherStationSaves(0, 1, 5, 3, true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(json); },
+                                kWithinASecond + LiveSiteTrigger::kDelayMs));
+}
+
+// A window that only shows results, such as the finder, follows every save of another station.
+TEST_F(OtherStationsTest, TheFinderShowsTheStripAnotherStationBeganAsPartlyReported) {
+    frmFindMissing finder(state, prompter);
+    finder.Form_Load();
+    showAndActivate(finder);
+    auto* firstPool = finder.findChild<QCheckBox*>(QStringLiteral("cbReported0"));
+    ASSERT_NE(firstPool, nullptr);
+    ASSERT_EQ(firstPool->checkState(), Qt::Unchecked);
+    otherStationSaves(0, 1, 5, 3, true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return firstPool->checkState() == Qt::PartiallyChecked; },
+                                kWithinASecond));
 }
 
 }  // namespace
