@@ -1,6 +1,7 @@
 #include "db/PgConnection.h"
 
 #include "db/DatabaseError.h"
+#include "db/ReadRows.h"
 #include "db/ServerError.h"
 #include "db/StoreDialect.h"
 
@@ -257,33 +258,13 @@ Status PgConnection::execScript(const QString& sql) const {
 
 Result<SqlRows> PgConnection::rows(const QString& sql, const SqlParams& params) const {
     PgRows found = query(sql, params);
-    SqlRows all;
-    while (found.next()) {
-        SqlRow row;
-        for (int column = 0; column < found.columnCount(); ++column) {
-            row.push_back(found.value(column));
-        }
-        all.push_back(std::move(row));
-    }
-    if (!found.ok()) {
-        return found.status();
-    }
-    return all;
+    return ReadRows::All(found);
 }
 
 Result<std::optional<long long>> PgConnection::queryInt(const QString& sql,
                                                         const SqlParams& params) const {
     PgRows found = query(sql, params);
-    if (!found.next()) {
-        if (!found.ok()) {
-            return found.status();
-        }
-        return std::optional<long long>();
-    }
-    if (found.isNull(0)) {
-        return std::optional<long long>();
-    }
-    return std::optional<long long>(found.toInt64(0));
+    return ReadRows::FirstInt(found);
 }
 
 Status PgConnection::beginSave() const {
