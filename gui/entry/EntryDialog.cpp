@@ -34,6 +34,7 @@ void EntryDialog::loadedFrom(const ORLEMain& state) {
 
 void EntryDialog::followOtherStation() {
     if (hasUnsavedEntries()) {
+        m_missedOtherSaves = true;
         markChangedElsewhere();
         return;
     }
@@ -43,6 +44,13 @@ void EntryDialog::followOtherStation() {
     auto* again = focusedName.isEmpty() ? nullptr : findChild<QWidget*>(focusedName);
     if (again != nullptr && again->isEnabled()) {
         again->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void EntryDialog::savedHere() {
+    if (m_missedOtherSaves && !hasUnsavedEntries()) {
+        m_missedOtherSaves = false;
+        followOtherStation();
     }
 }
 

@@ -35,6 +35,10 @@ protected:
     // instead and the user is told, since saving checks each bout against the file anyway.
     void followRestore(Prompter& prompter, const std::function<void()>& reload);
 
+    // Called after a save of this window: the bouts another station saved while results
+    // were typed here, which this save left alone, are shown now.
+    void savedHere();
+
     // After the save question, makes `round` current and closes so that the loop opens
     // the window of that round; a Cancel keeps the window where it was.
     void handOver(ORLEMain& state, int round);
@@ -60,4 +64,6 @@ private:
     const ORLEMain* m_loadedFrom = nullptr;
     int m_loadedGeneration = 0;
     bool m_restored = false;
+    // Another station saved while results typed here waited to be saved.
+    bool m_missedOtherSaves = false;
 };

@@ -366,6 +366,7 @@ bool frmEnterDual::save() {
     setUnsaved(false);
     KeepRoundSnapshot(m_prompter, this, m_state.connection(), m_state.CurrentWeapon,
                       m_state.CurrentRound);
+    savedHere();
     if (changedElsewhere.isEmpty()) {
         return true;
     }

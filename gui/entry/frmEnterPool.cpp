@@ -329,6 +329,7 @@ bool frmEnterPool::save() {
     }
     cbDataToSave->setCheckState(Qt::Unchecked);
     KeepRoundSnapshot(m_prompter, this, m_state.connection(), m_state.CurrentWeapon, 0);
+    savedHere();
     if (changedElsewhere.isEmpty()) {
         return true;
     }

@@ -345,6 +345,7 @@ bool frmEnterFinal4::save() {
         return false;
     }
     setUnsaved(false);
+    savedHere();
     if (changedElsewhere.isEmpty()) {
         return true;
     }

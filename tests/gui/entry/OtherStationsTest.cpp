@@ -99,8 +99,8 @@ TEST_F(OtherStationsTest, AWindowWithNothingTypedShowsAnotherStationsSaveWithinA
     EXPECT_TRUE(prompter.asked.empty()) << prompter.texts().join('|').toStdString();
 }
 
-// Results typed here stay on screen; the bout another station saved meanwhile is marked,
-// and the save keeps the stored result and says so.
+// Results typed here stay on screen; the bouts another station saved meanwhile are marked,
+// the save keeps the stored result and says so, and then shows the bouts it left alone.
 TEST_F(OtherStationsTest, TypedResultsStayAndTheBoutSavedElsewhereIsMarkedAndKept) {
     frmEnterPool w(state, prompter);
     show(w);
@@ -109,6 +109,7 @@ TEST_F(OtherStationsTest, TypedResultsStayAndTheBoutSavedElsewhereIsMarkedAndKep
     box(w, QStringLiteral("lScore10"))->setFocus();
     type(QStringLiteral("5"));
     otherStationSaves(0, 1, 5, 3, true);
+    otherStationSaves(0, 2, 5, 1, true);
     QLineEdit* marked = box(w, QStringLiteral("lScore1"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !marked->toolTip().isEmpty(); }, kWithinASecond));
     EXPECT_EQ(marked->text(), QStringLiteral("2"));
@@ -121,6 +122,9 @@ TEST_F(OtherStationsTest, TypedResultsStayAndTheBoutSavedElsewhereIsMarkedAndKep
         << prompter.asked.back().text.toStdString();
     EXPECT_EQ(marked->text(), storedMark(0, 1));
     EXPECT_TRUE(marked->toolTip().isEmpty());
+    EXPECT_EQ(box(w, QStringLiteral("lScore2"))->text(), storedMark(0, 2));
+    EXPECT_EQ(box(w, QStringLiteral("lScore20"))->text(), storedMark(2, 0));
+    EXPECT_EQ(dataState(w), Qt::Unchecked);
 }
 
 // A server that goes away keeps what was typed, says so in the save's message and in the
