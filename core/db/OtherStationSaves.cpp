@@ -13,6 +13,9 @@ constexpr int kPollMilliseconds = 50;
 // Saves announced this close together are followed once: a save of a whole strip of bouts
 // is one announcement, but a station entering quickly makes several a second.
 constexpr int kGatherMilliseconds = 150;
+// libpq leaves a connection made step by step without a time limit: a server that never
+// answers is given up after this long and tried again.
+constexpr int kConnectMilliseconds = 10000;
 
 }  // namespace
 
@@ -45,6 +48,7 @@ void OtherStationSaves::startConnecting() {
         m_retry.start();
         return;
     }
+    m_connecting.start();
     m_poll.start();
 }
 
@@ -65,6 +69,10 @@ void OtherStationSaves::continueConnecting() {
             m_retry.start();
             return;
         default:
+            if (m_connecting.hasExpired(kConnectMilliseconds)) {
+                m_poll.stop();
+                m_retry.start();
+            }
             return;
     }
 }

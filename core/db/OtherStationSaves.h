@@ -2,6 +2,7 @@
 
 #include "db/ServerUri.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QTimer>
 #include <functional>
@@ -45,6 +46,7 @@ private:
     QTimer m_retry;
     QTimer m_poll;
     QTimer m_gather;
+    QElapsedTimer m_connecting;
     bool m_listening = false;
     bool m_everListened = false;
 };
