@@ -6,8 +6,9 @@ QString ChangedElsewhere::Title() {
 
 QString ChangedElsewhere::Message(const QStringList& lines) {
     return QStringLiteral(
-               "Another program or window saved changes to the file after this window read "
-               "it. Where they meet yours, the stored values are kept and are now shown; what "
+               "Another station, program or window saved changes to the championship after "
+               "this window read it. Where they meet yours, the stored values are kept and are now "
+               "shown; what "
                "you typed there was not saved:\n\n%1")
         .arg(lines.join(QLatin1Char('\n')));
 }

@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-// The message shown when a save meets values that another program or window saved to the
-// file after this window read them: theirs are kept, and the user is told what was not saved.
+// The message shown when a save meets values that another station, program or window saved
+// after this window read them: theirs are kept, and the user is told what was not saved.
 class ChangedElsewhere final {
 public:
     static QString Title();

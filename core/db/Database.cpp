@@ -2,6 +2,7 @@
 
 #include "db/DatabaseError.h"
 #include "db/PgConnection.h"
+#include "db/ReadRows.h"
 #include "db/SqlFunctions.h"
 #include "db/StatementCache.h"
 
@@ -143,33 +144,13 @@ Status Database::execScript(const QString& sql) const {
 
 Result<SqlRows> Database::rows(const QString& sql, const SqlParams& params) const {
     Statement statement = prepare(sql, params);
-    SqlRows found;
-    while (statement.next()) {
-        SqlRow row;
-        for (int column = 0; column < statement.columnCount(); ++column) {
-            row.push_back(statement.value(column));
-        }
-        found.push_back(std::move(row));
-    }
-    if (!statement.ok()) {
-        return statement.status();
-    }
-    return found;
+    return ReadRows::All(statement);
 }
 
 Result<std::optional<long long>> Database::queryInt(const QString& sql,
                                                     const SqlParams& params) const {
     Statement statement = prepare(sql, params);
-    if (!statement.next()) {
-        if (!statement.ok()) {
-            return statement.status();
-        }
-        return std::optional<long long>();
-    }
-    if (statement.isNull(0)) {
-        return std::optional<long long>();
-    }
-    return std::optional<long long>(statement.toInt64(0));
+    return ReadRows::FirstInt(statement);
 }
 
 Result<std::optional<QString>> Database::queryText(const QString& sql,

@@ -1,10 +1,12 @@
 #include "db/PgConnection.h"
 
 #include "db/DatabaseError.h"
+#include "db/ReadRows.h"
 #include "db/ServerError.h"
 #include "db/StoreDialect.h"
 
 #include <libpq-fe.h>
+#include <QUuid>
 #include <array>
 #include <vector>
 
@@ -164,14 +166,28 @@ SqlValue PgRows::value(int column) const {
     }
 }
 
-std::unique_ptr<PgConnection> PgConnection::Connect(const ServerUri& uri, QString* error) {
-    // Later entries win: the address's own settings override these defaults.
+namespace {
+
+// Calls libpq's `connect` with the program's connection defaults; the address's own
+// settings override them, as later entries win.
+template <typename Connect>
+pg_conn* connectWithDefaults(const ServerUri& uri, Connect connect) {
     const QByteArray address = uri.text().toUtf8();
     const std::array<const char*, 4> keywords = {"connect_timeout", "client_encoding", "dbname",
                                                  nullptr};
     const std::array<const char*, 4> values = {kConnectTimeoutSeconds, "UTF8", address.constData(),
                                                nullptr};
-    PGconn* connection = PQconnectdbParams(keywords.data(), values.data(), 1);
+    return connect(keywords.data(), values.data(), 1);
+}
+
+}  // namespace
+
+pg_conn* PgConnection::StartConnecting(const ServerUri& uri) {
+    return connectWithDefaults(uri, PQconnectStartParams);
+}
+
+std::unique_ptr<PgConnection> PgConnection::Connect(const ServerUri& uri, QString* error) {
+    PGconn* connection = connectWithDefaults(uri, PQconnectdbParams);
     if (connection == nullptr || PQstatus(connection) != CONNECTION_OK) {
         if (error) {
             const QString libpqMessage =
@@ -198,15 +214,26 @@ void PgConnection::reconnectIfLost() const {
     }
 }
 
+pg_result* PgConnection::send(const QByteArray& text, const SqlParams& params) const {
+    const BoundValues bound(params);
+    return bound.count() == 0
+               ? PQexec(m_connection, text.constData())
+               : PQexecParams(m_connection, text.constData(), bound.count(), bound.types(),
+                              bound.values(), nullptr, nullptr, kTextFormat);
+}
+
 pg_result* PgConnection::run(const QString& sql, const SqlParams& params, QString* failure) const {
     reconnectIfLost();
     const QByteArray text = StoreDialect::ServerSql(sql).toUtf8();
-    const BoundValues bound(params);
-    PGresult* result =
-        bound.count() == 0
-            ? PQexec(m_connection, text.constData())
-            : PQexecParams(m_connection, text.constData(), bound.count(), bound.types(),
-                           bound.values(), nullptr, nullptr, kTextFormat);
+    PGresult* result = send(text, params);
+    // A server restarted since the last statement drops the connection only now: a read, or
+    // the start of a save, is sent once more on a new one (nothing of it had been done).
+    if (!succeeded(result) && PQstatus(m_connection) == CONNECTION_BAD && !m_inSave &&
+        (!changesTheChampionship(sql) || sql == QLatin1String("BEGIN"))) {
+        PQclear(result);
+        reconnectIfLost();
+        result = send(text, params);
+    }
     if (!succeeded(result)) {
         *failure = DatabaseError::Message(
             changesTheChampionship(sql) ? ServerError::SaveWhat() : ServerError::ReadWhat(),
@@ -231,33 +258,13 @@ Status PgConnection::execScript(const QString& sql) const {
 
 Result<SqlRows> PgConnection::rows(const QString& sql, const SqlParams& params) const {
     PgRows found = query(sql, params);
-    SqlRows all;
-    while (found.next()) {
-        SqlRow row;
-        for (int column = 0; column < found.columnCount(); ++column) {
-            row.push_back(found.value(column));
-        }
-        all.push_back(std::move(row));
-    }
-    if (!found.ok()) {
-        return found.status();
-    }
-    return all;
+    return ReadRows::All(found);
 }
 
 Result<std::optional<long long>> PgConnection::queryInt(const QString& sql,
                                                         const SqlParams& params) const {
     PgRows found = query(sql, params);
-    if (!found.next()) {
-        if (!found.ok()) {
-            return found.status();
-        }
-        return std::optional<long long>();
-    }
-    if (found.isNull(0)) {
-        return std::optional<long long>();
-    }
-    return std::optional<long long>(found.toInt64(0));
+    return ReadRows::FirstInt(found);
 }
 
 Status PgConnection::beginSave() const {
@@ -274,7 +281,24 @@ Status PgConnection::beginSave() const {
     return locked;
 }
 
+const QString& PgConnection::SavedChannel() {
+    static const QString channel = QStringLiteral("orle_saved");
+    return channel;
+}
+
+const QString& PgConnection::ThisStation() {
+    static const QString mark = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    return mark;
+}
+
 Status PgConnection::commitSave() const {
+    // The other stations hear of the save when it commits, and not at all when it does not.
+    if (Status announced =
+            exec(QStringLiteral("SELECT pg_notify(?, ?)"), {SavedChannel(), ThisStation()});
+        !announced) {
+        rollbackSave();
+        return announced;
+    }
     const PgRows committed = query(QStringLiteral("COMMIT"));
     m_inSave = false;
     if (!committed.ok()) {

@@ -52,6 +52,12 @@ class PgConnection final : public SqlStore {
 public:
     // Connects; on failure returns null and sets *error to what failed, the server and why.
     static std::unique_ptr<PgConnection> Connect(const ServerUri& uri, QString* error);
+    // Begins connecting without waiting, for PQconnectPoll; null when out of memory.
+    static pg_conn* StartConnecting(const ServerUri& uri);
+    // Every committed save is announced on this channel with the saving program's mark, so
+    // that the other stations follow it.
+    static const QString& SavedChannel();
+    static const QString& ThisStation();
     ~PgConnection() override;
     PgConnection(const PgConnection&) = delete;
     PgConnection& operator=(const PgConnection&) = delete;
@@ -84,6 +90,7 @@ public:
 private:
     PgConnection(pg_conn* connection, const ServerUri& uri)
         : m_connection(connection), m_uri(uri) {}
+    pg_result* send(const QByteArray& text, const SqlParams& params) const;
     // Runs the SQL as the server words it; the failure is set for a failed result.
     pg_result* run(const QString& sql, const SqlParams& params, QString* failure) const;
     // Connects again when the server dropped the connection; never inside a save, whose

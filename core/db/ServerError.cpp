@@ -27,6 +27,11 @@ const ConnectReason kConnectReasons[] = {
     {"no pg_hba.conf entry", "the server does not accept this computer or user"},
 };
 
+// A server that went away mid-day: the staff wait for it or call whoever runs it.
+QString LostCause() {
+    return QStringLiteral("the server cannot be reached (the connection to it was lost)");
+}
+
 QString firstLine(const QString& text) {
     return text.trimmed().section(QLatin1Char('\n'), 0, 0);
 }
@@ -58,7 +63,7 @@ QString causeForCode(const QString& code) {
         return QStringLiteral("the work was interrupted");
     }
     if (code.startsWith(QLatin1String("08")) || code.startsWith(QLatin1String("57P"))) {
-        return QStringLiteral("the connection to the server was lost");
+        return LostCause();
     }
     if (code.startsWith(QLatin1String("53"))) {
         return QStringLiteral("the server ran out of room (disk or memory)");
@@ -112,7 +117,7 @@ QString StatementCause(const QString& sqlState, const QString& serverMessage) {
 
 QString CauseOf(const pg_conn* connection, const pg_result* result) {
     if (result == nullptr || PQstatus(connection) != CONNECTION_OK) {
-        return QStringLiteral("the connection to the server was lost");
+        return LostCause();
     }
     const char* state = PQresultErrorField(result, PG_DIAG_SQLSTATE);
     const char* primary = PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY);

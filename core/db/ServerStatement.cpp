@@ -46,23 +46,3 @@ QString ServerStatement::columnName(int column) const {
     const QString name = m_rows->columnName(column);
     return m_spellings->value(name, name);
 }
-
-bool ServerStatement::isNull(int column) const {
-    return m_rows->isNull(column);
-}
-
-long long ServerStatement::toInt64(int column) const {
-    return m_rows->toInt64(column);
-}
-
-double ServerStatement::toDouble(int column) const {
-    return m_rows->toDouble(column);
-}
-
-QString ServerStatement::toText(int column) const {
-    return m_rows->toText(column);
-}
-
-SqlValue ServerStatement::value(int column) const {
-    return m_rows->value(column);
-}

@@ -25,12 +25,10 @@ public:
     void reset();
 
     int columnCount() const;
+    // The column's name as the program spells it (the server folds names to lower case).
     QString columnName(int column) const;
-    bool isNull(int column) const;
-    long long toInt64(int column) const;
-    double toDouble(int column) const;
-    QString toText(int column) const;
-    SqlValue value(int column) const;
+    // The row reached by next(), read as the server's rows are.
+    const PgRows& row() const { return *m_rows; }
 
 private:
     const PgConnection& m_server;

@@ -187,35 +187,35 @@ QString Statement::columnName(int column) const {
 
 bool Statement::isNull(int column) const {
     if (m_server) {
-        return m_server->isNull(column);
+        return m_server->row().isNull(column);
     }
     return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
 }
 
 int Statement::toInt(int column) const {
     if (m_server) {
-        return static_cast<int>(m_server->toInt64(column));
+        return static_cast<int>(m_server->row().toInt64(column));
     }
     return sqlite3_column_int(m_stmt, column);
 }
 
 long long Statement::toInt64(int column) const {
     if (m_server) {
-        return m_server->toInt64(column);
+        return m_server->row().toInt64(column);
     }
     return sqlite3_column_int64(m_stmt, column);
 }
 
 double Statement::toDouble(int column) const {
     if (m_server) {
-        return m_server->toDouble(column);
+        return m_server->row().toDouble(column);
     }
     return sqlite3_column_double(m_stmt, column);
 }
 
 QString Statement::toText(int column) const {
     if (m_server) {
-        return m_server->toText(column);
+        return m_server->row().toText(column);
     }
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
     const int bytes = sqlite3_column_bytes(m_stmt, column);
@@ -224,7 +224,7 @@ QString Statement::toText(int column) const {
 
 SqlValue Statement::value(int column) const {
     if (m_server) {
-        return m_server->value(column);
+        return m_server->row().value(column);
     }
     switch (sqlite3_column_type(m_stmt, column)) {
         case SQLITE_INTEGER:

@@ -3,8 +3,7 @@
 #include "db/ChangeLog.h"
 #include "db/Database.h"
 
-Transaction::Transaction(const Database& db)
-    : m_db(db), m_begun(db.beginSave()) {
+Transaction::Transaction(const Database& db) : m_db(db), m_begun(db.beginSave()) {
     m_open = m_begun.ok();
     if (m_open) {
         // A save the log cannot follow is no save: it is rolled back with the rest.

@@ -36,10 +36,11 @@ Result<int> RedrawCheck::BoutsDisturbed(const Database& db, int weapon,
     }
     // A bout counts once, whichever of its two rows is stored.
     const Result<std::optional<long long>> bouts = db.queryInt(
-        QStringLiteral("SELECT COUNT(*) FROM (SELECT DISTINCT CASE WHEN FencerNumber < Opponent "
-                       "THEN FencerNumber ELSE Opponent END AS Low, CASE WHEN FencerNumber < "
-                       "Opponent THEN Opponent ELSE FencerNumber END AS High FROM Results WHERE "
-                       "Weapon = ?) AS Bouts"),
+        QStringLiteral("SELECT COUNT(*) FROM (SELECT DISTINCT "
+                       "CASE WHEN FencerNumber < Opponent THEN FencerNumber ELSE Opponent END "
+                       "AS Lower, "
+                       "CASE WHEN FencerNumber < Opponent THEN Opponent ELSE FencerNumber END "
+                       "AS Higher FROM Results WHERE Weapon = ?) AS Bouts"),
         {weapon});
     if (!bouts) {
         return bouts.status();

@@ -48,6 +48,10 @@ public:
     // The name as shown: semifinalists carry their seed, "1. First Last (ABBR)".
     QString caption(int slot) const;
     const ScoreBox& score(int box) const { return m_scores.at(static_cast<size_t>(box)); }
+    // Whether `bout` was read the same here and in `other` (read later, by another window).
+    bool readAlike(const FinalFourBracket& other, int bout) const {
+        return m_loaded[indexOf(bout)] == other.m_loaded[indexOf(bout)];
+    }
     void setScore(int box, const QString& text);
 
     // Picks the fencer of `slot` as his bout's winner; false when that changes nothing

@@ -3,6 +3,8 @@
 #include "app/frmUtilities.h"
 #include "db/FileWritability.h"
 #include "db/ORLEMain.h"
+#include "db/OtherStationSaves.h"
+#include "db/PgConnection.h"
 #include "db/ServerUri.h"
 #include "db/Snapshots.h"
 #include "entry/EntryHandOver.h"
@@ -21,6 +23,7 @@
 #include "widgets/HelpMenu.h"
 #include "widgets/NamedAction.h"
 #include "widgets/NamedButton.h"
+#include "widgets/OtherStations.h"
 #include "widgets/ProgramIcon.h"
 #include "widgets/Prompter.h"
 #include "widgets/WaitCursor.h"
@@ -37,6 +40,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -66,6 +70,8 @@ void frmMain::showTaskWindow(Window*& window) {
     shown.Form_Load();
     shown.exec();
 }
+
+frmMain::~frmMain() = default;
 
 frmMain::frmMain(ORLEMain& state, Prompter& prompter, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_prompter(prompter) {
@@ -166,6 +172,8 @@ void frmMain::buildMenus() {
     QAction* mOpen = AddNamedAction(file, QStringLiteral("mOpen"), QStringLiteral("&Open"), this,
                                     &frmMain::mOpen_Click);
     mOpen->setShortcut(QKeySequence::Open);
+    AddNamedAction(file, QStringLiteral("mOpenServer"), QStringLiteral("Open &Server..."), this,
+                   &frmMain::mOpenServer_Click);
     QAction* mNew = AddNamedAction(file, QStringLiteral("mNew"), QStringLiteral("&New"), this,
                                    &frmMain::mNew_Click);
     mNew->setShortcut(QKeySequence::New);
@@ -244,6 +252,11 @@ void frmMain::showStatus() {
         QString text =
             QStringLiteral("%1 ORLE Championships \u2014 %2")
                 .arg(m_state.ChampionshipYear, QDir::toNativeSeparators(m_state.ConnectString));
+        if (m_serverLost) {
+            text += QStringLiteral(
+                "\nThe championship server cannot be reached. Results typed in the windows stay "
+                "there; save them again when the server is back.");
+        }
         // Said before the first result is typed, not at the first refused save.
         if (const QString readOnly = ReadOnlyReason(m_state.connection()); !readOnly.isEmpty()) {
             text += QStringLiteral("\nNothing can be saved to this file: %1.").arg(readOnly);
@@ -283,10 +296,34 @@ void frmMain::OpenDatabase(const QString& path, bool explicitOpen) {
                             : QStringLiteral("The file %1 could not be opened.\n\n%2")
                                   .arg(QDir::toNativeSeparators(path), opened.reason));
     }
+    followOtherStations();
     updateCommands();
     showStatus();
     listRecentFiles();
     m_liveSite->publishNow();
+}
+
+void frmMain::followOtherStations() {
+    m_otherStations.reset();
+    m_serverLost = false;
+    if (!m_databaseAvailable || m_state.connection().server() == nullptr) {
+        return;
+    }
+    m_otherStations = std::make_unique<OtherStationSaves>(
+        m_state.connection().server()->uri(),
+        OtherStationSaves::Handlers{[this] { otherStationSaved(); },
+                                    [this](bool reachable) { serverReachable(reachable); }});
+}
+
+// The live site is rewritten from whichever station saved, when this one publishes it.
+void frmMain::otherStationSaved() {
+    m_liveSite->saved();
+    OtherStations::TellOpenWindows();
+}
+
+void frmMain::serverReachable(bool reachable) {
+    m_serverLost = !reachable;
+    showStatus();
 }
 
 void frmMain::ActivationStep() {
@@ -300,8 +337,36 @@ void frmMain::ActivationStep() {
 }
 
 QString frmMain::dialogFolder() const {
-    return m_state.ConnectString.isEmpty() ? QDir::homePath()
-                                           : QFileInfo(m_state.ConnectString).absolutePath();
+    return m_state.ConnectString.isEmpty() || ServerUri::IsServerUri(m_state.ConnectString)
+               ? QDir::homePath()
+               : QFileInfo(m_state.ConnectString).absolutePath();
+}
+
+// The address offered is the server championship opened last, so that a station reopens it
+// with Enter.
+void frmMain::mOpenServer_Click() {
+    const QStringList recent = m_state.settings().recentFiles();
+    const auto lastServer = std::find_if(recent.begin(), recent.end(), ServerUri::IsServerUri);
+    const std::optional<QString> uri = m_prompter.askText(
+        this, QStringLiteral("Open Server"),
+        QStringLiteral("Address of the championship on the server, e.g.\n"
+                       "postgresql://scoring-server/orle2026\n"
+                       "(the password comes from ~/.pgpass, never from the address):"),
+        lastServer != recent.end() ? *lastServer : QStringLiteral("postgresql://"));
+    if (!uri || uri->trimmed().isEmpty()) {
+        return;
+    }
+    const QString address = uri->trimmed();
+    if (!ServerUri::IsServerUri(address)) {
+        m_prompter.tell(this, QMessageBox::Warning, QStringLiteral("Open Server"),
+                        QStringLiteral("\u201C%1\u201D is not a server address: it begins with "
+                                       "postgresql:// or postgres://. Use File \u203A Open for a "
+                                       "championship file.")
+                            .arg(address));
+        return;
+    }
+    OpenDatabase(address, true);
+    ActivationStep();
 }
 
 void frmMain::mOpen_Click() {

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <map>
+#include <memory>
 
 class ORLEMain;
 class Prompter;
@@ -26,6 +27,7 @@ class frmShowResults;
 class frmUtilities;
 class frmPublishLive;
 class LiveSiteTrigger;
+class OtherStationSaves;
 
 // The main window: opens and creates championship files and leads to every task window.
 class frmMain final : public QMainWindow {
@@ -36,6 +38,7 @@ public:
     enum class EntryWindow { Pool, Dual, FinalFour };
 
     frmMain(ORLEMain& state, Prompter& prompter, QWidget* parent = nullptr);
+    ~frmMain() override;
 
     // The load step: reads the settings and opens `requested`, the file named on the command
     // line, or else reopens the last championship file silently.
@@ -59,6 +62,7 @@ public:
     void KeepEntering();
 
     void mOpen_Click();
+    void mOpenServer_Click();
     void mNew_Click();
     void bEnterResults_Click();
 
@@ -82,6 +86,10 @@ private:
     void showLiveStatus();
     void exitProgram();
     QString dialogFolder() const;
+    // On a server championship, hears the other stations' saves and tells every window.
+    void followOtherStations();
+    void otherStationSaved();
+    void serverReachable(bool reachable);
     EntryHandOver entryHandOver();
     void showEnterPool();
     void showEnterDual();
@@ -100,6 +108,8 @@ private:
     QAction* mPublishLive = nullptr;
     QAction* mSaveCopy = nullptr;
     LiveSiteTrigger* m_liveSite = nullptr;
+    std::unique_ptr<OtherStationSaves> m_otherStations;
+    bool m_serverLost = false;
     frmPublishLive* m_publishLive = nullptr;
     QPushButton* bEnterResults = nullptr;
     QPushButton* bEditRosters = nullptr;

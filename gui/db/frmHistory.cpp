@@ -5,6 +5,7 @@
 #include "entry/FencerChoices.h"
 #include "entry/StripHeader.h"
 #include "widgets/NamedButton.h"
+#include "widgets/OtherStations.h"
 #include "widgets/Prompter.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/WaitCursor.h"
@@ -95,6 +96,7 @@ frmHistory::frmHistory(ORLEMain& state, Prompter& prompter, QWidget* parent)
     setTabOrder(fpHistory, bRevert);
     setTabOrder(bRevert, bClose);
     FitToScreen(this, {1240, 640});
+    OtherStations::Follow(this, [this] { showChanges(); });
 }
 
 void frmHistory::buildFilters() {

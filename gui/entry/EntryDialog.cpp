@@ -2,6 +2,7 @@
 
 #include "db/ORLEMain.h"
 #include "db/frmHistory.h"
+#include "widgets/OtherStations.h"
 #include "widgets/Prompter.h"
 
 #include <QEvent>
@@ -31,7 +32,33 @@ void EntryDialog::loadedFrom(const ORLEMain& state) {
     m_loadedGeneration = state.DataGeneration();
 }
 
+void EntryDialog::followOtherStation() {
+    if (hasUnsavedEntries()) {
+        m_missedOtherSaves = true;
+        markChangedElsewhere();
+        return;
+    }
+    const QWidget* focused = focusWidget();
+    const QString focusedName = focused ? focused->objectName() : QString();
+    reloadShown();
+    auto* again = focusedName.isEmpty() ? nullptr : findChild<QWidget*>(focusedName);
+    if (again != nullptr && again->isEnabled()) {
+        again->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void EntryDialog::savedHere() {
+    if (m_missedOtherSaves && !hasUnsavedEntries()) {
+        m_missedOtherSaves = false;
+        followOtherStation();
+    }
+}
+
 bool EntryDialog::event(QEvent* event) {
+    if (event->type() == OtherStations::SavedEvent()) {
+        followOtherStation();
+        return true;
+    }
     if (event->type() == QEvent::WindowActivate && m_loadedFrom != nullptr &&
         m_loadedFrom->DataGeneration() != m_loadedGeneration) {
         m_loadedGeneration = m_loadedFrom->DataGeneration();

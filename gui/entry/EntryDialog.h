@@ -26,9 +26,18 @@ protected:
     void loadedFrom(const ORLEMain& state);
     // Called when the window is activated after a restore since it loaded.
     virtual void afterRestore() = 0;
+    // Reads the round and strip shown again, as when they were chosen.
+    virtual void reloadShown() = 0;
+    // Marks the bouts that another station saved differently since the window read them,
+    // leaving what was typed here on screen.
+    virtual void markChangedElsewhere() = 0;
     // Loads the restored file with `reload`; typed results not yet saved are kept on screen
     // instead and the user is told, since saving checks each bout against the file anyway.
     void followRestore(Prompter& prompter, const std::function<void()>& reload);
+
+    // Called after a save of this window: the bouts another station saved while results
+    // were typed here, which this save left alone, are shown now.
+    void savedHere();
 
     // After the save question, makes `round` current and closes so that the loop opens
     // the window of that round; a Cancel keeps the window where it was.
@@ -48,7 +57,13 @@ protected:
     EntryHandOver m_handOver;
 
 private:
+    // Another station saved: a window with nothing typed shows the stored bouts, keeping the
+    // box the user is in; typed results stay, and the bouts saved meanwhile are marked.
+    void followOtherStation();
+
     const ORLEMain* m_loadedFrom = nullptr;
     int m_loadedGeneration = 0;
     bool m_restored = false;
+    // Another station saved while results typed here waited to be saved.
+    bool m_missedOtherSaves = false;
 };

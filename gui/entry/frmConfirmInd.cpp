@@ -9,6 +9,7 @@
 #include "widgets/EventColor.h"
 #include "widgets/HelpMenu.h"
 #include "widgets/NamedAction.h"
+#include "widgets/OtherStations.h"
 #include "widgets/WaitCursor.h"
 
 #include <QActionGroup>
@@ -81,6 +82,7 @@ frmConfirmInd::frmConfirmInd(ORLEMain& state, Prompter& prompter, QWidget* paren
     outer->addLayout(grid);
     outer->addStretch();
     EnterAsTab::install(this);
+    OtherStations::Follow(this, [this] { showAgain(); });
 }
 
 void frmConfirmInd::buildMenus() {
@@ -225,6 +227,14 @@ void frmConfirmInd::chooseFencer(int entry) {
     } else {
         showRecord(record);
     }
+}
+
+void frmConfirmInd::showAgain() {
+    const int weapon = m_weapon;
+    const int entry = m_entry;
+    m_weapon = -1;
+    chooseEvent(weapon);
+    chooseFencer(entry);
 }
 
 void frmConfirmInd::clearRecord() {

@@ -30,6 +30,8 @@ public:
     void Form_Load();
     void chooseEvent(int weapon);
     void chooseFencer(int entry);
+    // Reads the event's fencers and the chosen fencer's bouts again.
+    void showAgain();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -10,6 +10,7 @@
 #include "entry/StripHeader.h"
 #include "widgets/EnterAsTab.h"
 #include "widgets/EventColor.h"
+#include "widgets/OtherStations.h"
 #include "widgets/Prompter.h"
 #include "widgets/WaitCursor.h"
 
@@ -273,6 +274,7 @@ void frmEnterDual::showLineup() {
 
 void frmEnterDual::showBout(int k) {
     const DualBout& bout = m_dual.bouts[static_cast<size_t>(k)];
+    OtherStations::ClearMark(Score[k]);
     Score[k]->setEnabled(bout.entered);
     QPalette pal = Score[k]->palette();
     pal.setColor(QPalette::Base, bout.entered
@@ -364,6 +366,7 @@ bool frmEnterDual::save() {
     setUnsaved(false);
     KeepRoundSnapshot(m_prompter, this, m_state.connection(), m_state.CurrentWeapon,
                       m_state.CurrentRound);
+    savedHere();
     if (changedElsewhere.isEmpty()) {
         return true;
     }
@@ -465,6 +468,23 @@ bool frmEnterDual::eventFilter(QObject* watched, QEvent* event) {
 
 bool frmEnterDual::hasUnsavedEntries() const {
     return bSave->isEnabled();
+}
+
+void frmEnterDual::markChangedElsewhere() {
+    const Result<DualEntry> stored =
+        DualEntry::Load(m_state.connection(), m_lines, m_state.CurrentWeapon, m_state.CurrentRound,
+                        m_state.CurrentStripSet);
+    if (!stored) {
+        // Unreadable now (the server is away): the save checks every bout against it anyway.
+        return;
+    }
+    for (int k = 0; k < DualLines::kBouts; ++k) {
+        const DualBout& now = stored->bouts[static_cast<size_t>(k)];
+        const DualBout& here = m_dual.bouts[static_cast<size_t>(k)];
+        if (now.loaded != here.loaded && now.loaded != here.score) {
+            OtherStations::MarkChanged(Score[k], now.loaded ? now.loaded->dualText() : QString());
+        }
+    }
 }
 
 void frmEnterDual::afterRestore() {

@@ -51,6 +51,8 @@ private:
     void checkMenus() override;
     bool hasUnsavedEntries() const override;
     void afterRestore() override;
+    void reloadShown() override { loadDual(); }
+    void markChangedElsewhere() override;
 
     ORLEMain& m_state;
     Prompter& m_prompter;

@@ -10,6 +10,7 @@
 #include "widgets/EnterAsTab.h"
 #include "widgets/EventColor.h"
 #include "widgets/NamedButton.h"
+#include "widgets/OtherStations.h"
 #include "widgets/Prompter.h"
 #include "widgets/WaitCursor.h"
 
@@ -258,6 +259,7 @@ void frmEnterPool::showMarks() {
         const int r = index / 10;
         const int c = index % 10;
         const bool typed = m_pool.cellEntered(r, c);
+        OtherStations::ClearMark(cell);
         cell->setText(typed ? m_pool.scores.mark(r, c) : QString());
         cell->setEnabled(typed);
         QPalette pal = cell->palette();
@@ -327,6 +329,7 @@ bool frmEnterPool::save() {
     }
     cbDataToSave->setCheckState(Qt::Unchecked);
     KeepRoundSnapshot(m_prompter, this, m_state.connection(), m_state.CurrentWeapon, 0);
+    savedHere();
     if (changedElsewhere.isEmpty()) {
         return true;
     }
@@ -475,6 +478,23 @@ bool frmEnterPool::eventFilter(QObject* watched, QEvent* event) {
 
 bool frmEnterPool::hasUnsavedEntries() const {
     return cbDataToSave->checkState() == Qt::PartiallyChecked;
+}
+
+void frmEnterPool::markChangedElsewhere() {
+    const Result<PoolEntry> stored =
+        PoolEntry::Load(m_state.connection(), m_state.CurrentWeapon, m_state.CurrentStripSet);
+    if (!stored) {
+        // Unreadable now (the server is away): the save checks every bout against it anyway.
+        return;
+    }
+    for (const auto& [index, cell] : lScore) {
+        const int r = index / 10;
+        const int c = index % 10;
+        const QString& now = stored->loaded.mark(r, c);
+        if (now != m_pool.loaded.mark(r, c) && now != m_pool.scores.mark(r, c)) {
+            OtherStations::MarkChanged(cell, now);
+        }
+    }
 }
 
 void frmEnterPool::afterRestore() {

@@ -39,6 +39,8 @@ protected:
     void checkMenus() override;
     bool hasUnsavedEntries() const override;
     void afterRestore() override;
+    void reloadShown() override { loadPool(); }
+    void markChangedElsewhere() override;
 
 private:
     void buildGrid(QWidget* parent);

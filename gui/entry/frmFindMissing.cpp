@@ -10,6 +10,7 @@
 #include "widgets/HelpMenu.h"
 #include "widgets/NamedAction.h"
 #include "widgets/NamedButton.h"
+#include "widgets/OtherStations.h"
 #include "widgets/WaitCursor.h"
 
 #include <QCheckBox>
@@ -78,6 +79,7 @@ frmFindMissing::frmFindMissing(ORLEMain& state, Prompter& prompter, QWidget* par
     outer->addLayout(buttons);
     setTabOrder(cbReported.back(), bReturn);
     EnterAsTab::install(this);
+    OtherStations::Follow(this, [this] { EvaluateAll(); });
 }
 
 void frmFindMissing::buildMenus() {

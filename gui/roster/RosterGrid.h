@@ -37,6 +37,8 @@ public:
     // Ends the edit of the current cell, keeping what was typed (a shortcut such as Ctrl+S
     // does not end it by itself).
     void commitEdit();
+    // Whether a cell is being edited right now.
+    bool editing() const { return state() == QAbstractItemView::EditingState; }
     // Shows the web names filled in by a save.
     void showWebNames(const std::vector<RosterRow>& rows);
 

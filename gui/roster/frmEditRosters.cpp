@@ -16,6 +16,7 @@
 #include "widgets/HelpMenu.h"
 #include "widgets/NamedAction.h"
 #include "widgets/NamedButton.h"
+#include "widgets/OtherStations.h"
 #include "widgets/PreviewSink.h"
 #include "widgets/PrintOutcome.h"
 #include "widgets/Prompter.h"
@@ -44,6 +45,7 @@ frmEditRosters::frmEditRosters(ORLEMain& state, Prompter& prompter, QWidget* par
     buildMenus();
     EnterAsTab::install(this);
     FitToScreen(this, {1000, 700});
+    OtherStations::Follow(this, [this] { followOtherStation(); });
 }
 
 void frmEditRosters::buildControls() {
@@ -136,6 +138,16 @@ void frmEditRosters::Form_Load() {
     mWeapon_Click(0);
     fpRoster->setFocus();
     fpRoster->setCurrentCell(0, RosterGrid::FirstName);
+}
+
+void frmEditRosters::followOtherStation() {
+    if (saveEnabled() || groupViewShowing() || fpRoster->editing()) {
+        return;
+    }
+    const int row = fpRoster->currentRow();
+    const int column = fpRoster->currentColumn();
+    loadEvent(m_weapon);
+    fpRoster->setCurrentCell(row, column);
 }
 
 bool frmEditRosters::groupViewShowing() const {

@@ -52,6 +52,8 @@ protected:
     void reject() override;
 
 private:
+    // Another station saved: a roster with nothing typed here shows the stored one again.
+    void followOtherStation();
     void buildControls();
     void buildMenus();
     void setSaveEnabled(bool enabled);

@@ -11,6 +11,7 @@
 #include "widgets/EventColor.h"
 #include "widgets/NamedAction.h"
 #include "widgets/NamedButton.h"
+#include "widgets/OtherStations.h"
 #include "widgets/Prompter.h"
 #include "widgets/WaitCursor.h"
 
@@ -285,6 +286,7 @@ void frmEnterFinal4::showBracket() {
     }
     for (const auto& [box, edit] : Score) {
         const FinalFourBracket::ScoreBox& score = m_bracket.score(box);
+        OtherStations::ClearMark(edit);
         if (edit->text() != score.text) {
             edit->setText(score.text);
         }
@@ -343,6 +345,7 @@ bool frmEnterFinal4::save() {
         return false;
     }
     setUnsaved(false);
+    savedHere();
     if (changedElsewhere.isEmpty()) {
         return true;
     }
@@ -388,6 +391,23 @@ bool frmEnterFinal4::eventFilter(QObject* watched, QEvent* event) {
 
 bool frmEnterFinal4::hasUnsavedEntries() const {
     return bSave->isEnabled();
+}
+
+void frmEnterFinal4::markChangedElsewhere() {
+    FinalFourBracket stored;
+    if (!stored.Load(m_state.connection(), m_state.CurrentWeapon)) {
+        // Unreadable now (the server is away): the save checks every bout against it anyway.
+        return;
+    }
+    for (int bout : FinalFourBracket::kBouts) {
+        if (!m_bracket.readAlike(stored, bout)) {
+            const int result = FinalFourBracket::ResultSlot(bout);
+            OtherStations::MarkChanged(
+                Score[result], QStringList{stored.name(result).text, stored.score(result).text}
+                                   .join(u' ')
+                                   .trimmed());
+        }
+    }
 }
 
 void frmEnterFinal4::afterRestore() {

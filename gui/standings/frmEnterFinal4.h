@@ -49,6 +49,8 @@ private:
     void checkMenus() override;
     bool hasUnsavedEntries() const override;
     void afterRestore() override;
+    void reloadShown() override { loadBracket(false); }
+    void markChangedElsewhere() override;
 
     ORLEMain& m_state;
     Prompter& m_prompter;

@@ -19,6 +19,7 @@
 #include "widgets/EventColor.h"
 #include "widgets/HelpMenu.h"
 #include "widgets/NamedAction.h"
+#include "widgets/OtherStations.h"
 #include "widgets/PreviewSink.h"
 #include "widgets/PrintOutcome.h"
 #include "widgets/Prompter.h"
@@ -64,6 +65,7 @@ frmShowResults::frmShowResults(ORLEMain& state, Prompter& prompter, QWidget* par
     // Wide enough for the school grid's columns and the title race beside them.
     FitToScreen(this, {kWindowWidth, 740});
     Form_Load();
+    OtherStations::Follow(this, [this] { Reload(); });
 }
 
 void frmShowResults::buildWindow() {

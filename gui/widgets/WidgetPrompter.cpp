@@ -4,6 +4,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QPrintDialog>
+#include <algorithm>
 
 QMessageBox::StandardButton WidgetPrompter::ask(QWidget* parent, QMessageBox::Icon icon,
                                                 const QString& title, const QString& text,
@@ -32,11 +33,26 @@ QString WidgetPrompter::chooseFileToSave(QWidget* parent, const QString& caption
     return dialog.selectedFiles().first();
 }
 
+namespace {
+constexpr int kTextMarginPixels = 60;
+constexpr int kWidestTextDialogPixels = 1000;
+}  // namespace
+
 std::optional<QString> WidgetPrompter::askText(QWidget* parent, const QString& title,
                                                const QString& label, const QString& text) {
-    bool ok = false;
-    const QString typed = QInputDialog::getText(parent, title, label, QLineEdit::Normal, text, &ok);
-    return ok ? std::optional<QString>(typed) : std::nullopt;
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setTextValue(text);
+    // A server address or a long note is seen whole while it is checked, up to a width that
+    // still fits the scoring table's smallest screen.
+    const int textWidth = dialog.fontMetrics().horizontalAdvance(text) + kTextMarginPixels;
+    dialog.resize(std::max(dialog.sizeHint().width(), std::min(textWidth, kWidestTextDialogPixels)),
+                  dialog.sizeHint().height());
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.textValue();
 }
 
 bool WidgetPrompter::choosePrinter(QWidget* parent, QPrinter& printer) {

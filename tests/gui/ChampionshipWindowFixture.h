@@ -13,8 +13,10 @@
 // what a window test starts from, with keys typed as the keyboard does.
 class ChampionshipWindowFixture : public ::testing::Test {
 protected:
-    ChampionshipWindowFixture()
-        : state(std::make_unique<RegistrySettings>(
+    explicit ChampionshipWindowFixture(
+        TempChampionship::Place place = TempChampionship::Place::AsTheRunSays)
+        : file(QStringLiteral("ORLE2004.mdb"), place),
+          state(std::make_unique<RegistrySettings>(
               settingsDir.filePath(QStringLiteral("orle.ini")))) {}
 
     // Types into whatever has the focus.

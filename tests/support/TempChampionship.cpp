@@ -17,8 +17,8 @@ void useTemporaryHome() {
 
 // The place of the test's championship: a file in the folder, or, when the suite runs
 // against the server store, a fresh database on the run's cluster.
-QString placeFor(const QTemporaryDir& dir, const QString& fileName) {
-    if (!TempChampionship::OnServer()) {
+QString placeFor(const QTemporaryDir& dir, const QString& fileName, TempChampionship::Place place) {
+    if (place == TempChampionship::Place::AsTheRunSays && !TempChampionship::OnServer()) {
         return dir.filePath(fileName);
     }
     useTemporaryHome();
@@ -34,7 +34,8 @@ bool TempChampionship::OnServer() {
     return qEnvironmentVariable("ORLE_TEST_STORE") == QLatin1String("server");
 }
 
-TempChampionship::TempChampionship(const QString& fileName) : m_path(placeFor(m_dir, fileName)) {
+TempChampionship::TempChampionship(const QString& fileName, Place place)
+    : m_path(placeFor(m_dir, fileName, place)) {
     const Status created = ChampionshipStore::Create(m_path, true, InsertSeedRows);
     EXPECT_TRUE(created.ok()) << created.message().toStdString();
     m_db = openAnother();

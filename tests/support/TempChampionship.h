@@ -12,7 +12,12 @@ public:
     // Whether this run puts the tests' championships on the server.
     static bool OnServer();
 
-    explicit TempChampionship(const QString& fileName = QStringLiteral("ORLE2004.mdb"));
+    // Where the championship is made: as the run says, or on the run's server whatever it says
+    // (tests of what only a server championship does).
+    enum class Place { AsTheRunSays, Server };
+
+    explicit TempChampionship(const QString& fileName = QStringLiteral("ORLE2004.mdb"),
+                              Place place = Place::AsTheRunSays);
 
     QString path() const { return m_path; }
     QString folder() const { return m_dir.path(); }

@@ -11,7 +11,9 @@
 // windows. Event 0: fencer n in group n / 3, place n % 3, school n.
 class EntryWindowFixture : public ChampionshipWindowFixture {
 protected:
-    EntryWindowFixture() {
+    explicit EntryWindowFixture(
+        TempChampionship::Place place = TempChampionship::Place::AsTheRunSays)
+        : ChampionshipWindowFixture(place) {
         ChampionshipBuilder(file).drawFullEvent(0);
         ChampionshipBuilder(file).drawFullEvent(1);
     }
