@@ -9,11 +9,14 @@
 namespace {
 
 // A server championship's station folder is ~/Documents/ORLE/<database>/: the tests' go to a
-// temporary home of this program, removed at its exit, never to the real one.
-void useTemporaryHome() {
+// temporary home of this program, removed at its exit, never to the real one. It is set
+// before any test runs, so that a test may still give itself a home of its own.
+QTemporaryDir* temporaryHome() {
     static QTemporaryDir home;
-    [[maybe_unused]] static const bool set = qputenv("HOME", home.path().toLocal8Bit());
+    return &home;
 }
+[[maybe_unused]] const bool kHomeSet =
+    TempChampionship::OnServer() && qputenv("HOME", temporaryHome()->path().toLocal8Bit());
 
 // The place of the test's championship: a file in the folder, or, when the suite runs
 // against the server store, a fresh database on the run's cluster.
@@ -21,7 +24,6 @@ QString placeFor(const QTemporaryDir& dir, const QString& fileName, TempChampion
     if (place == TempChampionship::Place::AsTheRunSays && !TempChampionship::OnServer()) {
         return dir.filePath(fileName);
     }
-    useTemporaryHome();
     QString whyNot;
     PgCluster* cluster = PgCluster::Shared(&whyNot);
     EXPECT_TRUE(cluster) << whyNot.toStdString();
