@@ -107,10 +107,20 @@ QString StatementCause(const QString& sqlState, const QString& serverMessage) {
     if (!cause.isEmpty()) {
         return cause;
     }
-    if (sqlState == QLatin1String("42P01") || sqlState == QLatin1String("42703")) {
+    // The server names the missing table or column between double quotes, as the program
+    // spells it where it quotes it.
+    const QString missing = serverMessage.section(QLatin1Char('"'), 1, 1);
+    if (sqlState == QLatin1String("42P01")) {
         return QStringLiteral(
-                   "the server database does not have the layout this program expects (%1)")
-            .arg(firstLine(serverMessage));
+                   "the championship on the server has no table %1, which this "
+                   "program needs")
+            .arg(missing);
+    }
+    if (sqlState == QLatin1String("42703")) {
+        return QStringLiteral(
+                   "the championship on the server has no column %1, which this "
+                   "program needs")
+            .arg(missing);
     }
     return QStringLiteral("the server refused the request (%1)").arg(firstLine(serverMessage));
 }

@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cerrno>
 #include <memory>
@@ -233,6 +234,7 @@ QString PgCluster::uriFor(const QString& database) const {
 }
 
 QString PgCluster::freshDatabase(const QString& stem) {
+    UseTemporaryHome();
     // Test programs running side by side share the run's cluster: the program's number keeps
     // their databases apart.
     const QString name = QStringLiteral("%1_%2_%3")
@@ -251,6 +253,12 @@ QString PgCluster::freshDatabase(const QString& stem) {
         EXPECT_TRUE(made) << made.message().toStdString();
     }
     return uriFor(name);
+}
+
+void PgCluster::UseTemporaryHome() {
+    static QTemporaryDir home;
+    static const bool set = qputenv("HOME", home.path().toLocal8Bit());
+    EXPECT_TRUE(set);
 }
 
 void ServerTest::SetUp() {

@@ -36,6 +36,11 @@ public:
     // Stops the cluster and removes its folder.
     void stop();
 
+    // Station folders of server championships (~/Documents/ORLE/<database>/) go to a temporary
+    // home of this program from the first server championship on, never to the real one; the
+    // programs it starts inherit it. A test may still give itself a home of its own.
+    static void UseTemporaryHome();
+
     // The URI of a database on the cluster.
     QString uriFor(const QString& database) const;
     // A new empty database, named after the stem, this program and a number

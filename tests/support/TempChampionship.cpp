@@ -8,15 +8,10 @@
 
 namespace {
 
-// A server championship's station folder is ~/Documents/ORLE/<database>/: the tests' go to a
-// temporary home of this program, removed at its exit, never to the real one. It is set
-// before any test runs, so that a test may still give itself a home of its own.
-QTemporaryDir* temporaryHome() {
-    static QTemporaryDir home;
-    return &home;
-}
+// A server run keeps station folders out of the real home from before the first test, so
+// that a test may still give itself a home of its own.
 [[maybe_unused]] const bool kHomeSet =
-    TempChampionship::OnServer() && qputenv("HOME", temporaryHome()->path().toLocal8Bit());
+    TempChampionship::OnServer() && (PgCluster::UseTemporaryHome(), true);
 
 // The place of the test's championship: a file in the folder, or, when the suite runs
 // against the server store, a fresh database on the run's cluster.

@@ -53,9 +53,9 @@ TEST_F(PgConnectionTest, TellsNoRowsFromAFailedRead) {
     EXPECT_FALSE(failed.next());
     EXPECT_FALSE(failed.ok());
     EXPECT_EQ(failed.status().message(),
-              QStringLiteral("Could not read the championship on the server %1: the server "
-                             "database does not have the layout this program expects "
-                             "(relation \"nosuchtable\" does not exist).")
+              QStringLiteral("Could not read the championship on the server %1: the "
+                             "championship on the server has no table nosuchtable, which this "
+                             "program needs.")
                   .arg(uri()));
     EXPECT_FALSE(connection->rows(QStringLiteral("SELECT nonsense FROM \"Team\"")).ok());
 }
