@@ -342,40 +342,45 @@ QStringList SetupStatements(StoreKind store) {
     };
 }
 
+namespace {
+
+// The file's word or the server's for the same thing.
+QString WordFor(StoreKind store, const char* fileWord, const char* serverWord) {
+    return QLatin1String(store == StoreKind::File ? fileWord : serverWord);
+}
+
+QString Between(const QString& a, const QString& word, const QString& b) {
+    return QStringLiteral("%1 %2 %3").arg(a, word, b);
+}
+
+QString Call(const QString& function, const QString& a, const QString& b) {
+    return QStringLiteral("%1(%2, %3)").arg(function, a, b);
+}
+
+}  // namespace
+
 QString Always(StoreKind store) {
-    return store == StoreKind::File ? QStringLiteral("1") : QStringLiteral("true");
+    return WordFor(store, "1", "true");
 }
 
 QString Differs(StoreKind store, const QString& a, const QString& b) {
-    return QStringLiteral("%1 %2 %3")
-        .arg(a,
-             store == StoreKind::File ? QStringLiteral("IS NOT")
-                                      : QStringLiteral("IS DISTINCT FROM"),
-             b);
+    return Between(a, WordFor(store, "IS NOT", "IS DISTINCT FROM"), b);
 }
 
 QString Same(StoreKind store, const QString& a, const QString& b) {
-    return QStringLiteral("%1 %2 %3")
-        .arg(a,
-             store == StoreKind::File ? QStringLiteral("IS")
-                                      : QStringLiteral("IS NOT DISTINCT FROM"),
-             b);
+    return Between(a, WordFor(store, "IS", "IS NOT DISTINCT FROM"), b);
 }
 
 QString Smaller(StoreKind store, const QString& a, const QString& b) {
-    return QStringLiteral("%1(%2, %3)")
-        .arg(store == StoreKind::File ? QStringLiteral("min") : QStringLiteral("least"), a, b);
+    return Call(WordFor(store, "min", "least"), a, b);
 }
 
 QString Larger(StoreKind store, const QString& a, const QString& b) {
-    return QStringLiteral("%1(%2, %3)")
-        .arg(store == StoreKind::File ? QStringLiteral("max") : QStringLiteral("greatest"), a, b);
+    return Call(WordFor(store, "max", "greatest"), a, b);
 }
 
 QString Position(StoreKind store, const QString& text, const QString& part) {
-    return QStringLiteral("%1(%2, %3)")
-        .arg(store == StoreKind::File ? QStringLiteral("instr") : QStringLiteral("strpos"), text,
-             part);
+    return Call(WordFor(store, "instr", "strpos"), text, part);
 }
 
 QString AsText(StoreKind store, const QString& number) {
