@@ -50,6 +50,13 @@ protected:
     Qt::CheckState dataState(frmEnterPool& w) const {
         return w.findChild<QCheckBox*>(QStringLiteral("cbDataToSave"))->checkState();
     }
+    // The scorekeeper types two results of the first pool before anything is saved.
+    void typeTwoResults(frmEnterPool& w, const QString& first, const QString& second) const {
+        box(w, QStringLiteral("lScore1"))->setFocus();
+        type(first);
+        box(w, QStringLiteral("lScore10"))->setFocus();
+        type(second);
+    }
     QString status() const { return main.findChild<QLabel*>(QStringLiteral("lStatus"))->text(); }
 
     // The server stops taking this championship's connections and drops the open ones, as
@@ -104,10 +111,7 @@ TEST_F(OtherStationsTest, AWindowWithNothingTypedShowsAnotherStationsSaveWithinA
 TEST_F(OtherStationsTest, TypedResultsStayAndTheBoutSavedElsewhereIsMarkedAndKept) {
     frmEnterPool w(state, prompter);
     show(w);
-    box(w, QStringLiteral("lScore1"))->setFocus();
-    type(QStringLiteral("2"));
-    box(w, QStringLiteral("lScore10"))->setFocus();
-    type(QStringLiteral("5"));
+    typeTwoResults(w, QStringLiteral("2"), QStringLiteral("5"));
     otherStationSaves(0, 1, 5, 3, true);
     otherStationSaves(0, 2, 5, 1, true);
     QLineEdit* marked = box(w, QStringLiteral("lScore1"));
@@ -132,10 +136,7 @@ TEST_F(OtherStationsTest, TypedResultsStayAndTheBoutSavedElsewhereIsMarkedAndKep
 TEST_F(OtherStationsTest, ALostServerKeepsWhatWasTypedAndTakesTheSaveWhenBack) {
     frmEnterPool w(state, prompter);
     show(w);
-    box(w, QStringLiteral("lScore1"))->setFocus();
-    type(QStringLiteral("5"));
-    box(w, QStringLiteral("lScore10"))->setFocus();
-    type(QStringLiteral("3"));
+    typeTwoResults(w, QStringLiteral("5"), QStringLiteral("3"));
 
     serverGoesAway();
     press(Qt::Key_F5);
