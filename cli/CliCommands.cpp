@@ -8,6 +8,7 @@
 #include "db/SnapshotCommands.h"
 #include "entry/CheckCommands.h"
 #include "entry/EntryCommands.h"
+#include "publish/ExportCommands.h"
 #include "publish/LiveSiteCommands.h"
 #include "publish/PublishCommands.h"
 #include "roster/RosterCommands.h"
@@ -108,8 +109,10 @@ const std::vector<CliCommand>& commands() {
          copyDetails},
         {words("roster"),
          {words("orle-cli roster import --db PATH [--allow-duplicates] FILE.csv"),
+          words("orle-cli roster import --db PATH --format fie [--event EVENT] "
+                "[--allow-duplicates] FILE.xml"),
           words("orle-cli roster export --db PATH [--event EVENT]")},
-         words("import fencers from CSV, or export them"),
+         words("import fencers from CSV or FIE XML, or export them"),
          {words("allow-duplicates")},
          RunRosterCommand,
          Saves::Yes},
@@ -175,6 +178,15 @@ const std::vector<CliCommand>& commands() {
          words("write the results for publication"),
          {},
          RunDownloadCommand},
+        {words("export"),
+         {words("orle-cli export --db PATH --format fie --event EVENT [--out FILE]"),
+          words("orle-cli export --db PATH --format fie --events LIST [--out DIR]")},
+         words("write events as FIE XML for other fencing programs"),
+         {},
+         RunExportCommand,
+         Saves::No,
+         false,
+         ExportDetails},
         {words("publish"),
          {words("orle-cli publish --db PATH --out DIR [--live]"),
           words("orle-cli publish --db PATH --stop")},

@@ -2,6 +2,7 @@
 
 #include "CliArguments.h"
 #include "db/Snapshots.h"
+#include "roster/FieXmlEntries.h"
 #include "roster/GroupDraw.h"
 #include "roster/GroupStore.h"
 #include "roster/RedrawCheck.h"
@@ -14,32 +15,61 @@
 
 namespace {
 
-int importRoster(const CommandLine& args, const CliOutput& io) {
-    int exitCode = 0;
-    auto db = OpenChampionshipFor(args, io, {QStringLiteral("allow-duplicates")}, &exitCode);
-    if (!db) {
-        return exitCode;
-    }
-    if (args.positional().size() != 2) {
-        return io.usageError(QStringLiteral("roster import needs one FILE.csv"));
-    }
-    QFile file(args.positional().at(1));
+// A roster CSV file, read before the snapshot so that a file that cannot be read leaves no
+// snapshot behind.
+Status importCsv(const Database& db, const QString& path, RosterCsv::Imported* imported,
+                 RosterCsv::Duplicates duplicates) {
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return io.fail(QStringLiteral("%1: %2").arg(file.fileName(), file.errorString()));
+        return Status::failure(QStringLiteral("%1: %2").arg(file.fileName(), file.errorString()));
     }
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString text = utf8.decode(file.readAll());
     if (utf8.hasError()) {
-        return io.fail(QStringLiteral("%1 is not UTF-8 text").arg(file.fileName()));
+        return Status::failure(QStringLiteral("%1 is not UTF-8 text").arg(file.fileName()));
     }
+    if (Status kept = Snapshots::Before(db, QStringLiteral("import")); !kept) {
+        return kept;
+    }
+    return RosterCsv(db).import(text, imported, duplicates);
+}
+
+int importRoster(const CommandLine& args, const CliOutput& io) {
+    int exitCode = 0;
+    auto db = OpenChampionshipFor(
+        args, io,
+        {QStringLiteral("allow-duplicates"), QStringLiteral("format"), QStringLiteral("event")},
+        &exitCode);
+    if (!db) {
+        return exitCode;
+    }
+    const QString format =
+        args.value(QStringLiteral("format")).value_or(QStringLiteral("csv")).trimmed().toLower();
+    const bool fie = format == QLatin1String("fie");
+    if (!fie && format != QLatin1String("csv")) {
+        return io.usageError(QStringLiteral("--format needs csv or fie"));
+    }
+    if (args.positional().size() != 2) {
+        return io.usageError(fie ? QStringLiteral("roster import needs one FILE.xml")
+                                 : QStringLiteral("roster import needs one FILE.csv"));
+    }
+    std::optional<int> event;
+    if (args.has(QStringLiteral("event")) && !(event = RequiredEvent(args, io, &exitCode))) {
+        return exitCode;
+    }
+    if (event && !fie) {
+        return io.usageError(
+            QStringLiteral("a roster CSV names each fencer's event; --event "
+                           "is for --format fie"));
+    }
+    const QString path = args.positional().at(1);
     RosterCsv::Imported imported;
     const auto duplicates = args.has(QStringLiteral("allow-duplicates"))
                                 ? RosterCsv::Duplicates::Allow
                                 : RosterCsv::Duplicates::Refuse;
-    if (Status kept = Snapshots::Before(*db, QStringLiteral("import")); !kept) {
-        return io.fail(QStringLiteral("nothing imported:\n%1").arg(kept.message()));
-    }
-    if (Status status = RosterCsv(*db).import(text, &imported, duplicates); !status) {
+    const Status status = fie ? FieXmlEntries(*db).importFile(path, event, &imported, duplicates)
+                              : importCsv(*db, path, &imported, duplicates);
+    if (!status) {
         return io.fail(QStringLiteral("nothing imported:\n%1").arg(status.message()));
     }
     io.out << "imported " << imported.fencers << " fencers" << Qt::endl;

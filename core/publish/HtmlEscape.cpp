@@ -43,7 +43,7 @@ QString HtmlNameMarkup(const QString& text) {
     return out;
 }
 
-QString XmlText(const QString& text) {
+QString XmlCharacters(const QString& text) {
     QString allowed;
     allowed.reserve(text.size());
     for (const char32_t c : text.toUcs4()) {
@@ -51,5 +51,9 @@ QString XmlText(const QString& text) {
             allowed += QString::fromUcs4(&c, 1);
         }
     }
-    return allowed.toHtmlEscaped();
+    return allowed;
+}
+
+QString XmlText(const QString& text) {
+    return XmlCharacters(text).toHtmlEscaped();
 }

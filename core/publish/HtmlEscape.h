@@ -10,6 +10,10 @@ QString HtmlText(const QString& text);
 // &#xFC;) stay as they are; every other "&", "<", ">" and '"' is escaped.
 QString HtmlNameMarkup(const QString& text);
 
+// The characters XML 1.0 forbids (control characters other than tab, line feed and carriage
+// return, U+FFFE, U+FFFF and lone surrogates) dropped, whatever an older file holds.
+QString XmlCharacters(const QString& text);
+
 // Text for an XML file: the characters XML 1.0 forbids (control characters other than tab,
 // line feed and carriage return, U+FFFE, U+FFFF and lone surrogates) are dropped, whatever
 // an older file holds; "&", "<", ">" and '"' are escaped.

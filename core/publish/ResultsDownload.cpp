@@ -79,9 +79,10 @@ Status Write(const Database& db, const QString& championshipYear, Format format,
              const QString& path) {
     Status status = Status::success();
     const QByteArray bytes = Bytes(db, championshipYear, format, &status);
-    if (!status) {
-        return status;
-    }
+    return status ? WriteBytes(bytes, path) : status;
+}
+
+Status WriteBytes(const QByteArray& bytes, const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         return Status::failure(QStringLiteral("The results could not be written to %1: %2")

@@ -19,6 +19,8 @@ QString PathFor(const QString& championshipPath, Format format);
 QByteArray Bytes(const Database& db, const QString& championshipYear, Format format,
                  Status* status);
 // Writes the file in one piece: an existing file is replaced only when the new one is complete.
+Status WriteBytes(const QByteArray& bytes, const QString& path);
+// The results download of that format, written as WriteBytes writes.
 Status Write(const Database& db, const QString& championshipYear, Format format,
              const QString& path);
 

@@ -10,6 +10,7 @@
 #include "roster/SchoolList.h"
 
 #include <map>
+#include <numeric>
 #include <utility>
 #include <vector>
 
@@ -224,6 +225,19 @@ Status RosterCsv::import(const QString& text, Imported* imported, Duplicates dup
     if (!error.isEmpty()) {
         return Status::failure(error);
     }
+    return importFields({records.begin() + 1, records.end()}, positions, imported, duplicates);
+}
+
+Status RosterCsv::importRecords(const std::vector<CsvText::Record>& records, Imported* imported,
+                                Duplicates duplicates) const {
+    std::vector<int> positions(kColumns.size());
+    std::iota(positions.begin(), positions.end(), 0);
+    return importFields(records, positions, imported, duplicates);
+}
+
+Status RosterCsv::importFields(const std::vector<CsvText::Record>& records,
+                               const std::vector<int>& positions, Imported* imported,
+                               Duplicates duplicates) const {
     // The free numbers are read under the write lock, so that a second import running at
     // the same time waits and then takes other numbers instead of overwriting these fencers.
     Transaction transaction(m_db);
@@ -239,8 +253,8 @@ Status RosterCsv::import(const QString& text, Imported* imported, Duplicates dup
         return schools.status();
     }
     ImportPlan plan(m_db, duplicates, *events, *schools);
-    for (size_t r = 1; r < records.size(); ++r) {
-        if (Status read = plan.add(records[r], positions); !read) {
+    for (const CsvText::Record& record : records) {
+        if (Status read = plan.add(record, positions); !read) {
             return read;
         }
     }

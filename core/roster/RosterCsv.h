@@ -2,6 +2,7 @@
 
 #include "db/Result.h"
 #include "db/Status.h"
+#include "roster/CsvText.h"
 
 #include <QString>
 #include <optional>
@@ -25,9 +26,17 @@ public:
     // their line, one per line of the message.
     Status import(const QString& text, Imported* imported = nullptr,
                   Duplicates duplicates = Duplicates::Refuse) const;
+    // Records read from another kind of file, fields in the column order above (later ones
+    // may be left out), each naming the line it came from; checked and written as `import`.
+    Status importRecords(const std::vector<CsvText::Record>& records, Imported* imported,
+                         Duplicates duplicates) const;
     // One event, or all six when `weapon` is empty.
     Result<QString> exportText(std::optional<int> weapon) const;
 
 private:
+    Status importFields(const std::vector<CsvText::Record>& records,
+                        const std::vector<int>& positions, Imported* imported,
+                        Duplicates duplicates) const;
+
     const Database& m_db;
 };
