@@ -6,6 +6,7 @@
 #include "entry/StripHeader.h"
 #include "print/SystemPrinterSink.h"
 #include "roster/CompleteRostersReport.h"
+#include "roster/FieXmlEntries.h"
 #include "roster/GroupStore.h"
 #include "roster/GroupView.h"
 #include "roster/RedrawCheck.h"
@@ -23,6 +24,7 @@
 #include "widgets/ScreenFit.h"
 #include "widgets/WaitCursor.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -104,6 +106,8 @@ void frmEditRosters::buildMenus() {
     mSave->setShortcut(QKeySequence::Save);
     mPrint = AddNamedAction(file, QStringLiteral("mPrint"), QStringLiteral("&Print"), this,
                             &frmEditRosters::bPrint_Click);
+    AddNamedAction(file, QStringLiteral("mImportFie"), QStringLiteral("&Import FIE XML..."), this,
+                   &frmEditRosters::mImportFie_Click);
     file->addSeparator();
     AddNamedAction(file, QStringLiteral("mExit"), QStringLiteral("E&xit"), this,
                    &frmEditRosters::bCancel_Click);
@@ -268,6 +272,34 @@ bool frmEditRosters::saveGroups() {
 }
 
 // Prints the roster of every event as stored; edits not yet saved are not in it.
+void frmEditRosters::mImportFie_Click() {
+    if (!askToSave()) {
+        return;
+    }
+    const Database& db = m_state.connection();
+    const QString path = m_prompter.chooseFileToOpen(
+        this, QStringLiteral("Import FIE XML"), QFileInfo(db.path()).absolutePath(),
+        QStringLiteral("FIE XML Files (*.xml);;All Files (*)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    RosterCsv::Imported imported;
+    const Status status = [&] {
+        WaitCursor busy;
+        return FieXmlEntries(db).importFile(path, m_weapon, &imported);
+    }();
+    loadEvent(m_weapon);
+    if (!status) {
+        m_prompter.tell(this, QMessageBox::Warning, QStringLiteral("Import FIE XML"),
+                        QStringLiteral("Nothing was imported:\n") + status.message());
+        return;
+    }
+    m_prompter.tell(this, QMessageBox::Information, QStringLiteral("Import FIE XML"),
+                    QStringLiteral("%1 fencers imported into %2.")
+                        .arg(imported.fencers)
+                        .arg(lWeaponName->text()));
+}
+
 void frmEditRosters::bPrint_Click() {
     BandedReport report;
     Status printed = BuildCompleteRosters(m_state.connection(), m_state.ChampionshipYear, report);

@@ -42,6 +42,9 @@ public:
     void mWeapon_Click(int weapon);
     bool bSave_Click();
     void bPrint_Click();
+    // Imports the fencers of an FIE XML file into the event shown, after unsaved edits are
+    // saved or dropped.
+    void mImportFie_Click();
     void bMakeGroups_Click();
     void bRerandomize_Click();
     void lName_Click(int k);

@@ -3,6 +3,7 @@
 #include "db/ORLEMain.h"
 #include "print/PrintSink.h"
 #include "print/SystemPrinterSink.h"
+#include "publish/FieXmlDownload.h"
 #include "publish/ResultsDownload.h"
 #include "publish/ResultsPrintRun.h"
 #include "publish/RoundRobinSheet.h"
@@ -186,6 +187,11 @@ void frmShowResults::buildMenus() {
                                &frmShowResults::bDownload_Click);
     file->addSeparator();
     AddNamedAction(file, QStringLiteral("mExit"), QStringLiteral("E&xit"), this, &QWidget::close);
+
+    QMenu* download = menuBar()->addMenu(QStringLiteral("D&ownload"));
+    download->setObjectName(QStringLiteral("mDownloadMenu"));
+    AddNamedAction(download, QStringLiteral("mFieXml"), QStringLiteral("&FIE XML..."), this,
+                   &frmShowResults::mFieXml_Click);
 
     m_weaponMenu = menuBar()->addMenu(QStringLiteral("&Weapon"));
     m_weaponMenu->setObjectName(QStringLiteral("mWeapon"));
@@ -386,6 +392,17 @@ void frmShowResults::RunDownload(const QString& downloadType) {
         return;
     }
     statusBar()->showMessage(QStringLiteral("Results written to ") + path);
+}
+
+void frmShowResults::mFieXml_Click() {
+    if (!m_state.isOpen()) {
+        return;
+    }
+    const QString path = DownloadFieXml(this, m_prompter, m_state.connection(),
+                                        hsReport[Individual]->value(), m_state.ChampionshipYear);
+    if (!path.isEmpty()) {
+        statusBar()->showMessage(QStringLiteral("FIE XML written to ") + path);
+    }
 }
 
 void frmShowResults::bPrint_Click() {

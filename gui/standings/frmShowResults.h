@@ -47,6 +47,9 @@ public:
     void bDownload_Click();
     // Writes the download file of that type ("TXT", "XML" or "HTML"); nothing when empty.
     void RunDownload(const QString& downloadType);
+    // Asks where to write the FIE XML file of the event the individual tab shows, and
+    // writes it.
+    void mFieXml_Click();
     // Asks what to print and prints it.
     void bPrint_Click();
     // Prints the school reports and the events' lists (previewed) and tables (to the printer),
