@@ -151,6 +151,43 @@ Result<int> eventOf(const FileEntries& entries, std::optional<int> event) {
                                .arg(entries.weapon, entries.sex));
 }
 
+// Everything the file says of its fencers, read whole before the championship is touched.
+Result<FileEntries> parsed(const QByteArray& xml) {
+    if (xml.size() > FieXmlEntries::kMaxFileBytes) {
+        return Status::failure(
+            QStringLiteral("the file is larger than %1 MB, far more than any competition file")
+                .arg(FieXmlEntries::kMaxFileBytes / (1024 * 1024)));
+    }
+    FileEntries entries;
+    if (Status read = readEntries(xml, entries); !read) {
+        return read;
+    }
+    if (entries.fencers.empty()) {
+        return Status::failure(QStringLiteral("the file lists no fencers (<Tireurs>)"));
+    }
+    return entries;
+}
+
+Status importParsed(const Database& db, const FileEntries& entries, std::optional<int> event,
+                    RosterCsv::Imported* imported, RosterCsv::Duplicates duplicates) {
+    const Result<int> into = eventOf(entries, event);
+    const Result<std::map<QString, QString>> schools = schoolsByName(db);
+    for (const Status& found : {into.status(), schools.status()}) {
+        if (!found) {
+            return found;
+        }
+    }
+    std::vector<CsvText::Record> records;
+    for (const FileFencer& fencer : entries.fencers) {
+        const auto school = schools->find(plainKey(fencer.club));
+        records.push_back({static_cast<int>(fencer.line),
+                           {QString::number(*into), fencer.given, fencer.family,
+                            school == schools->end() ? fencer.club : school->second,
+                            statusEntryFor(fencer.status)}});
+    }
+    return RosterCsv(db).importRecords(records, imported, duplicates);
+}
+
 }  // namespace
 
 Result<QByteArray> FieXmlEntries::ReadFile(const QString& path) {
@@ -175,34 +212,8 @@ Result<QByteArray> FieXmlEntries::ReadFile(const QString& path) {
 Status FieXmlEntries::import(const QByteArray& xml, std::optional<int> event,
                              RosterCsv::Imported* imported,
                              RosterCsv::Duplicates duplicates) const {
-    if (xml.size() > kMaxFileBytes) {
-        return Status::failure(
-            QStringLiteral("the file is larger than %1 MB, far more than any competition file")
-                .arg(kMaxFileBytes / (1024 * 1024)));
-    }
-    FileEntries entries;
-    if (Status read = readEntries(xml, entries); !read) {
-        return read;
-    }
-    if (entries.fencers.empty()) {
-        return Status::failure(QStringLiteral("the file lists no fencers (<Tireurs>)"));
-    }
-    const Result<int> into = eventOf(entries, event);
-    const Result<std::map<QString, QString>> schools = schoolsByName(m_db);
-    for (const Status& found : {into.status(), schools.status()}) {
-        if (!found) {
-            return found;
-        }
-    }
-    std::vector<CsvText::Record> records;
-    for (const FileFencer& fencer : entries.fencers) {
-        const auto school = schools->find(plainKey(fencer.club));
-        records.push_back({static_cast<int>(fencer.line),
-                           {QString::number(*into), fencer.given, fencer.family,
-                            school == schools->end() ? fencer.club : school->second,
-                            statusEntryFor(fencer.status)}});
-    }
-    return RosterCsv(m_db).importRecords(records, imported, duplicates);
+    const Result<FileEntries> entries = parsed(xml);
+    return entries ? importParsed(m_db, *entries, event, imported, duplicates) : entries.status();
 }
 
 Status FieXmlEntries::importFile(const QString& path, std::optional<int> event,
@@ -212,8 +223,13 @@ Status FieXmlEntries::importFile(const QString& path, std::optional<int> event,
     if (!bytes) {
         return bytes.status();
     }
+    // A file that is no competition file leaves no snapshot behind.
+    const Result<FileEntries> entries = parsed(*bytes);
+    if (!entries) {
+        return entries.status();
+    }
     if (Status kept = Snapshots::Before(m_db, QStringLiteral("import")); !kept) {
         return kept;
     }
-    return import(*bytes, event, imported, duplicates);
+    return importParsed(m_db, *entries, event, imported, duplicates);
 }

@@ -33,8 +33,8 @@ public:
                   RosterCsv::Imported* imported = nullptr,
                   RosterCsv::Duplicates duplicates = RosterCsv::Duplicates::Refuse) const;
 
-    // Reads the file, keeps a snapshot of the championship (refused when none can be made)
-    // and imports, as `import` does.
+    // Reads and checks the file, then keeps a snapshot of the championship (refused when none
+    // can be made) and imports, as `import` does; a file that is refused leaves no snapshot.
     Status importFile(const QString& path, std::optional<int> event,
                       RosterCsv::Imported* imported = nullptr,
                       RosterCsv::Duplicates duplicates = RosterCsv::Duplicates::Refuse) const;

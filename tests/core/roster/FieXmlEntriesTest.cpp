@@ -1,3 +1,4 @@
+#include "db/Snapshots.h"
 #include "roster/FieXmlEntries.h"
 #include "roster/RosterStore.h"
 #include "support/TempChampionship.h"
@@ -144,6 +145,16 @@ TEST(FieXmlEntriesTest, MalformedHostileAndWrongFilesAreRefusedWholeInPlainWords
     big.write(QByteArray(10 * 1024 * 1024, ' '));
     big.close();
     EXPECT_TRUE(FieXmlEntries::ReadFile(big.fileName()).status().message().contains("larger than"));
+
+    // A file refused for what it is leaves no snapshot of the championship behind.
+    QFile hostile(dir.filePath("laughs.xml"));
+    ASSERT_TRUE(hostile.open(QIODevice::WriteOnly));
+    hostile.write(laughs.toUtf8());
+    hostile.close();
+    EXPECT_FALSE(FieXmlEntries(file.db()).importFile(hostile.fileName(), 0).ok());
+    const auto snapshots = Snapshots::List(file.path());
+    ASSERT_TRUE(snapshots.ok());
+    EXPECT_TRUE(snapshots->empty());
 }
 
 }  // namespace
