@@ -78,12 +78,16 @@ Status readEntries(const QByteArray& bytes, FileEntries& out) {
     while (!xml.atEnd()) {
         switch (xml.readNext()) {
             case QXmlStreamReader::DTD:
-                // A competition file has no document type; one that declares entities is
-                // refused before any of them could be expanded.
-                return Status::failure(
-                    QStringLiteral("%1: the file declares a document type (<!DOCTYPE>), which "
-                                   "a competition file never does; it is not read")
-                        .arg(where(xml)));
+                // A document type naming an outside file is harmless: nothing outside is ever
+                // loaded. Entities of its own are what entity bombs are made of, and no
+                // competition file needs one: refused before any could be expanded.
+                if (!xml.entityDeclarations().isEmpty()) {
+                    return Status::failure(
+                        QStringLiteral("%1: the file declares entities (<!ENTITY>), which a "
+                                       "competition file never does; it is not read")
+                            .arg(where(xml)));
+                }
+                break;
             case QXmlStreamReader::StartElement:
                 if (++depth > FieXmlEntries::kMaxDepth) {
                     return Status::failure(
