@@ -42,18 +42,21 @@ ChampionshipStore::Opened OpenChampionship(const QString& place, const CliOutput
     return opened;
 }
 
+int CheckOptions(const CommandLine& args, const CliOutput& io, const QStringList& known) {
+    if (const QStringList unknown = args.unknownOptions(known); !unknown.isEmpty()) {
+        return io.usageError(
+            QStringLiteral("unknown option %1").arg(unknown.join(QLatin1Char(' '))));
+    }
+    if (!args.error().isEmpty()) {
+        return io.usageError(args.error());
+    }
+    return 0;
+}
+
 std::unique_ptr<Database> OpenChampionshipFor(const CommandLine& args, const CliOutput& io,
                                               const QStringList& known, int* exitCode) {
-    *exitCode = 0;
-    if (!args.error().isEmpty()) {
-        *exitCode = io.usageError(args.error());
-        return nullptr;
-    }
-    QStringList allowed = known;
-    allowed << QStringLiteral("db");
-    if (const QStringList unknown = args.unknownOptions(allowed); !unknown.isEmpty()) {
-        *exitCode =
-            io.usageError(QStringLiteral("unknown option %1").arg(unknown.join(QLatin1Char(' '))));
+    *exitCode = CheckOptions(args, io, known + QStringList{QStringLiteral("db")});
+    if (*exitCode != 0) {
         return nullptr;
     }
     const std::optional<QString> place = args.value(QStringLiteral("db"));

@@ -17,6 +17,9 @@ std::optional<QList<int>> ParseEvents(const QString& text);
 // writes the reason and sets *exitCode.
 ChampionshipStore::Opened OpenChampionship(const QString& place, const CliOutput& io,
                                            int* exitCode);
+// Checks the options against `known`: an unknown option first, then a missing value or an
+// option given twice. Returns 0, or the exit code of the usage error it wrote.
+int CheckOptions(const CommandLine& args, const CliOutput& io, const QStringList& known);
 // Checks the options against `known` and opens the championship named by --db, checked
 // as File > Open does. On failure writes the reason and sets *exitCode.
 std::unique_ptr<Database> OpenChampionshipFor(const CommandLine& args, const CliOutput& io,

@@ -35,6 +35,8 @@ struct CliCommand {
     bool draws = false;
     // Further lines of the command's help.
     QStringList (*details)() = nullptr;
+    // How many words besides options it takes at most (a path, a sheet, import FILE).
+    int words = 0;
 };
 
 PrintCommand& printCommand() {
@@ -90,7 +92,8 @@ const std::vector<CliCommand>& commands() {
          RunNewCommand,
          Saves::No,
          false,
-         serverDetails},
+         serverDetails,
+         1},
         {words("info"),
          {words("orle-cli info PATH"), words("orle-cli info URI")},
          words("check a championship and count the rows of every table"),
@@ -98,7 +101,8 @@ const std::vector<CliCommand>& commands() {
          RunInfoCommand,
          Saves::No,
          false,
-         serverDetails},
+         serverDetails,
+         1},
         {words("copy"),
          {words("orle-cli copy --from PATH|URI --to PATH|URI [--force]")},
          words("copy a whole championship between a file and a server"),
@@ -115,7 +119,10 @@ const std::vector<CliCommand>& commands() {
          words("import fencers from CSV or FIE XML, or export them"),
          {words("allow-duplicates")},
          RunRosterCommand,
-         Saves::Yes},
+         Saves::Yes,
+         false,
+         nullptr,
+         2},
         {words("draw"),
          {words("orle-cli draw --db PATH --event EVENT [--seed N] [--force]")},
          words("draw an event's groups (--force: over recorded bouts)"),
@@ -174,8 +181,8 @@ const std::vector<CliCommand>& commands() {
          RunFinalCommand,
          Saves::Yes},
         {words("download"),
-         {words("orle-cli download --db PATH --format text|html|xml [--out FILE]")},
-         words("write the results for publication"),
+         {words("orle-cli download --db PATH --format text|html|xml [--out FILE|-]")},
+         words("write the results for publication (--out -: to standard output)"),
          {},
          RunDownloadCommand},
         {words("export"),
@@ -233,7 +240,8 @@ const std::vector<CliCommand>& commands() {
          runPrint,
          Saves::No,
          true,
-         printDetails},
+         printDetails,
+         1},
     };
     return table;
 }
@@ -300,6 +308,9 @@ int RunCliCommand(const QStringList& words, const CliOutput& io) {
         return programHelp(io);
     }
     if (first == QLatin1String("--version")) {
+        if (words.size() > 1) {
+            return io.usageError(QStringLiteral("--version takes nothing after it"));
+        }
         io.out << "orle-cli " << ProgramVersion::ReleaseText() << Qt::endl;
         return 0;
     }
@@ -317,6 +328,11 @@ int RunCliCommand(const QStringList& words, const CliOutput& io) {
     commandIo.usage = usageOf(*command);
     commandIo.command = QStringLiteral("orle-cli ") + command->name;
     const CommandLine args(words.mid(1), command->flags);
+    if (args.positional().size() > command->words) {
+        return commandIo.usageError(
+            QStringLiteral("unexpected word \"%1\"")
+                .arg(args.positional().value(command->words).left(kLongestQuotedWord)));
+    }
     const int exitCode = command->run(args, commandIo);
     // A command that failed part-way may still have saved events before the failure.
     if (command->saves == Saves::Yes) {
@@ -333,6 +349,34 @@ bool CliCommandPrints(const QStringList& words) {
     const QString name = words.value(0) == QLatin1String("help") ? words.value(1) : words.value(0);
     const CliCommand* command = findCommand(name);
     return command != nullptr && command->draws;
+}
+
+QString CliCommandsInRoff() {
+    QString roff;
+    for (const CliCommand& command : commands()) {
+        roff += QStringLiteral(".TP\n");
+        for (const QString& line : command.usage) {
+            roff += QStringLiteral(".B \"%1\"\n.br\n").arg(RoffEscaped(line));
+        }
+        QString summary = command.summary;
+        summary[0] = summary[0].toUpper();
+        roff += RoffEscaped(summary) + QStringLiteral(".\n");
+        for (const QString& line : command.details ? command.details() : QStringList()) {
+            roff += QStringLiteral(".br\n") + RoffEscaped(line) + QLatin1Char('\n');
+        }
+    }
+    return roff;
+}
+
+QString RoffEscaped(const QString& text) {
+    QString escaped = text;
+    escaped.replace(QLatin1Char('\\'), QStringLiteral("\\e"));
+    escaped.replace(QLatin1Char('-'), QStringLiteral("\\-"));
+    escaped.replace(QLatin1Char('"'), QStringLiteral("\\(dq"));
+    if (escaped.startsWith(QLatin1Char('.')) || escaped.startsWith(QLatin1Char('\''))) {
+        escaped.prepend(QStringLiteral("\\&"));
+    }
+    return escaped;
 }
 
 bool CliCommandDraws(const QStringList& words) {

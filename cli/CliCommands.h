@@ -24,3 +24,9 @@ bool CliCommandPrints(const QStringList& words);
 // Whether the command line draws pages, and so needs a GUI application to measure fonts;
 // every other command runs on a core application, without any display.
 bool CliCommandDraws(const QStringList& words);
+
+// The commands as the manual page's COMMANDS section lists them (roff): each usage line,
+// its summary and further help, from the same table as `orle-cli --help`.
+QString CliCommandsInRoff();
+// Text made safe to stand in a roff line: dashes, backslashes, quotes, a leading dot.
+QString RoffEscaped(const QString& text);

@@ -6,6 +6,8 @@
 // Exit codes of orle-cli: the work failed, or the command line itself was wrong.
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
+// Typed text is quoted in a message no longer than this, so a pasted paragraph stays one line.
+inline constexpr int kLongestQuotedWord = 80;
 
 // Where a command writes its answer and its complaints; tests capture both.
 struct CliOutput {

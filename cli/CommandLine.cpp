@@ -10,11 +10,16 @@ CommandLine::CommandLine(const QStringList& words, const QStringList& flags) {
             continue;
         }
         const QString name = word.mid(2);
+        if (m_options.contains(name) && m_error.isEmpty()) {
+            m_error = QStringLiteral("option %1 is given twice").arg(word);
+        }
         if (flags.contains(name)) {
             m_options.insert(name, QString());
         } else if (i + 1 < words.size()) {
             m_options.insert(name, words[++i]);
         } else {
+            // Kept, so that an unknown option is called unknown rather than short of a value.
+            m_options.insert(name, QString());
             m_error = QStringLiteral("option %1 needs a value").arg(word);
         }
     }

@@ -16,6 +16,7 @@ public:
     std::optional<QString> value(const QString& name) const;
     // Options given that are not in `known`; empty when all are understood.
     QStringList unknownOptions(const QStringList& known) const;
+    // A value missing after the last option, or an option given twice.
     const QString& error() const { return m_error; }
 
 private:

@@ -12,11 +12,11 @@
 
 namespace {
 
-// Beside orle-cli in the build folder; in lib/orle beside bin when installed.
+// Beside orle-cli in the build folder; in libexec/orle beside bin when installed.
 QString printHelperPath() {
     const QDir here(QCoreApplication::applicationDirPath());
     for (const QString& candidate : {here.filePath(QStringLiteral("orle-cli-print")),
-                                     here.filePath(QStringLiteral("../lib/orle/orle-cli-print"))}) {
+                                     here.filePath(QStringLiteral("../libexec/orle/orle-cli-print"))}) {
         if (QFileInfo(candidate).isExecutable()) {
             return QFileInfo(candidate).canonicalFilePath();
         }
@@ -28,7 +28,8 @@ QString printHelperPath() {
 int handOverToPrinting(char* argv[], const CliOutput& io) {
     const QByteArray helper = QFile::encodeName(printHelperPath());
     if (helper.isEmpty()) {
-        return io.fail(QStringLiteral("printing is done by orle-cli-print, which is missing"));
+        return io.fail(QStringLiteral(
+            "printing is done by orle-cli-print, which is missing; install the orle package"));
     }
     argv[0] = const_cast<char*>(helper.constData());
     execv(helper.constData(), argv);

@@ -38,6 +38,14 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
+    // A word that is wrong and cannot be one of Qt's own is a usage error even where no
+    // window system can be reached.
+    if (early.action == ProgramArguments::Action::Wrong &&
+        !ProgramArguments::MayBeQtOption(early.wrongWord)) {
+        print(stderr, QStringLiteral("orle: ") + early.complaint);
+        print(stderr, ProgramArguments::UsageLine());
+        return kExitUsage;
+    }
     QApplication app(argc, argv);
     // Qt has taken its own options (-platform, -style ...) out of the arguments by now.
     const ProgramArguments given = ProgramArguments::Read(QApplication::arguments().mid(1));

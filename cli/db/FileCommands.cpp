@@ -13,19 +13,8 @@
 
 namespace {
 
-int checkOptions(const CommandLine& args, const CliOutput& io, const QStringList& known) {
-    if (!args.error().isEmpty()) {
-        return io.usageError(args.error());
-    }
-    if (const QStringList unknown = args.unknownOptions(known); !unknown.isEmpty()) {
-        return io.usageError(
-            QStringLiteral("unknown option %1").arg(unknown.join(QLatin1Char(' '))));
-    }
-    return 0;
-}
-
 int checkArguments(const CommandLine& args, const CliOutput& io, const QStringList& known) {
-    if (int bad = checkOptions(args, io, known)) {
+    if (int bad = CheckOptions(args, io, known)) {
         return bad;
     }
     if (args.positional().size() != 1) {
@@ -116,7 +105,7 @@ int RunInfoCommand(const CommandLine& args, const CliOutput& io) {
 }
 
 int RunCopyCommand(const CommandLine& args, const CliOutput& io) {
-    if (int bad = checkOptions(
+    if (int bad = CheckOptions(
             args, io, {QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("force")})) {
         return bad;
     }

@@ -83,9 +83,10 @@ int RunBoutCommand(const CommandLine& args, const CliOutput& io) {
     }
     const ScoreRules::Read read = ScoreRules::ReadDualScore(*typed);
     if (read.reading == ScoreRules::Reading::Invalid) {
-        return io.fail(QStringLiteral("invalid score \"%1\": give the left fencer's mark first, "
-                                      "each 0..5 or V, different (5-3, V4, 2v)")
-                           .arg(*typed));
+        // As wrong a word of the command line as a malformed fencer number.
+        return io.usageError(QStringLiteral("invalid score \"%1\": give the left fencer's mark "
+                                            "first, each 0..5 or V, different (5-3, V4, 2v)")
+                                 .arg(typed->left(kLongestQuotedWord)));
     }
     const Result<std::optional<ScheduledBout>> between =
         *left == *right ? std::optional<ScheduledBout>()

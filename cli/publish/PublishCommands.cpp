@@ -5,6 +5,7 @@
 #include "publish/ResultsDownload.h"
 
 #include <QDate>
+#include <QFileDevice>
 #include <QFileInfo>
 
 namespace {
@@ -21,6 +22,23 @@ std::optional<ResultsDownload::Format> parseFormat(const QString& text) {
         return ResultsDownload::Format::Xml;
     }
     return std::nullopt;
+}
+
+// `--out -` (or /dev/stdout) sends the download down a pipe instead of into a file.
+bool meansStandardOutput(const QString& out) {
+    return out == QLatin1String("-") || out == QLatin1String("/dev/stdout");
+}
+
+int writeToStandardOutput(const QByteArray& bytes, const CliOutput& io) {
+    io.out.flush();
+    QIODevice* device = io.out.device();
+    if (device == nullptr || device->write(bytes) != bytes.size() ||
+        !static_cast<QFileDevice*>(device)->flush()) {
+        const QString why = device ? device->errorString() : QString();
+        return io.fail(QStringLiteral("the download could not be written to standard output%1")
+                           .arg(why.isEmpty() ? QString() : QStringLiteral(": ") + why));
+    }
+    return 0;
 }
 
 }  // namespace
@@ -42,10 +60,15 @@ int RunDownloadCommand(const CommandLine& args, const CliOutput& io) {
     if (out && out->isEmpty()) {
         return io.usageError(QStringLiteral("--out needs a file name"));
     }
+    const QString year = ChampionshipYearFor(db->path(), QDate::currentDate());
+    if (out && meansStandardOutput(*out)) {
+        Status built = Status::success();
+        const QByteArray bytes = ResultsDownload::Bytes(*db, year, *format, &built);
+        return built ? writeToStandardOutput(bytes, io) : io.fail(built.message());
+    }
     const QString path =
         QFileInfo(out ? *out : ResultsDownload::PathFor(db->path(), *format)).absoluteFilePath();
-    const Status written = ResultsDownload::Write(
-        *db, ChampionshipYearFor(db->path(), QDate::currentDate()), *format, path);
+    const Status written = ResultsDownload::Write(*db, year, *format, path);
     if (!written) {
         return io.fail(written.message());
     }

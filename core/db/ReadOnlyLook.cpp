@@ -44,11 +44,12 @@ ReadOnlyLook::ReadOnlyLook(const QString& path) {
 }
 
 void ReadOnlyLook::copyForLook(const QString& path, const QString& companion) {
-    const QString copy = m_scratch.filePath(QFileInfo(path).fileName());
+    m_scratch = std::make_unique<QTemporaryDir>();
+    const QString copy = m_scratch->filePath(QFileInfo(path).fileName());
     const QString companionCopy = copy + companion.mid(path.size());
     const auto writable = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     const bool withCompanion = QFileInfo::exists(companion);
-    if (!m_scratch.isValid() || !QFile::copy(path, copy) ||
+    if (!m_scratch->isValid() || !QFile::copy(path, copy) ||
         !QFile::setPermissions(copy, writable) ||
         (withCompanion && (!QFile::copy(companion, companionCopy) ||
                            !QFile::setPermissions(companionCopy, writable)))) {

@@ -24,7 +24,9 @@ public:
 private:
     void copyForLook(const QString& path, const QString& companion);
 
-    QTemporaryDir m_scratch;
+    // Made only for a copy, so that a look that needs none leaves no folder behind, even
+    // when its process is killed.
+    std::unique_ptr<QTemporaryDir> m_scratch;
     std::unique_ptr<Database> m_db;
     QString m_error;
     bool m_readOnly = false;

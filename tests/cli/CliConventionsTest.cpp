@@ -1,6 +1,7 @@
 #include "cli/CliRunner.h"
 
 #include <gtest/gtest.h>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -40,6 +41,18 @@ TEST(CliConventionsTest, EveryCommandHasHelpByNameAndByOption) {
     EXPECT_EQ(RunCli({"help"}).out, help.out);
 }
 
+// The manual page's command list is made from the same table as --help.
+TEST(CliConventionsTest, TheManualListsEveryCommand) {
+    QFile page(QStringLiteral(ORLE_CLI_MAN_PAGE));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString roff = QString::fromUtf8(page.readAll());
+    EXPECT_FALSE(roff.contains(QLatin1Char('@')));
+    for (const QString& name : listedCommands(RunCli({"--help"}).out)) {
+        EXPECT_TRUE(roff.contains(QStringLiteral(".B \"orle\\-cli %1").arg(name)))
+            << name.toStdString();
+    }
+}
+
 TEST(CliConventionsTest, VersionReadsLikeTheAboutBox) {
     const CliRun version = RunCli({"--version"});
     EXPECT_EQ(version.exitCode, 0);
@@ -66,6 +79,10 @@ TEST(CliConventionsTest, UsageErrorsExitTwoAndOtherFailuresOne) {
         {{"roster", "--db", path}, "usage: orle-cli roster import"},
         {{"print", "--db", path}, "usage: orle-cli print SHEET"},
         {{"print", "groups", "--db", path, "--event", "MS"}, "usage: orle-cli print groups"},
+        {{"--version", "extra"}, "usage: orle-cli COMMAND"},
+        {{"teams", "--db", path, "stray"}, "usage: orle-cli teams"},
+        {{"teams", "--db", path, "--db", path}, "usage: orle-cli teams"},
+        {{"teams", "--db", path, "--frob"}, "usage: orle-cli teams"},
     };
     for (const auto& [words, usage] : usageErrors) {
         const CliRun run = RunCli(words);
@@ -76,6 +93,8 @@ TEST(CliConventionsTest, UsageErrorsExitTwoAndOtherFailuresOne) {
         EXPECT_TRUE(lines[1].startsWith(usage)) << lines[1].toStdString();
         EXPECT_TRUE(run.out.isEmpty());
     }
+    EXPECT_TRUE(RunCli({"teams", "--db", path, "--frob"}).err.contains("unknown option --frob"));
+    EXPECT_TRUE(RunCli({"teams", "--db", path, "--db", path}).err.contains("given twice"));
     for (const QStringList& words :
          {QStringList{"info", dir.filePath("absent.mdb")}, QStringList{"new", path},
           QStringList{"seed", "--db", path, "--event", "MS"}}) {

@@ -214,7 +214,7 @@ void PgCluster::stop() {
         static_cast<void>(
             runProgram({m_binaries + QStringLiteral("/pg_ctl"), QStringLiteral("-D"),
                         m_folder + QStringLiteral("/data"), QStringLiteral("-m"),
-                        QStringLiteral("fast"), QStringLiteral("-w"), QStringLiteral("stop")},
+                        QStringLiteral("immediate"), QStringLiteral("-w"), QStringLiteral("stop")},
                        m_folder + QStringLiteral("/programs.log")));
         m_running = false;
     }

@@ -1,6 +1,7 @@
 #include "cli/CliRunner.h"
 #include "support/ChampionshipBuilder.h"
 #include "support/FileOnly.h"
+#include "support/FullDisk.h"
 #include "support/PdfText.h"
 #include "support/TempChampionship.h"
 
@@ -125,6 +126,9 @@ TEST_F(PrintCommandsTest, BadArgumentsAreExplainedAndWriteNothing) {
 }
 
 TEST_F(PrintCommandsTest, APdfThatCannotBeWrittenIsAFailureNamingTheFileAndWhy) {
+    if (!FullDeviceAvailable()) {
+        GTEST_SKIP() << "/dev/full is not the always-full device here";
+    }
     const CliRun full =
         RunCli({"print", "groups", "--db", file.path(), "--event", "0", "--pdf", "/dev/full"});
     EXPECT_EQ(full.exitCode, 1);

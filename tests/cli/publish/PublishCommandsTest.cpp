@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 #include <QFile>
+#include <QProcess>
 
 namespace {
 
@@ -32,6 +33,24 @@ TEST_F(PublishCommandsTest, DownloadWritesBesideTheChampionshipOrWhereAsked) {
     const CliRun text = RunCli({"download", "--db", file.path(), "--format", "TEXT", "--out", out});
     EXPECT_EQ(text.exitCode, 0) << text.err.toStdString();
     EXPECT_TRUE(ReadBytes(out).startsWith("MEN'S SABER - NO DATA AVAILABLE\r\n"));
+}
+
+// `--out -` pipes the download: the same bytes as the file, nothing else on the way.
+TEST_F(PublishCommandsTest, DownloadToStandardOutputGivesTheFilesBytes) {
+    ORLE_ONLY_WITH_A_FILE("a folder of its own to download into");
+    const QString out = file.folder() + QStringLiteral("/results.html");
+    ASSERT_EQ(RunCli({"download", "--db", file.path(), "--format", "html", "--out", out}).exitCode,
+              0);
+    for (const char* place : {"-", "/dev/stdout"}) {
+        QProcess cli;
+        cli.start(QStringLiteral(ORLE_CLI_PATH), {QStringLiteral("download"), QStringLiteral("--db"),
+                                                  file.path(), QStringLiteral("--format"),
+                                                  QStringLiteral("html"), QStringLiteral("--out"),
+                                                  QLatin1String(place)});
+        ASSERT_TRUE(cli.waitForFinished(10000));
+        EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+        EXPECT_EQ(cli.readAllStandardOutput(), ReadBytes(out)) << place;
+    }
 }
 
 TEST_F(PublishCommandsTest, DownloadRefusesAnUnknownFormatOrAnUnwritablePlace) {
