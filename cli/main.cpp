@@ -15,8 +15,9 @@ namespace {
 // Beside orle-cli in the build folder; in libexec/orle beside bin when installed.
 QString printHelperPath() {
     const QDir here(QCoreApplication::applicationDirPath());
-    for (const QString& candidate : {here.filePath(QStringLiteral("orle-cli-print")),
-                                     here.filePath(QStringLiteral("../libexec/orle/orle-cli-print"))}) {
+    for (const QString& candidate :
+         {here.filePath(QStringLiteral("orle-cli-print")),
+          here.filePath(QStringLiteral("../libexec/orle/orle-cli-print"))}) {
         if (QFileInfo(candidate).isExecutable()) {
             return QFileInfo(candidate).canonicalFilePath();
         }

@@ -48,7 +48,6 @@ QString textOf(const SqlValue& value) {
     return text ? *text : QString();
 }
 
-
 }  // namespace
 
 int RunNewCommand(const CommandLine& args, const CliOutput& io) {

@@ -32,31 +32,25 @@ void ProgramArguments::refuse(const QString& word, const QString& why) {
 }
 
 QString ProgramArguments::UsageLine() {
-    return QStringLiteral("usage: orle [FILE.mdb | postgresql://HOST/DATABASE] | orle --help | "
-                          "orle --version");
+    return QStringLiteral(
+        "usage: orle [FILE.mdb | postgresql://HOST/DATABASE] | orle --help | "
+        "orle --version");
 }
 
 bool ProgramArguments::MayBeQtOption(const QString& word) {
-    static const QStringList qtOptions = {
-        QStringLiteral("platform"),      QStringLiteral("platformpluginpath"),
-        QStringLiteral("platformtheme"), QStringLiteral("plugin"),
-        QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
-        QStringLiteral("qwindowtitle"),  QStringLiteral("reverse"),
-        QStringLiteral("session"),       QStringLiteral("style"),
-        QStringLiteral("stylesheet"),    QStringLiteral("widgetcount"),
-        QStringLiteral("display"),       QStringLiteral("geometry"),
-        QStringLiteral("title"),         QStringLiteral("name"),
-        QStringLiteral("nograb"),        QStringLiteral("dograb"),
-        QStringLiteral("sync"),          QStringLiteral("visual"),
-        QStringLiteral("fn"),            QStringLiteral("font"),
-        QStringLiteral("bg"),            QStringLiteral("fg"),
-        QStringLiteral("btn"),           QStringLiteral("background"),
-        QStringLiteral("foreground"),    QStringLiteral("button")};
+    static const QStringList qtOptions =
+        QStringLiteral(
+            "platform platformpluginpath platformtheme plugin qwindowgeometry "
+            "qwindowicon qwindowtitle reverse session style stylesheet widgetcount "
+            "display geometry title name nograb dograb sync visual fn font bg fg btn "
+            "background foreground button")
+            .split(QLatin1Char(' '));
     QString name = word;
     while (name.startsWith(QLatin1Char('-'))) {
         name.remove(0, 1);
     }
-    return word.startsWith(QLatin1Char('-')) && qtOptions.contains(name.section(QLatin1Char('='), 0, 0));
+    return word.startsWith(QLatin1Char('-')) &&
+           qtOptions.contains(name.section(QLatin1Char('='), 0, 0));
 }
 
 QString ProgramArguments::HelpText() {

@@ -50,8 +50,8 @@ TEST_F(EntryCommandsTest, BoutRefusesWhatTheWindowsWouldRefuseAndWritesNothing) 
     } cases[] = {
         {"2", "14", "55", "invalid score", 2},    {"2", "14", "6-1", "invalid score", 2},
         {"2", "14", "5-3-1", "invalid score", 2}, {"2", "30", "5-3", "not on the roster"},
-        {"2", "20", "5-3", "not scheduled"},   {"2", "2", "5-3", "not scheduled"},
-        {"2", "13", "5-3", "excluded"},        {"x", "13", "5-3", "fencer number", 2},
+        {"2", "20", "5-3", "not scheduled"},      {"2", "2", "5-3", "not scheduled"},
+        {"2", "13", "5-3", "excluded"},           {"x", "13", "5-3", "fencer number", 2},
     };
     for (const auto& c : cases) {
         const CliRun run =

@@ -43,10 +43,10 @@ TEST_F(PublishCommandsTest, DownloadToStandardOutputGivesTheFilesBytes) {
               0);
     for (const char* place : {"-", "/dev/stdout"}) {
         QProcess cli;
-        cli.start(QStringLiteral(ORLE_CLI_PATH), {QStringLiteral("download"), QStringLiteral("--db"),
-                                                  file.path(), QStringLiteral("--format"),
-                                                  QStringLiteral("html"), QStringLiteral("--out"),
-                                                  QLatin1String(place)});
+        cli.start(QStringLiteral(ORLE_CLI_PATH),
+                  {QStringLiteral("download"), QStringLiteral("--db"), file.path(),
+                   QStringLiteral("--format"), QStringLiteral("html"), QStringLiteral("--out"),
+                   QLatin1String(place)});
         ASSERT_TRUE(cli.waitForFinished(10000));
         EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
         EXPECT_EQ(cli.readAllStandardOutput(), ReadBytes(out)) << place;
